@@ -1,0 +1,26 @@
+#include "model/Ange.h"
+#include "model/Demon.h"
+
+Ange::Ange()
+    : Personnage(100)
+{
+    Debug("Creation d'un ange");
+    mpoListe = std::make_unique<ListePouvoirs>(ANGE);
+}
+
+int Ange::GetBL() const
+{
+    return static_cast<int>(GetCaract(FORCE)) + 3;
+}
+
+Demon::Demon()
+    : Personnage(80)
+{
+    Debug("Creation d'un demon");
+    mpoListe = std::make_unique<ListePouvoirs>(DEMON);
+}
+
+int Demon::GetBL() const
+{
+    return static_cast<int>(GetCaract(FORCE)) + 2;
+}

@@ -1,0 +1,190 @@
+#include "model/Personnage.h"
+
+#include "model/Grade.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace
+{
+constexpr float kCaractDeDepart = 2.0f;
+constexpr int kPAParDemiPoint = 2;  // a characteristic's half point costs 2 PA
+
+bool EstCaracteristique(CARACT eCaract)
+{
+    return eCaract >= FORCE && eCaract < AUCUNE;
+}
+}
+
+Personnage::Personnage(int nPA)
+    : mnPA(nPA),
+      mnPATotal(nPA),
+      mnPASecondaire(0),
+      mnPASecondConverti(0),
+      moCaract(AUCUNE + 1, kCaractDeDepart),
+      mnGrade(0),
+      mnPP(0)
+{
+}
+
+Personnage::Personnage()
+    : Personnage(20)
+{
+}
+
+Personnage::~Personnage() = default;
+
+float Personnage::GetCaract(CARACT eCaract) const
+{
+    return moCaract[eCaract];
+}
+
+Talent* Personnage::GetTalent(std::string oTalent)
+{
+    return moTalents[oTalent].get();
+}
+
+Pouvoir* Personnage::GetPouvoir(std::string oPouvoir)
+{
+    return moPouvoirs[oPouvoir].get();
+}
+
+ListePouvoirs::Map* Personnage::GetListeDesPouvoirs()
+{
+    return mpoListe ? mpoListe->GetInstancePouvoirs() : nullptr;
+}
+
+bool Personnage::RemovePA(int val)
+{
+    if (mnPA - val >= 0)
+    {
+        mnPA -= val;
+        return true;
+    }
+    const int nDiff = val - mnPA;
+    if (mnPASecondConverti - nDiff < 0)
+        return false;
+    if (mnPASecondaire - 2 * nDiff < 0)
+        return false;
+    mnPASecondaire -= 2 * nDiff;
+    mnPASecondConverti -= nDiff;
+    mnPA = 0;
+    return true;
+}
+
+bool Personnage::RemovePASecondaire(int val)
+{
+    if (mnPASecondaire - val >= 0)
+    {
+        mnPASecondaire -= val;
+        return true;
+    }
+    const int nDiff = val - mnPASecondaire;
+    const int nPANeed = (nDiff + 1) / 2;
+    // Only unspent PA can be converted: taking converted PA back would cost exactly what it buys.
+    if (mnPA < nPANeed)
+        return false;
+    mnPA -= nPANeed;
+    mnPASecondConverti += nPANeed;
+    mnPASecondaire = 2 * nPANeed - nDiff;
+    return true;
+}
+
+void Personnage::AddPATotal(int nPA)
+{
+    mnPA += nPA;
+    mnPATotal += nPA;
+}
+
+bool Personnage::RemovePATotal(int nPA)
+{
+    if (!RemovePA(nPA))
+        return false;
+    mnPATotal -= nPA;
+    return true;
+}
+
+int Personnage::GetPPValue() const
+{
+    return static_cast<int>(moCaract[FOI] + moCaract[VOLONTE]) + mnPP;
+}
+
+void Personnage::AugmenterPP(int rang)
+{
+    if (GetPPValue() + rang > Grade::LimitPPMax(mnGrade))
+        return;
+    if (RemovePA(rang))
+        mnPP += rang;
+}
+
+void Personnage::DiminuerPP(int rang)
+{
+    if (mnPP - rang < 0)
+        return;
+    mnPA += rang;
+    mnPP -= rang;
+}
+
+void Personnage::AugmenteCaracteristique(CARACT eCaract, int rang)
+{
+    if (!EstCaracteristique(eCaract))
+        return;
+    const float fValue = moCaract[eCaract] + 0.5f * rang;
+    if (fValue > Grade::LimitCaractMax(mnGrade))
+        return;
+    if (!IsTalentsCoherents(eCaract, fValue))
+        return;
+    if (!RemovePA(kPAParDemiPoint * rang))
+        return;
+    moCaract[eCaract] = fValue;
+    // FOI and VOLONTE carry the PP value: a raise that pushes it past its cap is undone, the PA come back.
+    if (GetPPValue() > Grade::LimitPPMax(mnGrade))
+        BaisserCaracteristique(eCaract, rang);
+}
+
+void Personnage::BaisserCaracteristique(CARACT eCaract, int rang)
+{
+    if (!EstCaracteristique(eCaract))
+        return;
+    const float fValue = moCaract[eCaract] - 0.5f * rang;
+    if (fValue < 1.0f)
+        return;
+    moCaract[eCaract] = fValue;
+    mnPA += kPAParDemiPoint * rang;
+}
+
+float Personnage::Bonus(float fCaract)
+{
+    return std::max(1.0f, static_cast<int>(fCaract) * 0.5f);
+}
+
+bool Personnage::IsTalentsCoherents(CARACT eCaract, float fValue)
+{
+    const float fBonus = Bonus(fValue);
+    const float fCap = Grade::LimitTalentMax(mnGrade);
+    return std::none_of(moTalents.begin(), moTalents.end(), [&](const auto& oEntree) {
+        const Talent* poTalent = oEntree.second.get();
+        return poTalent != nullptr && poTalent->GetCaractBase() == eCaract
+            && poTalent->GetNiveau() + fBonus > fCap;
+    });
+}
+
+int Personnage::GetPF() const
+{
+    return static_cast<int>(moCaract[FORCE] + moCaract[VOLONTE]);
+}
+
+int Personnage::GetBL() const
+{
+    return 0;
+}
+
+void Personnage::SetSuperieur(std::string oSup)
+{
+    for (const auto& oEntree : moPouvoirs)
+    {
+        if (oEntree.second && oEntree.second->IsSpecialOf(moSuperieur))
+            return;
+    }
+    moSuperieur = std::move(oSup);
+}

@@ -1,0 +1,108 @@
+#ifndef VEXAL_MODEL_PERSONNAGE_H
+#define VEXAL_MODEL_PERSONNAGE_H
+
+#include "catalogue/ListePouvoirs.h"
+#include "catalogue/ListeTalents.h"
+#include "model/Pouvoir.h"
+#include "model/Regles.h"
+#include "model/Talent.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+// The character being built: its balances, characteristics, grade, superior, holdings and own catalogues.
+// Every operation either applies the edit or refuses it and changes nothing; an amount of 0 changes nothing.
+class Personnage
+{
+public:
+    explicit Personnage(int nPA);
+    Personnage();
+    Personnage(const Personnage&) = delete;
+    Personnage& operator=(const Personnage&) = delete;
+    virtual ~Personnage();
+
+    std::string GetSuperieur() const { return moSuperieur; }
+    int GetPA() const { return mnPA; }
+    int GetPATotal() const { return mnPATotal; }
+    int GetPASecondaire() const { return mnPASecondaire; }
+    int GetPAConverti() const { return mnPASecondConverti; }
+    float GetCaract(CARACT eCaract) const;
+    int GetGrade() const { return mnGrade; }
+
+    // A name that is not held reads as null and leaves an empty entry, which the counts include.
+    Talent* GetTalent(std::string oTalent);
+    int GetNumTalents() const { return static_cast<int>(moTalents.size()); }
+    Pouvoir* GetPouvoir(std::string oPouvoir);
+    int GetNumPouvoirs() const { return static_cast<int>(moPouvoirs.size()); }
+
+    // Null for a character made without a side, which has no power catalogue.
+    virtual ListePouvoirs::Map* GetListeDesPouvoirs();
+    ListeTalents::Map* GetListeDesTalents() { return moListeTalents.GetInstanceTalents(); }
+
+    // Point accounting. PA run short: converted PA come back, two PA secondaire each.
+    void AddPA(int nPA) { mnPA += nPA; }
+    void AddPASecondaire(int nPA) { mnPASecondaire += nPA; }
+    bool RemovePA(int val);
+    bool RemovePASecondaire(int val);
+    void AddPATotal(int nPA);
+    bool RemovePATotal(int nPA);
+    int GetPPValue() const;
+    void AugmenterPP(int rang);
+    void DiminuerPP(int rang);
+
+    // Characteristics move in steps of 0.5, 2 PA a step.
+    void AugmenteCaracteristique(CARACT eCaract, int rang);
+    void BaisserCaracteristique(CARACT eCaract, int rang);
+    bool IsTalentsCoherents(CARACT eCaract, float fValue);
+    // What a characteristic adds to the score of the talents based on it: half its whole part, at least 1.
+    static float Bonus(float fCaract);
+    float GetBonusCaract(CARACT eCaract) const { return Bonus(GetCaract(eCaract)); }
+
+    // Derived values, computed on every read.
+    int GetPF() const;
+    virtual int GetBL() const;
+    int GetBG() const { return 2 * GetBL(); }
+    int GetBF() const { return 3 * GetBL(); }
+    int GetMS() const { return 4 * GetBL(); }
+
+    // Refused while the character holds a power reserved to its present superior.
+    void SetSuperieur(std::string oSup);
+    void SetSuperieur(const char* oSup) { SetSuperieur(std::string(oSup)); }
+
+    // Talents; the priority and characteristic given to AjouterTalentBase yield to the catalogue's.
+    void AjouterTalentBase(std::string oTalent, PRIORITE ePriorite, CARACT eCaractBase);
+    bool EnleverTalentBase(std::string oTalent);
+    void AugmenterTalent(std::string oTalent, int rang);
+    void DiminuerTalent(std::string oTalent, int rang);
+    Talent* GetTalentGeneral(Talent* poTalent);
+
+    // Powers.
+    bool AjouterPouvoirBase(std::string oPouvoir);
+    void EnleverPouvoirBase(std::string oPouvoir);
+    void AugmenterPouvoir(std::string oPouvoir, int rang);
+    void DiminuerPouvoir(std::string oPouvoir, int rang);
+    bool AllConditionsPouvoir(Pouvoir* poPouvoir);
+
+    // Brings talents, powers, PP and characteristics within the caps of the grade.
+    void Ajuster();
+    // Sets the grade, then adjusts; returns the new grade.
+    int SetGrade(int nGrade);
+
+protected:
+    std::string moSuperieur;
+    int mnPA;
+    int mnPATotal;
+    int mnPASecondaire;
+    int mnPASecondConverti;
+    std::map<std::string, std::unique_ptr<Pouvoir>> moPouvoirs;
+    std::map<std::string, std::unique_ptr<Talent>> moTalents;
+    std::vector<float> moCaract;
+    int mnGrade;
+    int mnPP;
+    std::unique_ptr<ListePouvoirs> mpoListe;
+    ListeTalents moListeTalents;
+};
+
+#endif

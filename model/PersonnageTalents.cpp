@@ -1,0 +1,115 @@
+#include "model/Personnage.h"
+
+#include "model/Grade.h"
+
+#include <memory>
+
+void Personnage::AjouterTalentBase(std::string oTalent, PRIORITE, CARACT)
+{
+    ListeTalents::Map& oCatalogue = *GetListeDesTalents();
+    auto oRecord = oCatalogue.find(oTalent);
+    if (oRecord == oCatalogue.end() || oRecord->second == nullptr)
+        return;
+    std::unique_ptr<Talent>& poCopie = moTalents[oTalent];
+    if (poCopie)
+        return;
+    const Talent& oModele = *oRecord->second;
+    if (dynamic_cast<const Langue*>(&oModele) != nullptr)
+        poCopie = std::make_unique<Langue>(oModele.GetName());
+    else
+        poCopie = std::make_unique<Talent>(oModele);
+    poCopie->SetNiveau(0.0f);
+
+    const Talent* poSpeModele = oModele.GetSpecialite();
+    if (poSpeModele == nullptr)
+        return;
+    // The copy must point to the character's own speciality, never into the catalogue.
+    std::unique_ptr<Talent>& poSpecialite = moTalents[poSpeModele->GetName()];
+    if (!poSpecialite)
+    {
+        poSpecialite = std::make_unique<Talent>(*poSpeModele);
+        poSpecialite->SetNiveau(0.0f);
+    }
+    poCopie->SetSpecialite(poSpecialite.get());
+}
+
+bool Personnage::EnleverTalentBase(std::string oTalent)
+{
+    std::unique_ptr<Talent>& poTalent = moTalents[oTalent];
+    if (poTalent)
+    {
+        // A speciality stays while its general talent is held.
+        if (GetTalentGeneral(poTalent.get()) != nullptr)
+            return false;
+        DiminuerTalent(oTalent, static_cast<int>(poTalent->GetNiveau() * 2));
+        poTalent.reset();
+    }
+    return true;
+}
+
+void Personnage::AugmenterTalent(std::string oTalent, int rang)
+{
+    Talent* poTalent = moTalents[oTalent].get();
+    if (poTalent == nullptr || !poTalent->IsAugmentable(rang))
+        return;
+    const float fScore = poTalent->GetNiveau() + GetBonusCaract(poTalent->GetCaractBase()) + 0.5f * rang;
+    if (fScore > Grade::LimitTalentMax(mnGrade))
+        return;
+    switch (poTalent->GetPriorite())
+    {
+    case PRIMAIRE:
+        // Each half level of a primary talent earns one PA secondaire.
+        if (!RemovePA(rang))
+            return;
+        mnPASecondaire += rang;
+        break;
+    case SECONDAIRE:
+        if (!RemovePASecondaire(rang))
+            return;
+        break;
+    default:
+        if (!RemovePA(rang))
+            return;
+        break;
+    }
+    poTalent->SetNiveau(poTalent->GetNiveau() + 0.5f * rang);
+}
+
+void Personnage::DiminuerTalent(std::string oTalent, int rang)
+{
+    Talent* poTalent = moTalents[oTalent].get();
+    if (poTalent == nullptr)
+        return;
+    const Talent* poGeneral = GetTalentGeneral(poTalent);
+    const float fNiveau = poTalent->GetNiveau() - 0.5f * rang;
+    // A speciality may come down to its general talent's level, not below.
+    if (poGeneral != nullptr && poGeneral->GetNiveau() > fNiveau)
+        return;
+    if (fNiveau < 0.0f)
+        return;
+    switch (poTalent->GetPriorite())
+    {
+    case PRIMAIRE:
+        // The PA secondaire earned go back; the refunded PA always cover a shortfall.
+        mnPA += rang;
+        RemovePASecondaire(rang);
+        break;
+    case SECONDAIRE:
+        mnPASecondaire += rang;
+        break;
+    default:
+        mnPA += rang;
+        break;
+    }
+    poTalent->SetNiveau(fNiveau);
+}
+
+Talent* Personnage::GetTalentGeneral(Talent* poTalent)
+{
+    for (const auto& oEntree : moTalents)
+    {
+        if (oEntree.second && oEntree.second->GetSpecialite() == poTalent)
+            return oEntree.second.get();
+    }
+    return nullptr;
+}

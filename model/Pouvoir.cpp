@@ -1,0 +1,29 @@
+#include "Pouvoir.h"
+
+#include <sstream>
+#include <utility>
+
+Pouvoir::Pouvoir(std::string oNom, int nCout)
+    : moPouvoir(std::move(oNom)),
+      mnCoutPA(nCout),
+      mbIsInvariable(false),
+      moSpeSup(AucunSuperieur),
+      mfNiveau(0.0)
+{
+}
+
+Pouvoir::Pouvoir(const Pouvoir& oPouvoir)
+    : moPouvoir(oPouvoir.moPouvoir),
+      mnCoutPA(oPouvoir.mnCoutPA),
+      mbIsInvariable(oPouvoir.mbIsInvariable),
+      moSpeSup(oPouvoir.moSpeSup),
+      mfNiveau(oPouvoir.mfNiveau)
+{
+}
+
+std::string Pouvoir::GetToolTip() const
+{
+    std::ostringstream oTexte;
+    oTexte << mnCoutPA << " PA";
+    return oTexte.str();
+}
