@@ -90,6 +90,9 @@ public:
     // Sets the grade, then adjusts; returns the new grade.
     int SetGrade(int nGrade);
 
+    // Writes the text sheet, replacing fileName whole or leaving it as it was; false when not written.
+    bool Export(const char* fileName);
+
 protected:
     std::string moSuperieur;
     int mnPA;

@@ -23,8 +23,9 @@ enum PRIORITE
     EXOTIQUE = 2
 };
 
-// The side selects the power catalogue.
-enum PERSO
+// The side selects the power catalogue. Any other int is a side too, one with the general powers only,
+// hence the fixed underlying type: without it, a value past ANGE would be out of the enumeration's range.
+enum PERSO : int
 {
     DEMON = 0,
     ANGE = 1

@@ -1,0 +1,70 @@
+#include "Banc.h"
+
+#include "model/Ange.h"
+#include "model/Demon.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace
+{
+TEST(Catalogues, NamesTheCataloguesLackAreRefusedAndAddNothing)
+{
+    Demon oDemon;
+    EXPECT_FALSE(oDemon.AjouterPouvoirBase("membres_crocs"));
+    EXPECT_FALSE(oDemon.AjouterPouvoirBase("ChantAngelique"));
+    oDemon.AjouterTalentBase("Inconnu", PRIMAIRE, FORCE);
+    oDemon.AjouterTalentBase("combat", PRIMAIRE, AGILITE);
+
+    EXPECT_EQ(oDemon.GetListeDesPouvoirs()->size(), 159u);
+    EXPECT_EQ(oDemon.GetListeDesTalents()->size(), 75u);
+    EXPECT_EQ(oDemon.GetNumPouvoirs(), 0);
+    EXPECT_EQ(oDemon.GetNumTalents(), 0);
+    EXPECT_TRUE(oDemon.AjouterPouvoirBase("Membres_crocs"));
+}
+
+TEST(Catalogues, EachCharacterHasCataloguesOfItsOwn)
+{
+    auto poPremier = std::make_unique<Demon>();
+    Demon oSecond;
+    Pouvoir* poPoisonDuSecond = oSecond.GetListeDesPouvoirs()->at("Poison");
+    Talent* poCombatDuSecond = oSecond.GetListeDesTalents()->at("Combat");
+    Pouvoir* poPoisonDuPremier = poPremier->GetListeDesPouvoirs()->at("Poison");
+    Talent* poCombatDuPremier = poPremier->GetListeDesTalents()->at("Combat");
+    ASSERT_NE(poPoisonDuPremier, poPoisonDuSecond);
+    ASSERT_NE(poCombatDuPremier, poCombatDuSecond);
+    EXPECT_NE(poCombatDuPremier->GetSpecialite(), poCombatDuSecond->GetSpecialite());
+
+    poPoisonDuPremier->SetNiveau(2.0);
+    poCombatDuPremier->SetNiveau(1.5f);
+    EXPECT_EQ(poPoisonDuSecond->GetNiveau(), 0.0);
+    EXPECT_EQ(poCombatDuSecond->GetNiveau(), 0.0f);
+
+    poPremier.reset();
+    EXPECT_EQ(oSecond.GetListeDesPouvoirs()->size(), 159u);
+    EXPECT_EQ(oSecond.GetListeDesTalents()->size(), 75u);
+    EXPECT_EQ(poPoisonDuSecond->GetCout(), 3);
+    EXPECT_EQ(poCombatDuSecond->GetSpecialite()->GetName(), "Combat(Spe)");
+}
+
+TEST(Catalogues, WhatACharacterHoldsAreCopiesThatLeaveTheCataloguesAsBuilt)
+{
+    Ange oAnge;
+    ASSERT_TRUE(oAnge.AjouterPouvoirBase("Vol"));
+    oAnge.AugmenterPouvoir("Vol", 2);
+    Acquerir(oAnge, "Combat");
+    oAnge.AugmenterTalent("Combat(Spe)", 3);
+
+    const Pouvoir* poVol = oAnge.GetListeDesPouvoirs()->at("Vol");
+    const Talent* poCombat = oAnge.GetListeDesTalents()->at("Combat");
+    const Talent* poSpecialite = oAnge.GetListeDesTalents()->at("Combat(Spe)");
+    EXPECT_NE(oAnge.GetPouvoir("Vol"), poVol);
+    EXPECT_NE(oAnge.GetTalent("Combat"), poCombat);
+    EXPECT_NE(oAnge.GetTalent("Combat")->GetSpecialite(), poSpecialite);
+    EXPECT_EQ(oAnge.GetTalent("Combat")->GetSpecialite(), oAnge.GetTalent("Combat(Spe)"));
+    EXPECT_EQ(poVol->GetNiveau(), 0.0);
+    EXPECT_EQ(poSpecialite->GetNiveau(), 0.0f);
+    EXPECT_EQ(poCombat->GetSpecialite(), poSpecialite);
+}
+}
