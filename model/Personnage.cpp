@@ -111,7 +111,8 @@ int Personnage::GetPPValue() const
 
 void Personnage::AugmenterPP(int rang)
 {
-    if (GetPPValue() + rang > Grade::LimitPPMax(mnGrade))
+    // Written as a difference so that no amount can overflow the sum.
+    if (rang > Grade::LimitPPMax(mnGrade) - GetPPValue())
         return;
     if (RemovePA(rang))
         mnPP += rang;

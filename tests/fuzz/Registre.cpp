@@ -1,0 +1,247 @@
+#include "Registre.h"
+
+#include "model/Ange.h"
+#include "model/Demon.h"
+#include "model/Grade.h"
+
+#include <algorithm>
+#include <cmath>
+#include <sstream>
+#include <tuple>
+
+namespace
+{
+const char* const kPrinces[] = {
+    "Abalam", "Andromalius", "Andrealphus", "Asmodee", "Baal", "Baalberith", "Bifrons", "Beleth",
+    "Belial", "Caym", "Crocell", "Furfur", "Gaziel", "Haagenti", "Kobal", "Kronos",
+    "Malphas", "Malthus", "Mammon", "Morax", "Nisroch", "Nog", "Nybbas", "Ouikka",
+    "Samigina", "Scox", "Shaytan", "Uphir", "Valefor", "Vapula", "Vephar",
+};
+const char* const kArchanges[] = {
+    "Alain", "Ange", "Blandine", "Christophe", "Daniel", "Didier", "Dominique", "Francis", "Guy", "Janus", "Jean",
+    "Jean-Luc", "Jordi", "Joseph", "Laurent", "Marc", "Mathias", "Michel", "Novalis", "Walther", "Yves",
+};
+// Names mistyped or taken from the wrong list. "NONE" is what an open power carries in place of a superior: as a
+// superior it must open no reserved power.
+const char* const kFauxSuperieurs[] = {"", "Inconnu", "NONE", "baal", "Baal ", "Jean Luc"};
+const char* const kFauxTalents[] = {"", "Inconnu", "combat", "Combat(spe)", "(Spe)", "Poison", "Vol"};
+const char* const kFauxPouvoirs[] = {"", "Inconnu", "poison", "Membres_Crocs", "Combat", "LangueAnglais"};
+
+// A level as a count of half points, or -1 when it is not a whole number of them.
+int Demis(double fNiveau)
+{
+    const double fDemis = fNiveau * 2;
+    return fDemis == std::floor(fDemis) ? static_cast<int>(fDemis) : -1;
+}
+}
+
+const char* NomCaract(CARACT eCaract)
+{
+    constexpr const char* kNoms[] = {"FORCE", "AGILITE", "PERCEPTION", "PRESENCE", "VOLONTE", "FOI", "AUCUNE"};
+    return kNoms[eCaract];
+}
+
+std::unique_ptr<Personnage> Creer(PERSO eCote)
+{
+    if (eCote == DEMON)
+        return std::make_unique<Demon>();
+    return std::make_unique<Ange>();
+}
+
+Catalogue FaireCatalogue(PERSO eCote)
+{
+    Catalogue oCatalogue{eCote, {}, {}, {}};
+    auto poPerso = Creer(eCote);
+    for (const auto& [oNom, poTalent] : *poPerso->GetListeDesTalents())
+    {
+        const bool bLangue = dynamic_cast<const Langue*>(poTalent) != nullptr;
+        oCatalogue.moTalents.push_back({oNom, true, poTalent->GetPriorite(), poTalent->GetCaractBase(), bLangue, -1});
+    }
+    for (const char* oNom : kFauxTalents)
+        oCatalogue.moTalents.push_back({oNom, false, EXOTIQUE, AUCUNE, false, -1});
+    // The speciality of a general talent bears its name followed by "(Spe)".
+    std::vector<NomTalent>& oTalents = oCatalogue.moTalents;
+    for (NomTalent& oTalent : oTalents)
+    {
+        const std::string oNomSpecialite = oTalent.moNom + "(Spe)";
+        auto oSpecialite = std::find_if(oTalents.begin(), oTalents.end(), [&](const NomTalent& o) {
+            return o.mbAuCatalogue && o.moNom == oNomSpecialite;
+        });
+        if (oTalent.mbAuCatalogue && oSpecialite != oTalents.end())
+            oTalent.mnSpecialite = static_cast<int>(oSpecialite - oTalents.begin());
+    }
+
+    for (const auto& [oNom, poPouvoir] : *poPerso->GetListeDesPouvoirs())
+        oCatalogue.moPouvoirs.push_back(
+            {oNom, true, poPouvoir->GetCout(), poPouvoir->IsInvariable(), poPouvoir->GetSpecialOf()});
+    auto poAutreCote = Creer(eCote == DEMON ? ANGE : DEMON);
+    for (const auto& oEntree : *poAutreCote->GetListeDesPouvoirs())
+    {
+        if (poPerso->GetListeDesPouvoirs()->count(oEntree.first) == 0)
+            oCatalogue.moPouvoirs.push_back({oEntree.first, false, 0, false, Pouvoir::AucunSuperieur});
+    }
+    for (const char* oNom : kFauxPouvoirs)
+        oCatalogue.moPouvoirs.push_back({oNom, false, 0, false, Pouvoir::AucunSuperieur});
+
+    std::vector<std::string>& oSuperieurs = oCatalogue.moSuperieurs;
+    oSuperieurs.assign(std::begin(kPrinces), std::end(kPrinces));
+    oSuperieurs.insert(oSuperieurs.end(), std::begin(kArchanges), std::end(kArchanges));
+    oSuperieurs.insert(oSuperieurs.end(), std::begin(kFauxSuperieurs), std::end(kFauxSuperieurs));
+    return oCatalogue;
+}
+
+bool operator==(const Soldes& oGauche, const Soldes& oDroite)
+{
+    return std::tie(oGauche.mnPA, oGauche.mnPASecondaire, oGauche.mnPAConverti)
+        == std::tie(oDroite.mnPA, oDroite.mnPASecondaire, oDroite.mnPAConverti);
+}
+
+bool operator==(const Choix& oGauche, const Choix& oDroite)
+{
+    return std::tie(oGauche.mnPATotal, oGauche.mnPPAchetes, oGauche.mnGrade, oGauche.moSuperieur, oGauche.mfCaract,
+                    oGauche.mfTalents, oGauche.mfPouvoirs)
+        == std::tie(oDroite.mnPATotal, oDroite.mnPPAchetes, oDroite.mnGrade, oDroite.moSuperieur, oDroite.mfCaract,
+                    oDroite.mfTalents, oDroite.mfPouvoirs);
+}
+
+Etat Lire(Personnage& oPerso, const Catalogue& oCatalogue)
+{
+    Etat oEtat{};
+    oEtat.moSoldes = {oPerso.GetPA(), oPerso.GetPASecondaire(), oPerso.GetPAConverti()};
+    Choix& oChoix = oEtat.moChoix;
+    oChoix.mnPATotal = oPerso.GetPATotal();
+    oChoix.mnGrade = oPerso.GetGrade();
+    oChoix.moSuperieur = oPerso.GetSuperieur();
+    for (int nCaract = FORCE; nCaract <= AUCUNE; ++nCaract)
+        oChoix.mfCaract[nCaract] = oPerso.GetCaract(static_cast<CARACT>(nCaract));
+    oEtat.mnPPValue = oPerso.GetPPValue();
+    oChoix.mnPPAchetes = oEtat.mnPPValue - static_cast<int>(oChoix.mfCaract[FOI] + oChoix.mfCaract[VOLONTE]);
+    oEtat.mnDerives = {oPerso.GetPF(), oPerso.GetBL(), oPerso.GetBG(), oPerso.GetBF(), oPerso.GetMS()};
+
+    for (const NomTalent& oNom : oCatalogue.moTalents)
+    {
+        Talent* poTalent = oPerso.GetTalent(oNom.moNom);
+        oChoix.mfTalents.push_back(poTalent ? poTalent->GetNiveau() : kNonTenu);
+        if (poTalent == nullptr || !oEtat.moLienFaux.empty())
+            continue;
+        // A general talent is tied to the character's own speciality, which knows it back.
+        Talent* poSpecialite =
+            oNom.mnSpecialite < 0 ? nullptr : oPerso.GetTalent(oCatalogue.moTalents[oNom.mnSpecialite].moNom);
+        const bool bLienJuste = poTalent->GetSpecialite() == poSpecialite
+            && (poSpecialite == nullptr || oPerso.GetTalentGeneral(poSpecialite) == poTalent);
+        if (!bLienJuste)
+            oEtat.moLienFaux = oNom.moNom;
+    }
+    for (const NomPouvoir& oNom : oCatalogue.moPouvoirs)
+    {
+        const Pouvoir* poPouvoir = oPerso.GetPouvoir(oNom.moNom);
+        oChoix.mfPouvoirs.push_back(poPouvoir ? poPouvoir->GetNiveau() : kNonTenu);
+    }
+    return oEtat;
+}
+
+std::string Ecart(const Etat& oEtat, const Catalogue& oCatalogue)
+{
+    const Soldes& oSoldes = oEtat.moSoldes;
+    const Choix& oChoix = oEtat.moChoix;
+    const int nGrade = oChoix.mnGrade;
+
+    if (oSoldes.mnPA < 0 || oSoldes.mnPASecondaire < 0 || oSoldes.mnPAConverti < 0 || oChoix.mnPPAchetes < 0)
+        return "a balance below zero";
+    if (oEtat.mnPPValue > Grade::LimitPPMax(nGrade))
+        return "PP value above the grade's cap";
+
+    // The first two PA of a half point above 2.0 are spent; below 2.0 each half point has given 2 PA back.
+    int nPADepenses = oChoix.mnPPAchetes + oSoldes.mnPAConverti;
+    for (int nCaract = FORCE; nCaract < AUCUNE; ++nCaract)
+    {
+        const float fCaract = oChoix.mfCaract[nCaract];
+        if (Demis(fCaract) < 0 || fCaract < 1.0f || fCaract > Grade::LimitCaractMax(nGrade))
+            return std::string("characteristic out of its bounds: ") + NomCaract(static_cast<CARACT>(nCaract));
+        nPADepenses += 2 * (Demis(fCaract) - Demis(2.0));
+    }
+    if (oChoix.mfCaract[AUCUNE] != 2.0f)
+        return "AUCUNE moved";
+
+    int nSecondairesGagnes = 2 * oSoldes.mnPAConverti;
+    int nSecondairesDepenses = 0;
+    for (std::size_t n = 0; n < oCatalogue.moTalents.size(); ++n)
+    {
+        const NomTalent& oNom = oCatalogue.moTalents[n];
+        const float fNiveau = oChoix.mfTalents[n];
+        if (fNiveau == kNonTenu)
+            continue;
+        if (!oNom.mbAuCatalogue)
+            return "talent held outside the catalogue: " + oNom.moNom;
+        const int nDemis = Demis(fNiveau);
+        if (nDemis < 0)
+            return "talent level below 0 or off the half points: " + oNom.moNom;
+        if (oNom.mbLangue && fNiveau > 0.5f)
+            return "language above 0.5: " + oNom.moNom;
+        if (oNom.mnSpecialite >= 0 && !(fNiveau <= oChoix.mfTalents[oNom.mnSpecialite]))
+            return "general talent above its speciality: " + oNom.moNom;
+        if (fNiveau + Personnage::Bonus(oChoix.mfCaract[oNom.meCaract]) > Grade::LimitTalentMax(nGrade))
+            return "talent score above the grade's cap: " + oNom.moNom;
+        if (oNom.mePriorite == SECONDAIRE)
+            nSecondairesDepenses += nDemis;
+        else
+            nPADepenses += nDemis;
+        if (oNom.mePriorite == PRIMAIRE)
+            nSecondairesGagnes += nDemis;
+    }
+    if (!oEtat.moLienFaux.empty())
+        return "wrong speciality link: " + oEtat.moLienFaux;
+
+    for (std::size_t n = 0; n < oCatalogue.moPouvoirs.size(); ++n)
+    {
+        const NomPouvoir& oNom = oCatalogue.moPouvoirs[n];
+        const double fNiveau = oChoix.mfPouvoirs[n];
+        if (fNiveau == kNonTenu)
+            continue;
+        if (!oNom.mbAuCatalogue)
+            return "power held outside the catalogue: " + oNom.moNom;
+        if (Demis(fNiveau) < 0 || fNiveau > Grade::LimitPouvoirMax(nGrade))
+            return "power level below 0, off the half points or above the cap: " + oNom.moNom;
+        // An invariable power comes at 0.5 and can only come down.
+        if (oNom.mbInvariable && fNiveau > 0.5)
+            return "invariable power raised: " + oNom.moNom;
+        if (oNom.moSuperieur != Pouvoir::AucunSuperieur && oNom.moSuperieur != oChoix.moSuperieur)
+            return "power reserved to another superior: " + oNom.moNom;
+        nPADepenses += Demis(fNiveau) * oNom.mnCout;
+    }
+
+    if (oChoix.mnPATotal != oSoldes.mnPA + nPADepenses)
+        return "PA ledger";
+    if (oSoldes.mnPASecondaire != nSecondairesGagnes - nSecondairesDepenses)
+        return "PA secondaire ledger";
+
+    const int nBL = static_cast<int>(oChoix.mfCaract[FORCE]) + (oCatalogue.meCote == ANGE ? 3 : 2);
+    const std::array<int, 5> nDerives = {static_cast<int>(oChoix.mfCaract[FORCE] + oChoix.mfCaract[VOLONTE]), nBL,
+                                         2 * nBL, 3 * nBL, 4 * nBL};
+    if (oEtat.mnDerives != nDerives)
+        return "derived values";
+    return {};
+}
+
+std::string Decrire(const Etat& oEtat, const Catalogue& oCatalogue)
+{
+    const Choix& oChoix = oEtat.moChoix;
+    std::ostringstream oTexte;
+    oTexte << "PA " << oEtat.moSoldes.mnPA << "/" << oChoix.mnPATotal << ", PA secondaire "
+           << oEtat.moSoldes.mnPASecondaire << ", converted " << oEtat.moSoldes.mnPAConverti << ", PP "
+           << oEtat.mnPPValue << " (" << oChoix.mnPPAchetes << " bought), grade " << oChoix.mnGrade
+           << ", superior \"" << oChoix.moSuperieur << "\"\n ";
+    for (int nCaract = FORCE; nCaract < AUCUNE; ++nCaract)
+        oTexte << " " << NomCaract(static_cast<CARACT>(nCaract)) << " " << oChoix.mfCaract[nCaract];
+    for (std::size_t n = 0; n < oCatalogue.moTalents.size(); ++n)
+    {
+        if (oChoix.mfTalents[n] != kNonTenu)
+            oTexte << "\n  " << oCatalogue.moTalents[n].moNom << " " << oChoix.mfTalents[n];
+    }
+    for (std::size_t n = 0; n < oCatalogue.moPouvoirs.size(); ++n)
+    {
+        if (oChoix.mfPouvoirs[n] != kNonTenu)
+            oTexte << "\n  " << oCatalogue.moPouvoirs[n].moNom << " " << oChoix.mfPouvoirs[n];
+    }
+    return oTexte.str();
+}

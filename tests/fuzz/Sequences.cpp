@@ -1,0 +1,389 @@
+#include "Sequences.h"
+
+#include <algorithm>
+#include <iterator>
+#include <random>
+#include <sstream>
+#include <tuple>
+#include <utility>
+
+namespace
+{
+enum class Argument
+{
+    Montant,
+    Grade,
+    CaractMontant,
+    CaractValeur,
+    TalentAjoute,
+    Talent,
+    TalentMontant,
+    Pouvoir,
+    PouvoirMontant,
+    Superieur
+};
+
+// What a call says of itself: nothing, that it took the edit, or that it refused it.
+enum class Issue
+{
+    Muette,
+    Acceptee,
+    Refusee
+};
+
+Issue Rapport(bool bAccepte)
+{
+    return bAccepte ? Issue::Acceptee : Issue::Refusee;
+}
+
+// A public call of the character, and what it would change among the player's choices if it were taken.
+struct Geste
+{
+    const char* moNom;
+    Argument meArgument;
+    Issue (*mpoJouer)(Personnage& p, const Operation& o);
+    void (*mpoEffet)(Choix& c, const Operation& o, const Catalogue& k);
+};
+
+template <typename Niveau>
+void Ajouter(std::vector<Niveau>& oNiveaux, int nNom, Niveau fPas)
+{
+    if (oNiveaux[nNom] != kNonTenu)
+        oNiveaux[nNom] += fPas;
+}
+
+const Geste kGestes[] = {
+    {"AddPATotal", Argument::Montant,
+     [](Personnage& p, const Operation& o) { p.AddPATotal(o.mnMontant); return Issue::Muette; },
+     [](Choix& c, const Operation& o, const Catalogue&) { c.mnPATotal += o.mnMontant; }},
+    {"RemovePATotal", Argument::Montant,
+     [](Personnage& p, const Operation& o) { return Rapport(p.RemovePATotal(o.mnMontant)); },
+     [](Choix& c, const Operation& o, const Catalogue&) { c.mnPATotal -= o.mnMontant; }},
+    {"AugmenterPP", Argument::Montant,
+     [](Personnage& p, const Operation& o) { p.AugmenterPP(o.mnMontant); return Issue::Muette; },
+     [](Choix& c, const Operation& o, const Catalogue&) { c.mnPPAchetes += o.mnMontant; }},
+    {"DiminuerPP", Argument::Montant,
+     [](Personnage& p, const Operation& o) { p.DiminuerPP(o.mnMontant); return Issue::Muette; },
+     [](Choix& c, const Operation& o, const Catalogue&) { c.mnPPAchetes -= o.mnMontant; }},
+    {"AugmenteCaracteristique", Argument::CaractMontant,
+     [](Personnage& p, const Operation& o) {
+         p.AugmenteCaracteristique(o.meCaract, o.mnMontant);
+         return Issue::Muette;
+     },
+     [](Choix& c, const Operation& o, const Catalogue&) { c.mfCaract[o.meCaract] += 0.5f * o.mnMontant; }},
+    {"BaisserCaracteristique", Argument::CaractMontant,
+     [](Personnage& p, const Operation& o) { p.BaisserCaracteristique(o.meCaract, o.mnMontant); return Issue::Muette; },
+     [](Choix& c, const Operation& o, const Catalogue&) { c.mfCaract[o.meCaract] -= 0.5f * o.mnMontant; }},
+    {"IsTalentsCoherents", Argument::CaractValeur,
+     [](Personnage& p, const Operation& o) {
+         p.IsTalentsCoherents(o.meCaract, 0.5f * o.mnMontant);
+         return Issue::Muette;
+     },
+     [](Choix&, const Operation&, const Catalogue&) {}},
+    {"AjouterTalentBase", Argument::TalentAjoute,
+     [](Personnage& p, const Operation& o) {
+         p.AjouterTalentBase(o.moNom, o.mePriorite, o.meCaract);
+         return Issue::Muette;
+     },
+     [](Choix& c, const Operation& o, const Catalogue& k) {
+         for (int nNom : {o.mnNom, k.moTalents[o.mnNom].mnSpecialite})
+         {
+             if (nNom >= 0)
+                 c.mfTalents[nNom] = std::max(c.mfTalents[nNom], 0.0f);
+         }
+     }},
+    {"EnleverTalentBase", Argument::Talent,
+     [](Personnage& p, const Operation& o) { return Rapport(p.EnleverTalentBase(o.moNom)); },
+     [](Choix& c, const Operation& o, const Catalogue&) { c.mfTalents[o.mnNom] = kNonTenu; }},
+    {"AugmenterTalent", Argument::TalentMontant,
+     [](Personnage& p, const Operation& o) { p.AugmenterTalent(o.moNom, o.mnMontant); return Issue::Muette; },
+     [](Choix& c, const Operation& o, const Catalogue&) { Ajouter(c.mfTalents, o.mnNom, 0.5f * o.mnMontant); }},
+    {"DiminuerTalent", Argument::TalentMontant,
+     [](Personnage& p, const Operation& o) { p.DiminuerTalent(o.moNom, o.mnMontant); return Issue::Muette; },
+     [](Choix& c, const Operation& o, const Catalogue&) { Ajouter(c.mfTalents, o.mnNom, -0.5f * o.mnMontant); }},
+    {"AjouterPouvoirBase", Argument::Pouvoir,
+     [](Personnage& p, const Operation& o) { return Rapport(p.AjouterPouvoirBase(o.moNom)); },
+     [](Choix& c, const Operation& o, const Catalogue&) { c.mfPouvoirs[o.mnNom] = 0.5; }},
+    {"EnleverPouvoirBase", Argument::Pouvoir,
+     [](Personnage& p, const Operation& o) { p.EnleverPouvoirBase(o.moNom); return Issue::Muette; },
+     [](Choix& c, const Operation& o, const Catalogue&) { c.mfPouvoirs[o.mnNom] = kNonTenu; }},
+    {"AugmenterPouvoir", Argument::PouvoirMontant,
+     [](Personnage& p, const Operation& o) { p.AugmenterPouvoir(o.moNom, o.mnMontant); return Issue::Muette; },
+     [](Choix& c, const Operation& o, const Catalogue&) { Ajouter(c.mfPouvoirs, o.mnNom, 0.5 * o.mnMontant); }},
+    {"DiminuerPouvoir", Argument::PouvoirMontant,
+     [](Personnage& p, const Operation& o) { p.DiminuerPouvoir(o.moNom, o.mnMontant); return Issue::Muette; },
+     [](Choix& c, const Operation& o, const Catalogue&) { Ajouter(c.mfPouvoirs, o.mnNom, -0.5 * o.mnMontant); }},
+    {"SetGrade", Argument::Grade,
+     [](Personnage& p, const Operation& o) { p.SetGrade(o.mnMontant); return Issue::Muette; },
+     [](Choix& c, const Operation& o, const Catalogue&) { c.mnGrade = o.mnMontant; }},
+    {"SetSuperieur", Argument::Superieur,
+     [](Personnage& p, const Operation& o) { p.SetSuperieur(o.moNom); return Issue::Muette; },
+     [](Choix& c, const Operation& o, const Catalogue&) { c.moSuperieur = o.moNom; }},
+};
+
+bool AUnMontant(Argument eArgument)
+{
+    return eArgument == Argument::Montant || eArgument == Argument::CaractMontant
+        || eArgument == Argument::TalentMontant || eArgument == Argument::PouvoirMontant;
+}
+
+// Beyond the rules that every state keeps: a refusal changes nothing, nor does a call of zero steps (the
+// sheet makes such calls while it refreshes itself), and a call changes nothing but what it names.
+std::string Verifier(const Geste& oGeste, const Operation& oOperation, Issue eIssue, const Etat& oAvant,
+                     const Etat& oApres, const Catalogue& oCatalogue)
+{
+    const std::string oRegle = Ecart(oApres, oCatalogue);
+    if (!oRegle.empty())
+        return oRegle;
+    const bool bInchange = oApres.moChoix == oAvant.moChoix && oApres.moSoldes == oAvant.moSoldes;
+    if (AUnMontant(oGeste.meArgument) && oOperation.mnMontant == 0 && !bInchange)
+        return "a call of zero steps changed the character";
+    if (eIssue == Issue::Refusee)
+        return bInchange ? std::string() : "a refused call changed the character";
+    // A lower grade brings down whatever passes its caps, which the rules above bound.
+    if (oGeste.meArgument == Argument::Grade && oOperation.mnMontant < oAvant.moChoix.mnGrade)
+        return oApres.moChoix.mnGrade == oOperation.mnMontant ? std::string() : "the grade was not set";
+    Choix oAttendu = oAvant.moChoix;
+    oGeste.mpoEffet(oAttendu, oOperation, oCatalogue);
+    if (oApres.moChoix == oAttendu || (eIssue == Issue::Muette && oApres.moChoix == oAvant.moChoix))
+        return {};
+    return "a call changed something other than what it names";
+}
+
+class Hasard
+{
+public:
+    explicit Hasard(std::uint32_t nGraine)
+        : moMoteur(nGraine),
+          mbLargesse(Entier(2) == 0)
+    {
+    }
+
+    // Reduced by hand: the standard distributions may draw differently from one library to the next.
+    int Entier(std::size_t nBorne) { return static_cast<int>(moMoteur() % nBorne); }
+
+    // A player types a few steps, now and then many. Half the sequences also grant and ask a great many at
+    // times; the other half stay short of PA, where conversions and refusals happen.
+    int Montant()
+    {
+        const int nTirage = Entier(100);
+        if (nTirage < 10)
+            return 0;
+        if (nTirage < 80)
+            return 1 + Entier(4);
+        if (nTirage < 96 || !mbLargesse)
+            return 5 + Entier(20);
+        return Entier(100001);
+    }
+
+    int Parmi(const std::vector<int>& oIndex) { return oIndex[Entier(oIndex.size())]; }
+
+private:
+    std::mt19937 moMoteur;
+    bool mbLargesse;
+};
+
+// The few names one sequence plays with, so that its calls meet on the same talents and powers.
+struct Palette
+{
+    std::vector<int> mnTalents;
+    std::vector<int> mnPouvoirs;
+    std::vector<int> mnSuperieurs;
+};
+
+Palette Choisir(Hasard& oHasard, const Catalogue& oCatalogue)
+{
+    Palette oPalette;
+    const auto& oSuperieurs = oCatalogue.moSuperieurs;
+    for (int n = 3 + oHasard.Entier(8); n > 0; --n)
+    {
+        const int nTalent = oHasard.Entier(oCatalogue.moTalents.size());
+        oPalette.mnTalents.push_back(nTalent);
+        if (oCatalogue.moTalents[nTalent].mnSpecialite >= 0)
+            oPalette.mnTalents.push_back(oCatalogue.moTalents[nTalent].mnSpecialite);
+    }
+    for (int n = 2 + oHasard.Entier(6); n > 0; --n)
+    {
+        const int nPouvoir = oHasard.Entier(oCatalogue.moPouvoirs.size());
+        oPalette.mnPouvoirs.push_back(nPouvoir);
+        // A reserved power is bought only under its own superior, who must then come up too.
+        const std::string& oReserveA = oCatalogue.moPouvoirs[nPouvoir].moSuperieur;
+        auto oSuperieur = std::find(oSuperieurs.begin(), oSuperieurs.end(), oReserveA);
+        if (oSuperieur != oSuperieurs.end())
+            oPalette.mnSuperieurs.push_back(static_cast<int>(oSuperieur - oSuperieurs.begin()));
+    }
+    for (int n = 1 + oHasard.Entier(3); n > 0; --n)
+        oPalette.mnSuperieurs.push_back(oHasard.Entier(oSuperieurs.size()));
+    return oPalette;
+}
+}
+
+std::vector<Operation> Tirer(std::uint32_t nGraine, int nOperations, const Catalogue& oCatalogue)
+{
+    Hasard oHasard(nGraine);
+    const Palette oPalette = Choisir(oHasard, oCatalogue);
+    std::vector<Operation> oOperations;
+    for (int n = 0; n < nOperations; ++n)
+    {
+        Operation oOperation{oHasard.Entier(std::size(kGestes)), -1, {},
+                             static_cast<CARACT>(oHasard.Entier(AUCUNE + 1)),
+                             static_cast<PRIORITE>(oHasard.Entier(EXOTIQUE + 1)), oHasard.Montant()};
+        switch (kGestes[oOperation.mnGeste].meArgument)
+        {
+        case Argument::Grade:
+            oOperation.mnMontant = oHasard.Entier(4);
+            break;
+        case Argument::TalentAjoute:
+        case Argument::Talent:
+        case Argument::TalentMontant:
+            oOperation.mnNom = oHasard.Parmi(oPalette.mnTalents);
+            oOperation.moNom = oCatalogue.moTalents[oOperation.mnNom].moNom;
+            break;
+        case Argument::Pouvoir:
+        case Argument::PouvoirMontant:
+            oOperation.mnNom = oHasard.Parmi(oPalette.mnPouvoirs);
+            oOperation.moNom = oCatalogue.moPouvoirs[oOperation.mnNom].moNom;
+            break;
+        case Argument::Superieur:
+            oOperation.mnNom = oHasard.Parmi(oPalette.mnSuperieurs);
+            oOperation.moNom = oCatalogue.moSuperieurs[oOperation.mnNom];
+            break;
+        default:
+            break;
+        }
+        oOperations.push_back(std::move(oOperation));
+    }
+    return oOperations;
+}
+
+Echec Rejouer(const std::vector<Operation>& oOperations, const Catalogue& oCatalogue)
+{
+    auto poPerso = Creer(oCatalogue.meCote);
+    Echec oEchec{{}, 0, Lire(*poPerso, oCatalogue)};
+    oEchec.moRegle = Ecart(oEchec.moEtat, oCatalogue);
+    while (oEchec.moRegle.empty() && oEchec.mnOperations < oOperations.size())
+    {
+        const Operation& oOperation = oOperations[oEchec.mnOperations++];
+        const Geste& oGeste = kGestes[oOperation.mnGeste];
+        const Issue eIssue = oGeste.mpoJouer(*poPerso, oOperation);
+        Etat oApres = Lire(*poPerso, oCatalogue);
+        oEchec.moRegle = Verifier(oGeste, oOperation, eIssue, oEchec.moEtat, oApres, oCatalogue);
+        oEchec.moEtat = std::move(oApres);
+    }
+    return oEchec;
+}
+
+std::vector<Operation> Reduire(std::vector<Operation> oOperations, const Catalogue& oCatalogue)
+{
+    const Echec oEchec = Rejouer(oOperations, oCatalogue);
+    oOperations.resize(oEchec.mnOperations);
+    bool bReduit = true;
+    auto Garder = [&](std::vector<Operation> oEssai) {
+        const Echec oNouvelEchec = Rejouer(oEssai, oCatalogue);
+        if (oNouvelEchec.moRegle != oEchec.moRegle)
+            return false;
+        oEssai.resize(oNouvelEchec.mnOperations);
+        oOperations = std::move(oEssai);
+        bReduit = true;
+        return true;
+    };
+    auto EssayerMontant = [&](std::size_t nOperation, int nMontant) {
+        std::vector<Operation> oEssai = oOperations;
+        oEssai[nOperation].mnMontant = nMontant;
+        return Garder(std::move(oEssai));
+    };
+
+    while (bReduit)
+    {
+        bReduit = false;
+        // Cut ever smaller runs of calls, down to single ones.
+        for (std::size_t nMorceau = oOperations.size() / 2; nMorceau > 0; nMorceau /= 2)
+        {
+            for (std::size_t nDebut = 0; nDebut < oOperations.size();)
+            {
+                const std::size_t nFin = std::min(oOperations.size(), nDebut + nMorceau);
+                std::vector<Operation> oEssai(oOperations.begin(), oOperations.begin() + nDebut);
+                oEssai.insert(oEssai.end(), oOperations.begin() + nFin, oOperations.end());
+                if (!Garder(std::move(oEssai)))
+                    nDebut += nMorceau;
+            }
+        }
+        // Then pairs of calls, which may only go together: a grant of PA and the purchase it paid for.
+        for (std::size_t nPremiere = 0; oOperations.size() <= 64 && nPremiere < oOperations.size(); ++nPremiere)
+        {
+            for (std::size_t nSeconde = nPremiere + 1; nSeconde < oOperations.size(); ++nSeconde)
+            {
+                std::vector<Operation> oEssai = oOperations;
+                oEssai.erase(oEssai.begin() + static_cast<std::ptrdiff_t>(nSeconde));
+                oEssai.erase(oEssai.begin() + static_cast<std::ptrdiff_t>(nPremiere));
+                if (Garder(std::move(oEssai)))
+                    break;
+            }
+        }
+        // Two calls in a row by the same amount on the same thing may do as one.
+        for (std::size_t n = 0; n + 1 < oOperations.size(); ++n)
+        {
+            const Operation& oPremiere = oOperations[n];
+            const Operation& oSeconde = oOperations[n + 1];
+            if (!AUnMontant(kGestes[oPremiere.mnGeste].meArgument)
+                || std::tie(oPremiere.mnGeste, oPremiere.mnNom, oPremiere.meCaract)
+                       != std::tie(oSeconde.mnGeste, oSeconde.mnNom, oSeconde.meCaract))
+                continue;
+            std::vector<Operation> oEssai = oOperations;
+            oEssai[n].mnMontant += oSeconde.mnMontant;
+            oEssai.erase(oEssai.begin() + static_cast<std::ptrdiff_t>(n) + 1);
+            Garder(std::move(oEssai));
+        }
+        // The smallest amount up to 32 that still fails; a larger one is halved for as long as it does. The
+        // calls before the one changed stay as they were and kept the rules, so the failure still comes after it.
+        for (std::size_t n = 0; n < oOperations.size(); ++n)
+        {
+            int nMontant = 0;
+            while (nMontant < std::min(oOperations[n].mnMontant, 32) && !EssayerMontant(n, nMontant))
+                ++nMontant;
+            bool bDivise = true;
+            while (bDivise && oOperations[n].mnMontant > 32)
+                bDivise = EssayerMontant(n, oOperations[n].mnMontant / 2);
+        }
+    }
+    return oOperations;
+}
+
+std::string Decrire(const std::vector<Operation>& oOperations, const Catalogue& oCatalogue)
+{
+    std::ostringstream oTexte;
+    oTexte << (oCatalogue.meCote == DEMON ? "Demon" : "Ange") << " oPerso;\n";
+    for (const Operation& oOperation : oOperations)
+    {
+        const Geste& oGeste = kGestes[oOperation.mnGeste];
+        const std::string oNom = '"' + oOperation.moNom + '"';
+        oTexte << "oPerso." << oGeste.moNom << "(";
+        switch (oGeste.meArgument)
+        {
+        case Argument::Montant:
+        case Argument::Grade:
+            oTexte << oOperation.mnMontant;
+            break;
+        case Argument::CaractMontant:
+            oTexte << NomCaract(oOperation.meCaract) << ", " << oOperation.mnMontant;
+            break;
+        case Argument::CaractValeur:
+            oTexte << NomCaract(oOperation.meCaract) << ", " << oOperation.mnMontant << " * 0.5f";
+            break;
+        case Argument::TalentAjoute:
+            oTexte << oNom << ", " << Priorite2String(oOperation.mePriorite) << ", " << NomCaract(oOperation.meCaract);
+            break;
+        case Argument::Talent:
+        case Argument::Pouvoir:
+        case Argument::Superieur:
+            oTexte << oNom;
+            break;
+        case Argument::TalentMontant:
+        case Argument::PouvoirMontant:
+            oTexte << oNom << ", " << oOperation.mnMontant;
+            break;
+        }
+        oTexte << ");\n";
+    }
+    return oTexte.str();
+}
