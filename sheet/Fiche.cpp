@@ -1,0 +1,268 @@
+#include "Fiche.h"
+
+#include "Fond.h"
+#include "PouvoirTalentWidget.h"
+#include "model/Grade.h"
+#include "model/Personnage.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QScrollArea>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+namespace
+{
+// The program's own writes must not come back as edits of the player.
+template <class Boite, class Valeur>
+void Ecrire(Boite* poBoite, Valeur oValeur)
+{
+    if (poBoite->value() == oValeur)
+        return;
+    const QSignalBlocker oBloque(poBoite);
+    poBoite->setValue(oValeur);
+}
+
+void Ecrire(QLabel* poLabel, int nValeur)
+{
+    poLabel->setText(QString::number(nValeur));
+}
+
+QScrollArea* CreerZone(QWidget* poFiche, QWidget* poColonne, const QRect& oRect)
+{
+    auto* poZone = new QScrollArea(poFiche);
+    poZone->setWidget(poColonne);
+    poZone->setGeometry(oRect);
+    poZone->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The column grows with its rows, so a long column scrolls rather than squeezing them.
+    poZone->setWidgetResizable(true);
+    return poZone;
+}
+}
+
+Fiche::Fiche(QWidget*)
+    : QWidget(nullptr)
+{
+    setBackgroundRole(QPalette::Midlight);
+    setupUi(this);
+    AjusterPolice();
+    setFixedSize(666, 550);
+    setWindowTitle(tr("VEXAL Fiche de perso Version 1.0"));
+    setToolTip(tr("Fiche de personnage"));
+
+    PouvoirsArea = CreerZone(this, verticalLayout_2, QRect(40, 280, 281, 250));
+    TalentsArea = CreerZone(this, verticalLayout, QRect(350, 280, 291, 250));
+
+    moBoitesCaract = {{{ForceValue, FORCE},
+                       {AgiliteValue, AGILITE},
+                       {PerceptionValue, PERCEPTION},
+                       {PresenceValue, PRESENCE},
+                       {VolonteValue, VOLONTE},
+                       {FoiValue, FOI}}};
+    // The minimum first: each new value is laid out as text again, and the step alone changes nothing shown.
+    for (const BoiteCaract& oBoite : moBoitesCaract)
+    {
+        oBoite.mpoBox->setMinimum(1.0);
+        oBoite.mpoBox->setSingleStep(0.5);
+    }
+    spinBoxGRADE->setRange(0, 3);
+    spinBoxPATOT->setRange(0, 999);
+    // A typed number reaches the character once the player is done with it. Taken digit by digit, a refused
+    // first digit would spring back and the next ones would land after the old value: "100" would give 800.
+    for (QAbstractSpinBox* poBoite : findChildren<QAbstractSpinBox*>())
+        poBoite->setKeyboardTracking(false);
+
+    ConnectAll();
+}
+
+Fiche::~Fiche() = default;
+
+void Fiche::AjusterPolice()
+{
+    // The form's captions are sized for a small dialog font, which a desktop's default would clip: take the
+    // largest size, from 8 points down, at which every caption fits. The fonts of a run never change.
+    static const qreal fTaille = [this] {
+        const QList<QLabel*> oLabels = findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+        QFont oPolice = font();
+        qreal fEssai = 8.0;
+        for (; fEssai > 6.0; fEssai -= 0.5)
+        {
+            oPolice.setPointSizeF(fEssai);
+            const QFontMetrics oMesure(oPolice);
+            if (std::all_of(oLabels.begin(), oLabels.end(), [&](const QLabel* poLabel) {
+                    return oMesure.horizontalAdvance(poLabel->text()) <= poLabel->width();
+                }))
+                break;
+        }
+        return fEssai;
+    }();
+    QFont oPolice = font();
+    oPolice.setPointSizeF(fTaille);
+    setFont(oPolice);
+}
+
+void Fiche::showEvent(QShowEvent* poEvent)
+{
+    // The picture is decoded only for a sheet that is seen: the start window's first sheet never is.
+    if (!mbFondPose)
+    {
+        mbFondPose = true;
+        const QPixmap oFond = ChargerFond(QStringLiteral("./images/vexal.jpg"));
+        if (oFond.isNull())
+            setAutoFillBackground(true);
+        else
+            // The sheet paints its mid-light role; the window role is what its children inherit.
+            setPalette(PaletteAvecFond(palette(), oFond, {QPalette::Window, QPalette::Midlight}));
+    }
+    QWidget::showEvent(poEvent);
+}
+
+void Fiche::ConnectAll()
+{
+    connect(spinBoxPATOT, &QSpinBox::valueChanged, this, &Fiche::ChangedTotalPA);
+    connect(spinBoxGRADE, &QSpinBox::valueChanged, this, &Fiche::ChangedGrade);
+    connect(ForceValue, &QDoubleSpinBox::valueChanged, this, &Fiche::ForceChanged);
+    connect(AgiliteValue, &QDoubleSpinBox::valueChanged, this, &Fiche::AgiliteChanged);
+    connect(PerceptionValue, &QDoubleSpinBox::valueChanged, this, &Fiche::PerceptionChanged);
+    connect(PresenceValue, &QDoubleSpinBox::valueChanged, this, &Fiche::PresenceChanged);
+    connect(VolonteValue, &QDoubleSpinBox::valueChanged, this, &Fiche::VolonteChanged);
+    connect(FoiValue, &QDoubleSpinBox::valueChanged, this, &Fiche::FoiChanged);
+    connect(PPValue, &QSpinBox::valueChanged, this, &Fiche::PPChanged);
+    connect(this, &Fiche::FillComboBox, SuperieurListe, &QComboBox::clear);
+    connect(this, &Fiche::FillComboBox, PouvoirsListe, &QComboBox::clear);
+    connect(this, &Fiche::FillComboBox, comboBoxTalents, &QComboBox::clear);
+    connect(AddTalent, &QPushButton::clicked, this, &Fiche::AddTalentPressed);
+    connect(RemoveTalent, &QPushButton::clicked, this, &Fiche::RemoveTalentPressed);
+    connect(AddPouvoir, &QPushButton::clicked, this, &Fiche::AddPouvoirPressed);
+    connect(RemovePouvoir, &QPushButton::clicked, this, &Fiche::RemovePouvoirPressed);
+    connect(SuperieurListe, &QComboBox::activated, this, &Fiche::ChangedSuperieur);
+    connect(Export, &QPushButton::clicked, this, &Fiche::ExportPressed);
+}
+
+void Fiche::SetPerso(Personnage* perso)
+{
+    mpoPerso.reset(perso);
+    SetCaractMaximum(Grade::LimitCaractMax(mpoPerso->GetGrade()));
+    FillComboBoxListes();
+    UpdateFiche();
+}
+
+void Fiche::SetCaractMaximum(float fMaximum)
+{
+    // A value above the new maximum is clamped here and written again by the refresh that follows.
+    for (const BoiteCaract& oBoite : moBoitesCaract)
+    {
+        const QSignalBlocker oBloque(oBoite.mpoBox);
+        oBoite.mpoBox->setMaximum(fMaximum);
+    }
+}
+
+void Fiche::UpdateFiche()
+{
+    if (!mpoPerso)
+        return;
+    Personnage& oPerso = *mpoPerso;
+
+    SupLabel->setText(QString::fromStdString(oPerso.GetSuperieur()));
+    Ecrire(spinBoxGRADE, oPerso.GetGrade());
+    Ecrire(spinBoxPATOT, oPerso.GetPATotal());
+    for (const BoiteCaract& oBoite : moBoitesCaract)
+        Ecrire(oBoite.mpoBox, static_cast<double>(oPerso.GetCaract(oBoite.meCaract)));
+    Ecrire(PPValue, oPerso.GetPPValue());
+
+    Ecrire(PArestantValue, oPerso.GetPA());
+    Ecrire(PASecondaireValue, oPerso.GetPASecondaire());
+    Ecrire(PAConvertiValue, oPerso.GetPAConverti());
+    Ecrire(PFValue, oPerso.GetPF());
+    Ecrire(BLValue, oPerso.GetBL());
+    Ecrire(BGValue, oPerso.GetBG());
+    Ecrire(BFValue, oPerso.GetBF());
+    Ecrire(MSValue, oPerso.GetMS());
+
+    UpdateLignesTalents();
+    UpdateLignesPouvoirs();
+}
+
+void Fiche::UpdateCaract(QDoubleSpinBox* box, CARACT c)
+{
+    const int d = EnDemiPoints(box->value() - mpoPerso->GetCaract(c));
+    if (d <= 0)
+        mpoPerso->BaisserCaracteristique(c, -d);
+    else
+        mpoPerso->AugmenteCaracteristique(c, d);
+    UpdateFiche();
+}
+
+void Fiche::UpdatePP()
+{
+    const int v = PPValue->value();
+    const int p = mpoPerso->GetPPValue();
+    if (v - p <= 0)
+        mpoPerso->DiminuerPP(p - v);
+    else
+        mpoPerso->AugmenterPP(v - p);
+    UpdateFiche();
+}
+
+void Fiche::UpdateTotalPA()
+{
+    const int d = spinBoxPATOT->value() - mpoPerso->GetPATotal();
+    if (d > 0)
+        mpoPerso->AddPATotal(d);
+    else
+        mpoPerso->RemovePATotal(-d);
+    UpdateFiche();
+}
+
+void Fiche::UpdateGrade()
+{
+    mpoPerso->SetGrade(spinBoxGRADE->value());
+    SetCaractMaximum(Grade::LimitCaractMax(mpoPerso->GetGrade()));
+    UpdateFiche();
+}
+
+void Fiche::ForceChanged()
+{
+    UpdateCaract(ForceValue, FORCE);
+}
+
+void Fiche::AgiliteChanged()
+{
+    UpdateCaract(AgiliteValue, AGILITE);
+}
+
+void Fiche::PerceptionChanged()
+{
+    UpdateCaract(PerceptionValue, PERCEPTION);
+}
+
+void Fiche::PresenceChanged()
+{
+    UpdateCaract(PresenceValue, PRESENCE);
+}
+
+void Fiche::VolonteChanged()
+{
+    UpdateCaract(VolonteValue, VOLONTE);
+}
+
+void Fiche::FoiChanged()
+{
+    UpdateCaract(FoiValue, FOI);
+}
+
+void Fiche::PPChanged()
+{
+    UpdatePP();
+}
+
+void Fiche::ChangedGrade()
+{
+    UpdateGrade();
+}
+
+void Fiche::ChangedTotalPA()
+{
+    UpdateTotalPA();
+}

@@ -1,0 +1,16 @@
+#ifndef VEXAL_SHEET_FOND_H
+#define VEXAL_SHEET_FOND_H
+
+#include <QPalette>
+#include <QPixmap>
+
+#include <initializer_list>
+
+// Reads a window background from a picture; a missing picture gives a null pixmap. Whether it was found is
+// logged under the category "vexal.images" (QT_LOGGING_RULES="vexal.images.debug=true" shows it).
+QPixmap ChargerFond(const QString& oChemin);
+
+// The palette with the picture as a texture for the given roles, in every colour group.
+QPalette PaletteAvecFond(QPalette oPalette, const QPixmap& oFond, std::initializer_list<QPalette::ColorRole> oRoles);
+
+#endif

@@ -1,0 +1,325 @@
+#include "Joueur.h"
+
+#include "Fiche.h"
+#include "MyWidget.h"
+#include "model/Ange.h"
+#include "model/Demon.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+namespace
+{
+const QString kDemon = QStringLiteral("&Faire un Demon");
+const QString kAnge = QStringLiteral("&Faire un ange");
+const QString kQuitter = QStringLiteral("&Quitter");
+
+QList<Fiche*> FichesOuvertes()
+{
+    QList<Fiche*> oFiches;
+    for (QWidget* poFenetre : QApplication::topLevelWidgets())
+    {
+        if (auto* poFiche = qobject_cast<Fiche*>(poFenetre))
+            oFiches << poFiche;
+    }
+    return oFiches;
+}
+
+bool EstUnDemon(const Fiche* poFiche)
+{
+    return dynamic_cast<const Demon*>(poFiche->GetPerso()) != nullptr;
+}
+
+bool EstUnAnge(const Fiche* poFiche)
+{
+    return dynamic_cast<const Ange*>(poFiche->GetPerso()) != nullptr;
+}
+
+// Runs the program's event loop while fGeste plays, and gives the loop's result; a loop that does
+// not end within five seconds ends with 1.
+template <class Geste>
+int Executer(Geste fGeste)
+{
+    QTimer oGarde;
+    oGarde.setSingleShot(true);
+    QObject::connect(&oGarde, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+    oGarde.start(5000);
+    QTimer::singleShot(0, qApp, fGeste);
+    return QApplication::exec();
+}
+}
+
+class FenetreDepartTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // The window as it opens.
+    void StartWindowHasAFixedSizeOf150By200();
+    void StartWindowHasNoTitle();
+    void StartWindowOffersThreeLargeButtons_data();
+    void StartWindowOffersThreeLargeButtons();
+    void ButtonsStandInOneColumnInTheirOrder();
+    void StartWindowShowsItsPictureWhenItIsThere_data();
+    void StartWindowShowsItsPictureWhenItIsThere();
+    void FirstSheetIsHiddenAndHoldsNoCharacter();
+
+    // The creation commands.
+    void CreationButtonOpensAFreshSheetOfItsSide_data();
+    void CreationButtonOpensAFreshSheetOfItsSide();
+    void EachCreationReplacesTheSheetAndLosesItsEdits_data();
+    void EachCreationReplacesTheSheetAndLosesItsEdits();
+    void ClosingTheSheetOnlyHidesIt();
+    void ClosingTheStartWindowTakesTheSheetWithIt();
+
+    // The end of the program.
+    void QuitEndsTheProgram_data();
+    void QuitEndsTheProgram();
+    void ClosingEveryWindowEndsTheProgram_data();
+    void ClosingEveryWindowEndsTheProgram();
+};
+
+void FenetreDepartTest::StartWindowHasAFixedSizeOf150By200()
+{
+    MyWidget oFenetre;
+    oFenetre.setGeometry(100, 100, 250, 355);
+    oFenetre.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&oFenetre));
+
+    QCOMPARE(oFenetre.size(), QSize(150, 200));
+    QCOMPARE(oFenetre.minimumSize(), QSize(150, 200));
+    QCOMPARE(oFenetre.maximumSize(), QSize(150, 200));
+}
+
+void FenetreDepartTest::StartWindowHasNoTitle()
+{
+    MyWidget oFenetre;
+
+    QCOMPARE(oFenetre.windowTitle(), QString());
+}
+
+void FenetreDepartTest::StartWindowOffersThreeLargeButtons_data()
+{
+    QTest::addColumn<QString>("texte");
+
+    QTest::newRow("make a demon") << kDemon;
+    QTest::newRow("make an angel") << kAnge;
+    QTest::newRow("quit") << kQuitter;
+}
+
+void FenetreDepartTest::StartWindowOffersThreeLargeButtons()
+{
+    QFETCH(QString, texte);
+    MyWidget oFenetre;
+
+    QCOMPARE(oFenetre.findChildren<QPushButton*>().size(), 3);
+    const QPushButton* poBouton = Bouton(oFenetre, texte);
+    QVERIFY(poBouton != nullptr);
+    QCOMPARE(poBouton->font().family(), QStringLiteral("Times"));
+    QCOMPARE(poBouton->font().pointSize(), 12);
+    QCOMPARE(poBouton->font().weight(), QFont::Bold);
+    QVERIFY(!poBouton->font().italic());
+}
+
+void FenetreDepartTest::ButtonsStandInOneColumnInTheirOrder()
+{
+    MyWidget oFenetre;
+
+    auto* poGrille = qobject_cast<QGridLayout*>(oFenetre.layout());
+    QVERIFY(poGrille != nullptr);
+    QCOMPARE(poGrille->columnCount(), 1);
+    QCOMPARE(poGrille->rowCount(), 3);
+    QCOMPARE(poGrille->itemAtPosition(0, 0)->widget(), Bouton(oFenetre, kDemon));
+    QCOMPARE(poGrille->itemAtPosition(1, 0)->widget(), Bouton(oFenetre, kAnge));
+    QCOMPARE(poGrille->itemAtPosition(2, 0)->widget(), Bouton(oFenetre, kQuitter));
+}
+
+void FenetreDepartTest::StartWindowShowsItsPictureWhenItIsThere_data()
+{
+    LignesAvecEtSansImages();
+}
+
+void FenetreDepartTest::StartWindowShowsItsPictureWhenItIsThere()
+{
+    QFETCH(bool, images);
+    const Lancement oLancement(images);
+
+    const auto poFenetre = OuvrirDepart();
+    QVERIFY(poFenetre);
+
+    QCOMPARE(poFenetre->palette().brush(QPalette::Window).texture().isNull(), !images);
+    QCOMPARE(poFenetre->findChildren<QPushButton*>().size(), 3);
+}
+
+void FenetreDepartTest::FirstSheetIsHiddenAndHoldsNoCharacter()
+{
+    const auto poFenetre = OuvrirDepart();
+    QVERIFY(poFenetre);
+
+    const Fiche* poFiche = poFenetre->GetFiche();
+    QVERIFY(poFiche != nullptr);
+    QVERIFY(!poFiche->isVisible());
+    QVERIFY(poFiche->GetPerso() == nullptr);
+    QCOMPARE(poFiche->size(), QSize(666, 550));
+    QCOMPARE(FichesOuvertes().size(), 1);
+}
+
+void FenetreDepartTest::CreationButtonOpensAFreshSheetOfItsSide_data()
+{
+    QTest::addColumn<QString>("bouton");
+    QTest::addColumn<bool>("demon");
+    QTest::addColumn<int>("pa");
+
+    QTest::newRow("demon") << kDemon << true << 80;
+    QTest::newRow("angel") << kAnge << false << 100;
+}
+
+void FenetreDepartTest::CreationButtonOpensAFreshSheetOfItsSide()
+{
+    QFETCH(QString, bouton);
+    QFETCH(bool, demon);
+    QFETCH(int, pa);
+    const auto poFenetre = OuvrirDepart();
+    QVERIFY(poFenetre);
+    const QPointer<Fiche> poPremiere = poFenetre->GetFiche();
+
+    Joueur::Cliquer(Bouton(*poFenetre, bouton));
+
+    QVERIFY(poPremiere.isNull());
+    Fiche* poFiche = poFenetre->GetFiche();
+    QVERIFY(poFiche != nullptr);
+    QVERIFY(QTest::qWaitForWindowExposed(poFiche));
+    QCOMPARE(EstUnDemon(poFiche), demon);
+    QCOMPARE(EstUnAnge(poFiche), !demon);
+    QCOMPARE(poFiche->windowTitle(), QStringLiteral("VEXAL Fiche de perso Version 1.0"));
+    QCOMPARE(poFiche->PArestantValue->text(), QString::number(pa));
+    QCOMPARE(FichesOuvertes(), QList<Fiche*>{poFiche});
+}
+
+void FenetreDepartTest::EachCreationReplacesTheSheetAndLosesItsEdits_data()
+{
+    QTest::addColumn<QString>("premier");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<bool>("demon");
+    QTest::addColumn<int>("pa");
+
+    QTest::newRow("demon then demon") << kDemon << kDemon << true << 80;
+    QTest::newRow("demon then angel") << kDemon << kAnge << false << 100;
+    QTest::newRow("angel then demon") << kAnge << kDemon << true << 80;
+    QTest::newRow("angel then angel") << kAnge << kAnge << false << 100;
+}
+
+void FenetreDepartTest::EachCreationReplacesTheSheetAndLosesItsEdits()
+{
+    QFETCH(QString, premier);
+    QFETCH(QString, second);
+    QFETCH(bool, demon);
+    QFETCH(int, pa);
+    const auto poFenetre = OuvrirDepart(premier);
+    QVERIFY(poFenetre);
+    const QPointer<Fiche> poAncienne = poFenetre->GetFiche();
+    Joueur::Monter(poAncienne->ForceValue, 2);
+    QCOMPARE(poAncienne->GetPerso()->GetCaract(FORCE), 3.0f);
+
+    Joueur::Cliquer(Bouton(*poFenetre, second));
+
+    QVERIFY(poAncienne.isNull());
+    Fiche* poFiche = poFenetre->GetFiche();
+    QVERIFY(QTest::qWaitForWindowExposed(poFiche));
+    QCOMPARE(EstUnDemon(poFiche), demon);
+    QCOMPARE(poFiche->GetPerso()->GetCaract(FORCE), 2.0f);
+    QCOMPARE(poFiche->GetPerso()->GetPA(), pa);
+    QCOMPARE(poFiche->ForceValue->value(), 2.0);
+    QCOMPARE(FichesOuvertes(), QList<Fiche*>{poFiche});
+}
+
+void FenetreDepartTest::ClosingTheSheetOnlyHidesIt()
+{
+    const auto poFenetre = OuvrirDepart(kDemon);
+    QVERIFY(poFenetre);
+    const QPointer<Fiche> poFiche = poFenetre->GetFiche();
+    Joueur::Monter(poFiche->ForceValue);
+
+    QVERIFY(poFiche->close());
+
+    QVERIFY(!poFiche.isNull());
+    QVERIFY(!poFiche->isVisible());
+    QCOMPARE(poFiche->GetPerso()->GetCaract(FORCE), 2.5f);
+}
+
+void FenetreDepartTest::ClosingTheStartWindowTakesTheSheetWithIt()
+{
+    auto poFenetre = OuvrirDepart(kAnge);
+    QVERIFY(poFenetre);
+    const QPointer<Fiche> poFiche = poFenetre->GetFiche();
+    QVERIFY(!poFiche.isNull());
+
+    poFenetre.reset();
+
+    QVERIFY(poFiche.isNull());
+    QVERIFY(FichesOuvertes().isEmpty());
+}
+
+void FenetreDepartTest::QuitEndsTheProgram_data()
+{
+    QTest::addColumn<QString>("avant");
+    QTest::addColumn<bool>("clavier");
+
+    QTest::newRow("clicked, no sheet open") << QString() << false;
+    QTest::newRow("clicked, a demon sheet open") << kDemon << false;
+    QTest::newRow("clicked, an angel sheet open") << kAnge << false;
+    QTest::newRow("Alt+Q, a demon sheet open") << kDemon << true;
+}
+
+void FenetreDepartTest::QuitEndsTheProgram()
+{
+    QFETCH(QString, avant);
+    QFETCH(bool, clavier);
+    const auto poFenetre = OuvrirDepart(avant);
+    QVERIFY(poFenetre);
+    const QPointer<Fiche> poFiche = poFenetre->GetFiche();
+    poFenetre->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(poFenetre.get()));
+    QSignalSpy oFin(qApp, &QCoreApplication::aboutToQuit);
+
+    const int nRetour = Executer([&] {
+        if (clavier)
+            QTest::keyClick(poFenetre.get(), Qt::Key_Q, Qt::AltModifier);
+        else
+            Joueur::Cliquer(Bouton(*poFenetre, kQuitter));
+    });
+
+    QCOMPARE(nRetour, 0);
+    QCOMPARE(oFin.count(), 1);
+    QVERIFY(!poFiche.isNull());
+}
+
+void FenetreDepartTest::ClosingEveryWindowEndsTheProgram_data()
+{
+    QTest::addColumn<QString>("avant");
+
+    QTest::newRow("start window alone") << QString();
+    QTest::newRow("sheet, then start window") << kDemon;
+}
+
+void FenetreDepartTest::ClosingEveryWindowEndsTheProgram()
+{
+    QFETCH(QString, avant);
+    const auto poFenetre = OuvrirDepart(avant);
+    QVERIFY(poFenetre);
+
+    const int nRetour = Executer([&] {
+        poFenetre->GetFiche()->close();
+        poFenetre->close();
+    });
+
+    QCOMPARE(nRetour, 0);
+}
+
+QTEST_MAIN(FenetreDepartTest)
+#include "FenetreDepartTest.moc"
