@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -135,6 +136,10 @@ TEST(RegleDesPoints, BuyingPPPastTheGradeCapIsRefused)
 
     oDemon.SetGrade(1);
     oDemon.AugmenterPP(1);
+    EXPECT_EQ(oDemon.GetPPValue(), 16);
+
+    // Far past the cap the request is refused too, never wrapped round into an accepted one.
+    oDemon.AugmenterPP(std::numeric_limits<int>::max());
     EXPECT_EQ(oDemon.GetPPValue(), 16);
 }
 

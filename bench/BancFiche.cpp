@@ -1,0 +1,221 @@
+#include "Fiche.h"
+#include "FichePleine.h"
+#include "MyWidget.h"
+#include "model/Demon.h"
+#include "ui_VEXALFiche.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QSignalBlocker>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace
+{
+// Times one player action per iteration. Between two actions the event loop runs, as it does between two
+// clicks: it polishes, lays out and paints what the last action left, and that is not the action's time.
+template <class Action>
+void Mesurer(benchmark::State& oEtat, Action oAction)
+{
+    for (auto _ : oEtat)
+    {
+        oAction();
+        oEtat.PauseTiming();
+        QCoreApplication::processEvents();
+        oEtat.ResumeTiming();
+    }
+}
+
+// "&Faire un Demon": the character with its catalogues, the previous sheet dropped, the new one built, its
+// lists filled, refreshed and shown.
+void BM_NouveauDemon(benchmark::State& oEtat)
+{
+    MyWidget oFenetre;
+    Mesurer(oEtat, [&] { oFenetre.NewDemon(); });
+}
+
+// The floor of a new sheet: the bare form built on a plain widget, which replaces the previous one as a
+// new sheet replaces the old.
+void BM_FormeSeule(benchmark::State& oEtat)
+{
+    std::unique_ptr<QWidget> poForme;
+    Mesurer(oEtat, [&] {
+        poForme.reset();
+        poForme = std::make_unique<QWidget>();
+        Ui::VEXALFiche oForme;
+        oForme.setupUi(poForme.get());
+    });
+}
+
+// A demon that counts how often the sheet reads its BL: every refresh reads it the same number of times.
+class DemonCompte : public Demon
+{
+public:
+    int GetBL() const override
+    {
+        ++mnLectures;
+        return Demon::GetBL();
+    }
+
+    mutable long mnLectures = 0;
+};
+
+// FORCE between 3.5 and 4 moves the bonus of every talent based on it, so the edit changes those rows too.
+constexpr double kForceBasse = 3.5;
+constexpr double kForceHaute = 4.0;
+
+struct FicheDeBanc
+{
+    Fiche oFiche;
+    DemonCompte* poPerso = nullptr;
+    int nLignes = 0;
+    long nLecturesParRafraichissement = 0;
+};
+
+// A shown sheet with at least nLignes rows, FORCE at its low value and nothing left to paint.
+std::unique_ptr<FicheDeBanc> PreparerFiche(int nLignes)
+{
+    auto poBanc = std::make_unique<FicheDeBanc>();
+    poBanc->poPerso = new DemonCompte;
+    poBanc->oFiche.SetPerso(poBanc->poPerso);
+    poBanc->oFiche.show();
+    poBanc->nLignes = RemplirFiche(poBanc->oFiche, nLignes);
+    poBanc->oFiche.ForceValue->setValue(kForceBasse);
+    QCoreApplication::processEvents();
+
+    const long nAvant = poBanc->poPerso->mnLectures;
+    poBanc->oFiche.UpdateFiche();
+    poBanc->nLecturesParRafraichissement = poBanc->poPerso->mnLectures - nAvant;
+    return poBanc;
+}
+
+// One player edit of FORCE, from the spin box's new value to the settled sheet; Rafraichissements counts
+// the sheet's refreshes per edit.
+void BM_Edition(benchmark::State& oEtat, FicheDeBanc& oBanc)
+{
+    QDoubleSpinBox* poForce = oBanc.oFiche.ForceValue;
+    const long nAvant = oBanc.poPerso->mnLectures;
+    double fForce = poForce->value();
+    Mesurer(oEtat, [&] {
+        fForce = fForce == kForceBasse ? kForceHaute : kForceBasse;
+        poForce->setValue(fForce);
+    });
+    if (oBanc.poPerso->GetCaract(FORCE) != static_cast<float>(fForce))
+        oEtat.SkipWithError("the character refused the edit");
+    const double fRafraichissements = static_cast<double>(oBanc.poPerso->mnLectures - nAvant)
+        / static_cast<double>(oBanc.nLecturesParRafraichissement);
+    oEtat.counters["Lignes"] = oBanc.nLignes;
+    oEtat.counters["Rafraichissements"] = benchmark::Counter(fRafraichissements, benchmark::Counter::kAvgIterations);
+}
+
+// What the settled sheet shows in every widget that a refresh writes.
+struct Releve
+{
+    std::vector<std::pair<QSpinBox*, int>> oEntiers;
+    std::vector<std::pair<QDoubleSpinBox*, double>> oReels;
+    std::vector<std::pair<QLabel*, QString>> oTextes;
+};
+
+Releve Relever(Fiche& oFiche)
+{
+    Releve oReleve;
+    for (QSpinBox* poBoite : oFiche.findChildren<QSpinBox*>())
+        oReleve.oEntiers.emplace_back(poBoite, poBoite->value());
+    // The rows' boxes as well as the characteristics.
+    for (QDoubleSpinBox* poBoite : oFiche.findChildren<QDoubleSpinBox*>())
+        oReleve.oReels.emplace_back(poBoite, poBoite->value());
+    for (QLabel* poLabel : {oFiche.SupLabel, oFiche.PArestantValue, oFiche.PASecondaireValue, oFiche.PAConvertiValue,
+                            oFiche.PFValue, oFiche.BLValue, oFiche.BGValue, oFiche.BFValue, oFiche.MSValue})
+        oReleve.oTextes.emplace_back(poLabel, poLabel->text());
+    return oReleve;
+}
+
+template <class Boite, class Valeur>
+void EcrireBloque(Boite* poBoite, const Valeur& oValeur)
+{
+    const QSignalBlocker oBloque(poBoite);
+    poBoite->setValue(oValeur);
+}
+
+void EcrireBloque(QLabel* poLabel, const QString& oTexte)
+{
+    const QSignalBlocker oBloque(poLabel);
+    poLabel->setText(oTexte);
+}
+
+void Ecrire(const Releve& oReleve)
+{
+    for (const auto& [poBoite, nValeur] : oReleve.oEntiers)
+        EcrireBloque(poBoite, nValeur);
+    for (const auto& [poBoite, fValeur] : oReleve.oReels)
+        EcrireBloque(poBoite, fValeur);
+    for (const auto& [poLabel, oTexte] : oReleve.oTextes)
+        EcrireBloque(poLabel, oTexte);
+}
+
+// The floor of an edit: every widget that a refresh writes, written once with its signals blocked, with the
+// values that the same edit leaves on the sheet.
+void BM_EcritureBloquee(benchmark::State& oEtat, FicheDeBanc& oBanc)
+{
+    oBanc.oFiche.ForceValue->setValue(kForceBasse);
+    const Releve oBasse = Relever(oBanc.oFiche);
+    oBanc.oFiche.ForceValue->setValue(kForceHaute);
+    const Releve oHaute = Relever(oBanc.oFiche);
+    bool bHaute = false;
+    Mesurer(oEtat, [&] {
+        bHaute = !bHaute;
+        Ecrire(bHaute ? oHaute : oBasse);
+    });
+    oEtat.counters["Lignes"] = oBanc.nLignes;
+}
+
+// The sheets are filled once and kept across repetitions: filling one takes longer than every edit measured
+// on it. The floor writes behind the character's back, so it has sheets of its own.
+class Fiches
+{
+public:
+    FicheDeBanc& Pour(void (*pBanc)(benchmark::State&, FicheDeBanc&), int nLignes)
+    {
+        std::unique_ptr<FicheDeBanc>& poBanc = moFiches[{pBanc, nLignes}];
+        if (!poBanc)
+            poBanc = PreparerFiche(nLignes);
+        return *poBanc;
+    }
+
+    void Enregistrer(const std::string& oNom, void (*pBanc)(benchmark::State&, FicheDeBanc&), int nLignes)
+    {
+        benchmark::RegisterBenchmark(oNom.c_str(), [this, pBanc, nLignes](benchmark::State& oEtat) {
+            pBanc(oEtat, Pour(pBanc, nLignes));
+        })->Unit(benchmark::kMicrosecond);
+    }
+
+private:
+    std::map<std::pair<void (*)(benchmark::State&, FicheDeBanc&), int>, std::unique_ptr<FicheDeBanc>> moFiches;
+};
+}
+
+int main(int argc, char** argv)
+{
+    QApplication oApplication(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+
+    // Declared after the application: the sheets must go before it does.
+    Fiches oFiches;
+    benchmark::RegisterBenchmark("BM_NouveauDemon", BM_NouveauDemon)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("BM_FormeSeule", BM_FormeSeule)->Unit(benchmark::kMicrosecond);
+    for (int nLignes : {0, 50, 100})
+        oFiches.Enregistrer("BM_Edition/" + std::to_string(nLignes), BM_Edition, nLignes);
+    oFiches.Enregistrer("BM_Edition/toutes", BM_Edition, kToutesLesLignes);
+    oFiches.Enregistrer("BM_EcritureBloquee/toutes", BM_EcritureBloquee, kToutesLesLignes);
+
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

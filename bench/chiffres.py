@@ -1,0 +1,80 @@
+#!/usr/bin/env python3
+"""Reads the JSON reports of the benchmarks and prints each figure against its floor and its target.
+
+Every figure is a ratio of two medians taken in the same run, whose repetitions were interleaved, so that a
+shared, noisy machine slows both sides alike. Exits with 1 when a target is missed.
+Usage: chiffres.py REPORT.json...
+"""
+import json
+import sys
+
+UNITES = {"ns": 1e-9, "us": 1e-6, "ms": 1e-3, "s": 1.0}
+
+
+def medianes(chemins):
+    """The median of every benchmark over its repetitions, by name: seconds per operation and counters."""
+    resultat = {}
+    for chemin in chemins:
+        with open(chemin, encoding="utf-8") as fichier:
+            for banc in json.load(fichier)["benchmarks"]:
+                if banc.get("aggregate_name") != "median":
+                    continue
+                nom = banc["run_name"].removesuffix("/manual_time")
+                if banc.get("error_occurred"):
+                    sys.exit(f"{nom}: {banc.get('error_message')}")
+                banc["secondes"] = banc["real_time"] * UNITES[banc["time_unit"]]
+                resultat[nom] = banc
+    return resultat
+
+
+def main():
+    m = medianes(sys.argv[1:])
+    manques = []
+
+    def ligne(nom, valeur, cible, tenue, detail):
+        etat = "ok" if tenue else "MISSED"
+        if not tenue:
+            manques.append(nom)
+        print(f"{nom:<16} {valeur:>6.2f}  ({cible})  {etat:<6}  {detail}")
+
+    def temps(nom):
+        return m[nom]["secondes"]
+
+    def ratio(nom, sujet, plancher, maximum, unite, echelle):
+        r = temps(sujet) / temps(plancher)
+        ligne(nom, r, f"target <= {maximum}", r <= maximum,
+              f"{temps(sujet) * echelle:.1f} {unite} against {temps(plancher) * echelle:.1f} {unite}")
+
+    ratio("start", "BM_Processus/vexal", "BM_Processus/minimal", 1.15, "ms", 1e3)
+    ratio("new character", "BM_NouveauDemon", "BM_FormeSeule", 2.0, "us", 1e6)
+    ratio("edit", "BM_Edition/toutes", "BM_EcritureBloquee/toutes", 1.5, "us", 1e6)
+
+    editions = sorted((m[nom]["Lignes"], nom) for nom in m if nom.startswith("BM_Edition/"))
+    rafraichissements = [m[nom]["Rafraichissements"] for _, nom in editions]
+    pire = max(rafraichissements, key=lambda r: abs(r - 1))
+    ligne("refreshes", pire, "target = 1 per edit, whatever the rows", all(abs(r - 1) < 1e-9 for r in rafraichissements),
+          " ".join(f"{int(n)} rows: {r:g}" for (n, _), r in zip(editions, rafraichissements)))
+
+    t0 = temps(editions[0][1])
+    par_ligne = [(n, (temps(nom) - t0) / n) for n, nom in editions if n > 0]
+    couts = [c for _, c in par_ligne]
+    etalement = max(couts) / min(couts)
+    ligne("scaling", etalement, "target <= 1.5", etalement <= 1.5,
+          f"per row, over {t0 * 1e6:.1f} us with none: "
+          + " ".join(f"{int(n)} rows {c * 1e9:.0f} ns" for n, c in par_ligne))
+
+    pic, plancher = m["BM_Processus/fiche_remplie"]["PicKo"], m["BM_Processus/minimal"]["PicKo"]
+    ligne("memory", pic / plancher, "target <= 1.3", pic / plancher <= 1.3,
+          f"{pic / 1024:.1f} MiB peak against {plancher / 1024:.1f} MiB")
+
+    print(f"{'core Demon':<16} {temps('BM_CreerDemon') * 1e6:>6.1f}  us per Demon built with its catalogues")
+    print(f"{'core export':<16} {temps('BM_Exporter') * 1e6:>6.1f}  us per export of the full character")
+
+    if manques:
+        print("missed: " + ", ".join(manques))
+        return 1
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
