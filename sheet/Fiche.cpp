@@ -6,6 +6,7 @@
 #include "model/Personnage.h"
 
 #include <QFontMetrics>
+#include <QImageReader>
 #include <QLabel>
 #include <QScrollArea>
 #include <QSignalBlocker>
@@ -14,6 +15,8 @@
 
 namespace
 {
+constexpr char kFond[] = "./images/vexal.jpg";
+
 // The program's own writes must not come back as edits of the player.
 template <class Boite, class Valeur>
 void Ecrire(Boite* poBoite, Valeur oValeur)
@@ -29,9 +32,10 @@ void Ecrire(QLabel* poLabel, int nValeur)
     poLabel->setText(QString::number(nValeur));
 }
 
-QScrollArea* CreerZone(QWidget* poFiche, QWidget* poColonne, const QRect& oRect)
+QScrollArea* CreerZone(QWidget* poFiche, const char* oNom, QWidget* poColonne, const QRect& oRect)
 {
     auto* poZone = new QScrollArea(poFiche);
+    poZone->setObjectName(QLatin1String(oNom));
     poZone->setWidget(poColonne);
     poZone->setGeometry(oRect);
     poZone->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -50,9 +54,13 @@ Fiche::Fiche(QWidget*)
     setFixedSize(666, 550);
     setWindowTitle(tr("VEXAL Fiche de perso Version 1.0"));
     setToolTip(tr("Fiche de personnage"));
+    // Without its picture the sheet fills itself with its plain mid-light colour. Only the picture's header is
+    // read here; the picture is decoded for a sheet that is seen, and the start window's first sheet never is.
+    mbFondAPoser = QImageReader(QLatin1String(kFond)).canRead();
+    setAutoFillBackground(!mbFondAPoser);
 
-    PouvoirsArea = CreerZone(this, verticalLayout_2, QRect(40, 280, 281, 250));
-    TalentsArea = CreerZone(this, verticalLayout, QRect(350, 280, 291, 250));
+    PouvoirsArea = CreerZone(this, "PouvoirsArea", verticalLayout_2, QRect(40, 280, 281, 250));
+    TalentsArea = CreerZone(this, "TalentsArea", verticalLayout, QRect(350, 280, 291, 250));
 
     moBoitesCaract = {{{ForceValue, FORCE},
                        {AgiliteValue, AGILITE},
@@ -104,11 +112,10 @@ void Fiche::AjusterPolice()
 
 void Fiche::showEvent(QShowEvent* poEvent)
 {
-    // The picture is decoded only for a sheet that is seen: the start window's first sheet never is.
-    if (!mbFondPose)
+    if (mbFondAPoser)
     {
-        mbFondPose = true;
-        const QPixmap oFond = ChargerFond(QStringLiteral("./images/vexal.jpg"));
+        mbFondAPoser = false;
+        const QPixmap oFond = ChargerFond(QLatin1String(kFond));
         if (oFond.isNull())
             setAutoFillBackground(true);
         else

@@ -52,6 +52,10 @@ public:
     void UpdateSuperieur();
     void ExportAction();
 
+    // The scrolling columns of power rows (left) and talent rows (right), named like the form's widgets.
+    QScrollArea* PouvoirsArea;
+    QScrollArea* TalentsArea;
+
 signals:
     void FillComboBox();
 
@@ -103,9 +107,7 @@ private:
 
     std::unique_ptr<Personnage> mpoPerso;
     std::array<BoiteCaract, 6> moBoitesCaract;
-    QScrollArea* PouvoirsArea;
-    QScrollArea* TalentsArea;
-    bool mbFondPose = false;
+    bool mbFondAPoser;
 };
 
 #endif

@@ -9,9 +9,9 @@ PouvoirTalentWidget::PouvoirTalentWidget(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("PouvoirTalentWidget"));
-    // Tall and wide enough for the value box, so a long column scrolls instead of squeezing its rows.
-    setMinimumSize(242, 22);
-    resize(QSize(183, 40).expandedTo(minimumSizeHint()).expandedTo(minimumSize()));
+    // Tall enough for the value box, so a long column scrolls instead of squeezing its rows.
+    setMinimumHeight(22);
+    resize(QSize(183, 40).expandedTo(minimumSizeHint()));
     setMaximumSize(250, 25);
     setToolTip(tr("Pouvoir"));
 

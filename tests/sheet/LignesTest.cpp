@@ -87,7 +87,8 @@ void LignesTest::RowIsACheckBoxANameAndAValue()
     PouvoirTalentWidget oLigne;
 
     QCOMPARE(oLigne.objectName(), QStringLiteral("PouvoirTalentWidget"));
-    QCOMPARE(oLigne.minimumSize(), QSize(242, 22));
+    QCOMPARE(oLigne.size(), QSize(183, 25));
+    QCOMPARE(oLigne.minimumHeight(), 22);
     QCOMPARE(oLigne.maximumSize(), QSize(250, 25));
     QCOMPARE(oLigne.toolTip(), QStringLiteral("Pouvoir"));
     const auto* poCase = oLigne.findChild<QCheckBox*>("mpoCheck");
