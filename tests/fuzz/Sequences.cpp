@@ -24,16 +24,16 @@ enum class Argument
 };
 
 // What a call says of itself: nothing, that it took the edit, or that it refused it.
-enum class Issue
+enum class Reponse
 {
     Muette,
     Acceptee,
     Refusee
 };
 
-Issue Rapport(bool bAccepte)
+Reponse Rapport(bool bAccepte)
 {
-    return bAccepte ? Issue::Acceptee : Issue::Refusee;
+    return bAccepte ? Reponse::Acceptee : Reponse::Refusee;
 }
 
 // A public call of the character, and what it would change among the player's choices if it were taken.
@@ -41,7 +41,7 @@ struct Geste
 {
     const char* moNom;
     Argument meArgument;
-    Issue (*mpoJouer)(Personnage& p, const Operation& o);
+    Reponse (*mpoJouer)(Personnage& p, const Operation& o);
     void (*mpoEffet)(Choix& c, const Operation& o, const Catalogue& k);
 };
 
@@ -54,36 +54,36 @@ void Ajouter(std::vector<Niveau>& oNiveaux, int nNom, Niveau fPas)
 
 const Geste kGestes[] = {
     {"AddPATotal", Argument::Montant,
-     [](Personnage& p, const Operation& o) { p.AddPATotal(o.mnMontant); return Issue::Muette; },
+     [](Personnage& p, const Operation& o) { p.AddPATotal(o.mnMontant); return Reponse::Muette; },
      [](Choix& c, const Operation& o, const Catalogue&) { c.mnPATotal += o.mnMontant; }},
     {"RemovePATotal", Argument::Montant,
      [](Personnage& p, const Operation& o) { return Rapport(p.RemovePATotal(o.mnMontant)); },
      [](Choix& c, const Operation& o, const Catalogue&) { c.mnPATotal -= o.mnMontant; }},
     {"AugmenterPP", Argument::Montant,
-     [](Personnage& p, const Operation& o) { p.AugmenterPP(o.mnMontant); return Issue::Muette; },
+     [](Personnage& p, const Operation& o) { p.AugmenterPP(o.mnMontant); return Reponse::Muette; },
      [](Choix& c, const Operation& o, const Catalogue&) { c.mnPPAchetes += o.mnMontant; }},
     {"DiminuerPP", Argument::Montant,
-     [](Personnage& p, const Operation& o) { p.DiminuerPP(o.mnMontant); return Issue::Muette; },
+     [](Personnage& p, const Operation& o) { p.DiminuerPP(o.mnMontant); return Reponse::Muette; },
      [](Choix& c, const Operation& o, const Catalogue&) { c.mnPPAchetes -= o.mnMontant; }},
     {"AugmenteCaracteristique", Argument::CaractMontant,
      [](Personnage& p, const Operation& o) {
          p.AugmenteCaracteristique(o.meCaract, o.mnMontant);
-         return Issue::Muette;
+         return Reponse::Muette;
      },
      [](Choix& c, const Operation& o, const Catalogue&) { c.mfCaract[o.meCaract] += 0.5f * o.mnMontant; }},
     {"BaisserCaracteristique", Argument::CaractMontant,
-     [](Personnage& p, const Operation& o) { p.BaisserCaracteristique(o.meCaract, o.mnMontant); return Issue::Muette; },
+     [](Personnage& p, const Operation& o) { p.BaisserCaracteristique(o.meCaract, o.mnMontant); return Reponse::Muette; },
      [](Choix& c, const Operation& o, const Catalogue&) { c.mfCaract[o.meCaract] -= 0.5f * o.mnMontant; }},
     {"IsTalentsCoherents", Argument::CaractValeur,
      [](Personnage& p, const Operation& o) {
          p.IsTalentsCoherents(o.meCaract, 0.5f * o.mnMontant);
-         return Issue::Muette;
+         return Reponse::Muette;
      },
      [](Choix&, const Operation&, const Catalogue&) {}},
     {"AjouterTalentBase", Argument::TalentAjoute,
      [](Personnage& p, const Operation& o) {
          p.AjouterTalentBase(o.moNom, o.mePriorite, o.meCaract);
-         return Issue::Muette;
+         return Reponse::Muette;
      },
      [](Choix& c, const Operation& o, const Catalogue& k) {
          for (int nNom : {o.mnNom, k.moTalents[o.mnNom].mnSpecialite})
@@ -96,28 +96,28 @@ const Geste kGestes[] = {
      [](Personnage& p, const Operation& o) { return Rapport(p.EnleverTalentBase(o.moNom)); },
      [](Choix& c, const Operation& o, const Catalogue&) { c.mfTalents[o.mnNom] = kNonTenu; }},
     {"AugmenterTalent", Argument::TalentMontant,
-     [](Personnage& p, const Operation& o) { p.AugmenterTalent(o.moNom, o.mnMontant); return Issue::Muette; },
+     [](Personnage& p, const Operation& o) { p.AugmenterTalent(o.moNom, o.mnMontant); return Reponse::Muette; },
      [](Choix& c, const Operation& o, const Catalogue&) { Ajouter(c.mfTalents, o.mnNom, 0.5f * o.mnMontant); }},
     {"DiminuerTalent", Argument::TalentMontant,
-     [](Personnage& p, const Operation& o) { p.DiminuerTalent(o.moNom, o.mnMontant); return Issue::Muette; },
+     [](Personnage& p, const Operation& o) { p.DiminuerTalent(o.moNom, o.mnMontant); return Reponse::Muette; },
      [](Choix& c, const Operation& o, const Catalogue&) { Ajouter(c.mfTalents, o.mnNom, -0.5f * o.mnMontant); }},
     {"AjouterPouvoirBase", Argument::Pouvoir,
      [](Personnage& p, const Operation& o) { return Rapport(p.AjouterPouvoirBase(o.moNom)); },
      [](Choix& c, const Operation& o, const Catalogue&) { c.mfPouvoirs[o.mnNom] = 0.5; }},
     {"EnleverPouvoirBase", Argument::Pouvoir,
-     [](Personnage& p, const Operation& o) { p.EnleverPouvoirBase(o.moNom); return Issue::Muette; },
+     [](Personnage& p, const Operation& o) { p.EnleverPouvoirBase(o.moNom); return Reponse::Muette; },
      [](Choix& c, const Operation& o, const Catalogue&) { c.mfPouvoirs[o.mnNom] = kNonTenu; }},
     {"AugmenterPouvoir", Argument::PouvoirMontant,
-     [](Personnage& p, const Operation& o) { p.AugmenterPouvoir(o.moNom, o.mnMontant); return Issue::Muette; },
+     [](Personnage& p, const Operation& o) { p.AugmenterPouvoir(o.moNom, o.mnMontant); return Reponse::Muette; },
      [](Choix& c, const Operation& o, const Catalogue&) { Ajouter(c.mfPouvoirs, o.mnNom, 0.5 * o.mnMontant); }},
     {"DiminuerPouvoir", Argument::PouvoirMontant,
-     [](Personnage& p, const Operation& o) { p.DiminuerPouvoir(o.moNom, o.mnMontant); return Issue::Muette; },
+     [](Personnage& p, const Operation& o) { p.DiminuerPouvoir(o.moNom, o.mnMontant); return Reponse::Muette; },
      [](Choix& c, const Operation& o, const Catalogue&) { Ajouter(c.mfPouvoirs, o.mnNom, -0.5 * o.mnMontant); }},
     {"SetGrade", Argument::Grade,
-     [](Personnage& p, const Operation& o) { p.SetGrade(o.mnMontant); return Issue::Muette; },
+     [](Personnage& p, const Operation& o) { p.SetGrade(o.mnMontant); return Reponse::Muette; },
      [](Choix& c, const Operation& o, const Catalogue&) { c.mnGrade = o.mnMontant; }},
     {"SetSuperieur", Argument::Superieur,
-     [](Personnage& p, const Operation& o) { p.SetSuperieur(o.moNom); return Issue::Muette; },
+     [](Personnage& p, const Operation& o) { p.SetSuperieur(o.moNom); return Reponse::Muette; },
      [](Choix& c, const Operation& o, const Catalogue&) { c.moSuperieur = o.moNom; }},
 };
 
@@ -129,7 +129,7 @@ bool AUnMontant(Argument eArgument)
 
 // Beyond the rules that every state keeps: a refusal changes nothing, nor does a call of zero steps (the
 // sheet makes such calls while it refreshes itself), and a call changes nothing but what it names.
-std::string Verifier(const Geste& oGeste, const Operation& oOperation, Issue eIssue, const Etat& oAvant,
+std::string Verifier(const Geste& oGeste, const Operation& oOperation, Reponse eIssue, const Etat& oAvant,
                      const Etat& oApres, const Catalogue& oCatalogue)
 {
     const std::string oRegle = Ecart(oApres, oCatalogue);
@@ -138,14 +138,14 @@ std::string Verifier(const Geste& oGeste, const Operation& oOperation, Issue eIs
     const bool bInchange = oApres.moChoix == oAvant.moChoix && oApres.moSoldes == oAvant.moSoldes;
     if (AUnMontant(oGeste.meArgument) && oOperation.mnMontant == 0 && !bInchange)
         return "a call of zero steps changed the character";
-    if (eIssue == Issue::Refusee)
+    if (eIssue == Reponse::Refusee)
         return bInchange ? std::string() : "a refused call changed the character";
     // A lower grade brings down whatever passes its caps, which the rules above bound.
     if (oGeste.meArgument == Argument::Grade && oOperation.mnMontant < oAvant.moChoix.mnGrade)
         return oApres.moChoix.mnGrade == oOperation.mnMontant ? std::string() : "the grade was not set";
     Choix oAttendu = oAvant.moChoix;
     oGeste.mpoEffet(oAttendu, oOperation, oCatalogue);
-    if (oApres.moChoix == oAttendu || (eIssue == Issue::Muette && oApres.moChoix == oAvant.moChoix))
+    if (oApres.moChoix == oAttendu || (eIssue == Reponse::Muette && oApres.moChoix == oAvant.moChoix))
         return {};
     return "a call changed something other than what it names";
 }
@@ -265,7 +265,7 @@ Echec Rejouer(const std::vector<Operation>& oOperations, const Catalogue& oCatal
     {
         const Operation& oOperation = oOperations[oEchec.mnOperations++];
         const Geste& oGeste = kGestes[oOperation.mnGeste];
-        const Issue eIssue = oGeste.mpoJouer(*poPerso, oOperation);
+        const Reponse eIssue = oGeste.mpoJouer(*poPerso, oOperation);
         Etat oApres = Lire(*poPerso, oCatalogue);
         oEchec.moRegle = Verifier(oGeste, oOperation, eIssue, oEchec.moEtat, oApres, oCatalogue);
         oEchec.moEtat = std::move(oApres);
