@@ -74,7 +74,7 @@ QStringList Contenu(const QString& oDossier)
 
 // Answers the next save dialog that the sheet opens, the real one, and notes what it looked like.
 // The dialog reads its folder in the background and may clear the name meanwhile, so the name is
-// written again until the dialog takes it; after five seconds the dialog is cancelled.
+// written again until the dialog takes it; after twenty seconds the dialog is cancelled.
 class Repondeur : public QObject
 {
 public:
@@ -101,7 +101,7 @@ private:
         mpoParent = poDialogue->parentWidget();
         meMode = poDialogue->acceptMode();
         const auto* poBoutons = poDialogue->findChild<QDialogButtonBox*>();
-        if (moNom.isEmpty() || moDuree.hasExpired(5000))
+        if (moNom.isEmpty() || moDuree.hasExpired(20000))
         {
             Joueur::Cliquer(poBoutons->button(QDialogButtonBox::Cancel));
             return;
