@@ -86,6 +86,11 @@ Fiche::Fiche(QWidget*)
 
 Fiche::~Fiche() = default;
 
+std::string Fiche::NomChoisi(const QComboBox* poListe)
+{
+    return poListe->currentText().toLatin1().toStdString();
+}
+
 void Fiche::AjusterPolice()
 {
     // The form's captions are sized for a small dialog font, which a desktop's default would clip: take the

@@ -12,6 +12,7 @@
 
 class Personnage;
 class PouvoirTalentWidget;
+class QComboBox;
 class QDoubleSpinBox;
 class QScrollArea;
 class QSpacerItem;
@@ -89,6 +90,8 @@ private:
 
     // Half points travel between the sheet and the character as whole steps, the fraction dropped.
     static int EnDemiPoints(double fDifference) { return static_cast<int>(fDifference * 2); }
+    // The entry a list shows, as the 8-bit name the character knows it by.
+    static std::string NomChoisi(const QComboBox* poListe);
     void AjusterPolice();
     void SetCaractMaximum(float fMaximum);
     void UpdateLignesTalents();

@@ -10,11 +10,6 @@
 
 namespace
 {
-std::string NomChoisi(const QComboBox* poListe)
-{
-    return poListe->currentText().toLatin1().toStdString();
-}
-
 // Calls f on every row of a column; f may not add or remove rows.
 template <class Fonction>
 void PourChaqueLigne(QVBoxLayout* poColonne, Fonction f)

@@ -42,7 +42,7 @@ void Fiche::FillArchanges()
 
 void Fiche::UpdateSuperieur()
 {
-    mpoPerso->SetSuperieur(SuperieurListe->currentText().toLatin1().toStdString());
+    mpoPerso->SetSuperieur(NomChoisi(SuperieurListe));
     UpdateFiche();
 }
 
