@@ -12,10 +12,15 @@
 #include <QSignalBlocker>
 
 #include <algorithm>
+#include <cmath>
+#include <optional>
 
 namespace
 {
 constexpr char kFond[] = "./images/vexal.jpg";
+
+// The size of the sheets' font, once a sheet has measured it: the fonts of a run never change.
+std::optional<qreal> soTaillePolice;
 
 // The program's own writes must not come back as edits of the player.
 template <class Boite, class Valeur>
@@ -49,8 +54,11 @@ Fiche::Fiche(QWidget*)
     : QWidget(nullptr)
 {
     setBackgroundRole(QPalette::Midlight);
+    // Children take the sheet's font as they are made; set afterwards, it would reach each of them again and
+    // make every list build its pop-up.
+    if (soTaillePolice)
+        SetTaillePolice(*soTaillePolice);
     setupUi(this);
-    AjusterPolice();
     setFixedSize(666, 550);
     setWindowTitle(tr("VEXAL Fiche de perso Version 1.0"));
     setToolTip(tr("Fiche de personnage"));
@@ -91,25 +99,31 @@ std::string Fiche::NomChoisi(const QComboBox* poListe)
     return poListe->currentText().toLatin1().toStdString();
 }
 
-void Fiche::AjusterPolice()
+qreal Fiche::TaillePolice() const
 {
     // The form's captions are sized for a small dialog font, which a desktop's default would clip: take the
-    // largest size, from 8 points down, at which every caption fits. The fonts of a run never change.
-    static const qreal fTaille = [this] {
-        const QList<QLabel*> oLabels = findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
-        QFont oPolice = font();
-        qreal fEssai = 8.0;
-        for (; fEssai > 6.0; fEssai -= 0.5)
-        {
-            oPolice.setPointSizeF(fEssai);
-            const QFontMetrics oMesure(oPolice);
-            if (std::all_of(oLabels.begin(), oLabels.end(), [&](const QLabel* poLabel) {
-                    return oMesure.horizontalAdvance(poLabel->text()) <= poLabel->width();
-                }))
-                break;
-        }
-        return fEssai;
-    }();
+    // largest size, in half points from 8 down, at which every caption fits. Each size tried loads a font, and
+    // widths grow in step with the size, so the widths in the current font tell which size to try first.
+    const QList<QLabel*> oLabels = findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+    const auto Deborde = [&oLabels](const auto& oMesure) {
+        qreal fDebord = 0;
+        for (const QLabel* poLabel : oLabels)
+            fDebord = std::max(fDebord, oMesure.horizontalAdvance(poLabel->text()) / qreal(poLabel->width()));
+        return fDebord;
+    };
+    QFont oPolice = font();
+    qreal fEssai = std::clamp(std::floor(2 * oPolice.pointSizeF() / Deborde(QFontMetricsF(oPolice))) / 2, 6.0, 8.0);
+    for (; fEssai > 6.0; fEssai -= 0.5)
+    {
+        oPolice.setPointSizeF(fEssai);
+        if (Deborde(QFontMetrics(oPolice)) <= 1)
+            break;
+    }
+    return fEssai;
+}
+
+void Fiche::SetTaillePolice(qreal fTaille)
+{
     QFont oPolice = font();
     oPolice.setPointSizeF(fTaille);
     setFont(oPolice);
@@ -155,6 +169,13 @@ void Fiche::ConnectAll()
 void Fiche::SetPerso(Personnage* perso)
 {
     mpoPerso.reset(perso);
+    // The first sheet of a run to be seen measures its captions; the start window's hidden sheet loads no font
+    // for them.
+    if (!soTaillePolice)
+    {
+        soTaillePolice = TaillePolice();
+        SetTaillePolice(*soTaillePolice);
+    }
     SetCaractMaximum(Grade::LimitCaractMax(mpoPerso->GetGrade()));
     FillComboBoxListes();
     UpdateFiche();

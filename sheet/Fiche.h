@@ -92,7 +92,8 @@ private:
     static int EnDemiPoints(double fDifference) { return static_cast<int>(fDifference * 2); }
     // The entry a list shows, as the 8-bit name the character knows it by.
     static std::string NomChoisi(const QComboBox* poListe);
-    void AjusterPolice();
+    qreal TaillePolice() const;
+    void SetTaillePolice(qreal fTaille);
     void SetCaractMaximum(float fMaximum);
     void UpdateLignesTalents();
     void UpdateLignesPouvoirs();

@@ -2,6 +2,7 @@
 
 #include "Fiche.h"
 #include "PouvoirTalentWidget.h"
+#include "model/Ange.h"
 #include "model/Demon.h"
 
 #include <QScrollArea>
@@ -233,15 +234,30 @@ void FicheTest::RowColumnsStandInScrollAreasPowersLeftTalentsRight()
 
 void FicheTest::EveryCaptionFitsItsLabel()
 {
-    auto poFiche = OuvrirFiche(new Demon);
-    QVERIFY(poFiche);
+    // The first sheet given a character measures; the next one is built with the size it found.
+    auto poPremiere = OuvrirFiche(new Demon);
+    auto poSuivante = OuvrirFiche(new Ange);
+    QVERIFY(poPremiere && poSuivante);
+    const qreal fTaille = poPremiere->font().pointSizeF();
+    QCOMPARE(poSuivante->font().pointSizeF(), fTaille);
+    QVERIFY(fTaille <= 8.0);
 
-    QVERIFY(poFiche->font().pointSizeF() <= 8.0);
-    for (const QLabel* poLabel : poFiche->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
-    {
-        QVERIFY2(poLabel->fontMetrics().horizontalAdvance(poLabel->text()) <= poLabel->width(),
-                 qPrintable(poLabel->objectName()));
-    }
+    const auto Debordants = [&](qreal fEssai) {
+        QFont oPolice = poSuivante->font();
+        oPolice.setPointSizeF(fEssai);
+        const QFontMetrics oMesure(oPolice);
+        QStringList oNoms;
+        for (const QLabel* poLabel : poSuivante->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        {
+            if (oMesure.horizontalAdvance(poLabel->text()) > poLabel->width())
+                oNoms << poLabel->objectName();
+        }
+        return oNoms;
+    };
+    QCOMPARE(Debordants(fTaille), QStringList());
+    // And no larger half point would do.
+    if (fTaille < 8.0)
+        QVERIFY(!Debordants(fTaille + 0.5).isEmpty());
 }
 
 void FicheTest::SheetPaintsItsPictureOrAPlainBackground_data()
