@@ -170,12 +170,10 @@ void Fiche::SetPerso(Personnage* perso)
 {
     mpoPerso.reset(perso);
     // The first sheet of a run to be seen measures its captions; the start window's hidden sheet loads no font
-    // for them.
+    // for them. A sheet built with the size already has it, and setting it again changes nothing.
     if (!soTaillePolice)
-    {
         soTaillePolice = TaillePolice();
-        SetTaillePolice(*soTaillePolice);
-    }
+    SetTaillePolice(*soTaillePolice);
     SetCaractMaximum(Grade::LimitCaractMax(mpoPerso->GetGrade()));
     FillComboBoxListes();
     UpdateFiche();
