@@ -32,7 +32,7 @@ void ListePouvoirs::Charger(const LignePouvoir* poDebut, const LignePouvoir* poF
     for (const LignePouvoir* poLigne = poDebut; poLigne != poFin; ++poLigne)
     {
         auto poPouvoir = std::make_unique<Pouvoir>(std::string(poLigne->moNom), poLigne->mnCout);
-        if (poLigne->meEvolution == Invariable)
+        if (poLigne->meEvolution == INVARIABLE)
             poPouvoir->SetIsInvariable(true);
         if (!poLigne->moSuperieur.empty())
             poPouvoir->SetSpecialOf(std::string(poLigne->moSuperieur));

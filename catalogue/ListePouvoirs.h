@@ -13,8 +13,8 @@
 // Whether a power's level may be raised once bought.
 enum Evolution
 {
-    Variable,
-    Invariable
+    VARIABLE,
+    INVARIABLE
 };
 
 // One row of a power table; an empty superior leaves the power open to every superior.

@@ -28,7 +28,9 @@ INSTANTIATE_TEST_SUITE_P(Priorite, Priorite,
                          testing::Values(CasDePriorite{"Primaire", PRIMAIRE, "PRIMAIRE"},
                                          CasDePriorite{"Secondaire", SECONDAIRE, "SECONDAIRE"},
                                          CasDePriorite{"Exotique", EXOTIQUE, "EXOTIQUE"},
-                                         CasDePriorite{"HorsEnumeration", static_cast<PRIORITE>(3), "EXOTIQUE"}),
+                                         CasDePriorite{"HorsEnumeration", static_cast<PRIORITE>(3), "EXOTIQUE"},
+                                         CasDePriorite{"Negative", static_cast<PRIORITE>(-1), "EXOTIQUE"},
+                                         CasDePriorite{"Grande", static_cast<PRIORITE>(1000), "EXOTIQUE"}),
                          NomDuCas());
 
 struct CasDeTalent
