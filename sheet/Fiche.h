@@ -18,9 +18,12 @@ class QScrollArea;
 class QSpacerItem;
 class QVBoxLayout;
 
+// The form, under the name that the sheet's meta-object answers a cast for.
+using VEXALFiche = Ui::VEXALFiche;
+
 // The character sheet window. It holds no rule: each edit of the player becomes one call on the
 // character, and the whole sheet is then read again from the character, so a refused edit springs back.
-class Fiche : public QWidget, public Ui::VEXALFiche
+class Fiche : public QWidget, public VEXALFiche
 {
     Q_OBJECT
 

@@ -36,9 +36,10 @@ PouvoirTalentWidget::PouvoirTalentWidget(QWidget* parent)
     connect(doubleSpinBox, &QDoubleSpinBox::valueChanged, this, &PouvoirTalentWidget::Changed);
 }
 
+// Text goes from the model to the screen as UTF-8 and comes back as Latin-1, as everywhere on the sheet.
 void PouvoirTalentWidget::SetName(const char* name)
 {
-    poName->setText(QString::fromLatin1(name));
+    poName->setText(QString::fromUtf8(name));
 }
 
 std::string PouvoirTalentWidget::GetName() const

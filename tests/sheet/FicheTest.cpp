@@ -1,6 +1,7 @@
 #include "Joueur.h"
 
 #include "Fiche.h"
+#include "MyWidget.h"
 #include "PouvoirTalentWidget.h"
 #include "model/Ange.h"
 #include "model/Demon.h"
@@ -69,12 +70,18 @@ QScrollArea* ZoneDe(QWidget* poColonne)
 }
 
 Q_DECLARE_METATYPE(Geste)
+Q_DECLARE_METATYPE(const QMetaObject*)
 
 class FicheTest : public QObject
 {
     Q_OBJECT
 
 private slots:
+    // The classes as the meta-object system knows them.
+    void WindowClassesListTheirSignalsAndSlotsInOrder_data();
+    void WindowClassesListTheirSignalsAndSlotsInOrder();
+    void SheetCastsToItsForm();
+
     // The form as it is drawn, and how the window looks.
     void FormHoldsEveryWidgetAtItsPlace_data();
     void FormHoldsEveryWidgetAtItsPlace();
@@ -122,6 +129,52 @@ private slots:
     void OnePlayerEditRefreshesTheSheetOnce();
     void RefreshLeavesTalentRowsItHasNotReachedAlone();
 };
+
+void FicheTest::WindowClassesListTheirSignalsAndSlotsInOrder_data()
+{
+    QTest::addColumn<const QMetaObject*>("meta");
+    QTest::addColumn<int>("signaux");
+    QTest::addColumn<QStringList>("methodes");
+
+    QTest::newRow("MyWidget") << &MyWidget::staticMetaObject << 0 << QStringList{"NewDemon()", "NewAnge()"};
+    QTest::newRow("PouvoirTalentWidget") << &PouvoirTalentWidget::staticMetaObject << 1
+                                         << QStringList{"ValueChanged()", "Changed()"};
+    QTest::newRow("Fiche") << &Fiche::staticMetaObject << 1
+                           << QStringList{
+                               "FillComboBox()",        "ForceChanged()",         "AgiliteChanged()",
+                               "PerceptionChanged()",   "PresenceChanged()",      "VolonteChanged()",
+                               "FoiChanged()",          "PPChanged()",            "AddTalentPressed()",
+                               "RemoveTalentPressed()", "RemovePouvoirPressed()", "AddPouvoirPressed()",
+                               "TalentChanged()",       "PouvoirChanged()",       "ChangedSuperieur()",
+                               "ChangedGrade()",        "ChangedTotalPA()",       "ExportPressed()"
+                           };
+}
+
+void FicheTest::WindowClassesListTheirSignalsAndSlotsInOrder()
+{
+    QFETCH(const QMetaObject*, meta);
+    QFETCH(int, signaux);
+    QFETCH(QStringList, methodes);
+
+    QCOMPARE(QString::fromLatin1(meta->className()), QString::fromLatin1(QTest::currentDataTag()));
+    QCOMPARE(meta->superClass(), &QWidget::staticMetaObject);
+    QStringList oMethodes;
+    for (int i = meta->methodOffset(); i < meta->methodCount(); ++i)
+    {
+        const QMetaMethod oMethode = meta->method(i);
+        oMethodes << QString::fromLatin1(oMethode.methodSignature());
+        const bool bSignal = i - meta->methodOffset() < signaux;
+        QCOMPARE(oMethode.methodType(), bSignal ? QMetaMethod::Signal : QMetaMethod::Slot);
+    }
+    QCOMPARE(oMethodes, methodes);
+}
+
+void FicheTest::SheetCastsToItsForm()
+{
+    Fiche oFiche;
+    QCOMPARE(oFiche.qt_metacast("VEXALFiche"), static_cast<void*>(static_cast<Ui::VEXALFiche*>(&oFiche)));
+    QCOMPARE(oFiche.qt_metacast("Fiche"), static_cast<void*>(&oFiche));
+}
 
 void FicheTest::FormHoldsEveryWidgetAtItsPlace_data()
 {

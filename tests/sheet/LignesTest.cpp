@@ -48,6 +48,7 @@ private slots:
     void RowValuesStayBetween0And99Point99();
     void RowGivesBackTheNameItShows_data();
     void RowGivesBackTheNameItShows();
+    void RowReadsItsNameAsUtf8AndGivesItBackAsLatin1();
     void PlayerRaisingTheRowSaysSoOnce();
     void TypedValueIsReportedOnceWhenTakenWithEnter();
     void ClickingTheCheckBoxMarksTheRow();
@@ -186,6 +187,16 @@ void LignesTest::RowGivesBackTheNameItShows()
 
     QCOMPARE(oLigne.GetName(), nom.toStdString());
     QCOMPARE(oLigne.findChild<QLabel*>("poName")->text(), nom);
+}
+
+void LignesTest::RowReadsItsNameAsUtf8AndGivesItBackAsLatin1()
+{
+    PouvoirTalentWidget oLigne;
+
+    oLigne.SetName("Ep\xC3\xA9" "e");
+
+    QCOMPARE(oLigne.findChild<QLabel*>("poName")->text(), QStringLiteral("Ep\u00E9e"));
+    QCOMPARE(oLigne.GetName(), std::string("Ep\xE9" "e"));
 }
 
 void LignesTest::PlayerRaisingTheRowSaysSoOnce()
