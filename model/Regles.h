@@ -15,8 +15,8 @@ enum CARACT
     AUCUNE = 6  // base of the talents that depend on no characteristic, and of every language
 };
 
-// The priority decides which pool pays for a talent's levels. Any other int reads as EXOTIQUE, hence the
-// fixed underlying type, as for PERSO below.
+// The priority decides which pool pays for a talent's levels. Priorite2String reads any other int as EXOTIQUE,
+// hence the fixed underlying type, as for PERSO below.
 enum PRIORITE : int
 {
     PRIMAIRE = 0,
