@@ -103,8 +103,8 @@ class ExportImpossible : public EcritureExport, public ::testing::WithParamInter
 TEST_P(ExportImpossible, FailsAndLeavesTheDiskAsItWas)
 {
     if (GetParam().bParLesDroits && !DroitsRespectes(Chemin("sonde")))
-        GTEST_SKIP() << "permission bits do not stop this user from writing (superuser), "
-                        "so no folder or file can be made unwritable this way";
+        GTEST_SKIP() << "permission bits do not stop this user from writing (superuser), so no folder or file "
+                        "can be made unwritable this way; export_read_only_as_ordinary_user runs it as nobody";
     const std::optional<fs::path> oCible = GetParam().Preparer(moDossier.GetChemin());
     const std::string oNom = oCible ? oCible->string() : std::string();
     // Whatever a relative or empty name could create would land in the test's own folder.
