@@ -1,6 +1,5 @@
 #include "Pouvoir.h"
 
-#include <sstream>
 #include <utility>
 
 Pouvoir::Pouvoir(std::string oNom, int nCout)
@@ -23,7 +22,5 @@ Pouvoir::Pouvoir(const Pouvoir& oPouvoir)
 
 std::string Pouvoir::GetToolTip() const
 {
-    std::ostringstream oTexte;
-    oTexte << mnCoutPA << " PA";
-    return oTexte.str();
+    return std::to_string(mnCoutPA) + " PA";
 }
