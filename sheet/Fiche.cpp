@@ -6,7 +6,6 @@
 #include "model/Personnage.h"
 
 #include <QFontMetrics>
-#include <QImageReader>
 #include <QLabel>
 #include <QScrollArea>
 #include <QSignalBlocker>
@@ -62,10 +61,13 @@ Fiche::Fiche(QWidget*)
     setFixedSize(666, 550);
     setWindowTitle(tr("VEXAL Fiche de perso Version 1.0"));
     setToolTip(tr("Fiche de personnage"));
-    // Without its picture the sheet fills itself with its plain mid-light colour. Only the picture's header is
-    // read here; the picture is decoded for a sheet that is seen, and the start window's first sheet never is.
-    mbFondAPoser = QImageReader(QLatin1String(kFond)).canRead();
-    setAutoFillBackground(!mbFondAPoser);
+    // A window paints its window role under everything; without its picture the sheet fills itself with its
+    // plain mid-light colour instead.
+    const QPixmap oFond = ChargerFond(QLatin1String(kFond));
+    if (oFond.isNull())
+        setAutoFillBackground(true);
+    else
+        setPalette(PaletteAvecFond(palette(), oFond, {QPalette::Window}));
 
     PouvoirsArea = CreerZone(this, "PouvoirsArea", verticalLayout_2, QRect(40, 280, 281, 250));
     TalentsArea = CreerZone(this, "TalentsArea", verticalLayout, QRect(350, 280, 291, 250));
@@ -127,21 +129,6 @@ void Fiche::SetTaillePolice(qreal fTaille)
     QFont oPolice = font();
     oPolice.setPointSizeF(fTaille);
     setFont(oPolice);
-}
-
-void Fiche::showEvent(QShowEvent* poEvent)
-{
-    if (mbFondAPoser)
-    {
-        mbFondAPoser = false;
-        const QPixmap oFond = ChargerFond(QLatin1String(kFond));
-        if (oFond.isNull())
-            setAutoFillBackground(true);
-        else
-            // The sheet paints its mid-light role; the window role is what its children inherit.
-            setPalette(PaletteAvecFond(palette(), oFond, {QPalette::Window, QPalette::Midlight}));
-    }
-    QWidget::showEvent(poEvent);
 }
 
 void Fiche::ConnectAll()

@@ -63,9 +63,6 @@ public:
 signals:
     void FillComboBox();
 
-protected:
-    void showEvent(QShowEvent* poEvent) override;
-
 public slots:
     void ForceChanged();
     void AgiliteChanged();
@@ -114,7 +111,6 @@ private:
 
     std::unique_ptr<Personnage> mpoPerso;
     std::array<BoiteCaract, 6> moBoitesCaract;
-    bool mbFondAPoser;
 };
 
 #endif

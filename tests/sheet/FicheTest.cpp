@@ -6,6 +6,7 @@
 #include "model/Ange.h"
 #include "model/Demon.h"
 
+#include <QImage>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -323,12 +324,19 @@ void FicheTest::SheetPaintsItsPictureOrAPlainBackground()
     QFETCH(bool, images);
     const Lancement oLancement(images);
 
+    // The picture is the sheet's as soon as it is built, shown or not, like the start window's hidden sheet.
+    const Fiche oCachee;
+    QCOMPARE(oCachee.backgroundRole(), QPalette::Midlight);
+    QCOMPARE(oCachee.palette().brush(QPalette::Window).texture().isNull(), !images);
+    QCOMPARE(oCachee.autoFillBackground(), !images);
+
     auto poFiche = OuvrirFiche(new Demon);
     QVERIFY(poFiche);
-
-    QCOMPARE(poFiche->backgroundRole(), QPalette::Midlight);
-    QCOMPARE(poFiche->palette().brush(QPalette::Midlight).texture().isNull(), !images);
-    QCOMPARE(poFiche->autoFillBackground(), !images);
+    // A corner where no widget lies shows the picture's own pixel, or else the plain mid-light colour.
+    const QPoint oCoin(poFiche->width() - 2, poFiche->height() - 2);
+    const QRgb nAttendu = images ? QImage(QStringLiteral("./images/vexal.jpg")).pixel(oCoin)
+                                 : poFiche->palette().color(QPalette::Midlight).rgb();
+    QCOMPARE(poFiche->grab().toImage().pixel(oCoin), nAttendu);
 }
 
 void FicheTest::FreshSheetIsAFixedSizeWindowWithItsTitle_data()
