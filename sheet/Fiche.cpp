@@ -204,6 +204,8 @@ void Fiche::UpdateFiche()
 
 void Fiche::UpdateCaract(QDoubleSpinBox* box, CARACT c)
 {
+    if (!mpoPerso)
+        return;
     const int d = EnDemiPoints(box->value() - mpoPerso->GetCaract(c));
     if (d <= 0)
         mpoPerso->BaisserCaracteristique(c, -d);
@@ -214,6 +216,8 @@ void Fiche::UpdateCaract(QDoubleSpinBox* box, CARACT c)
 
 void Fiche::UpdatePP()
 {
+    if (!mpoPerso)
+        return;
     const int v = PPValue->value();
     const int p = mpoPerso->GetPPValue();
     if (v - p <= 0)
@@ -225,6 +229,8 @@ void Fiche::UpdatePP()
 
 void Fiche::UpdateTotalPA()
 {
+    if (!mpoPerso)
+        return;
     const int d = spinBoxPATOT->value() - mpoPerso->GetPATotal();
     if (d > 0)
         mpoPerso->AddPATotal(d);
@@ -235,6 +241,8 @@ void Fiche::UpdateTotalPA()
 
 void Fiche::UpdateGrade()
 {
+    if (!mpoPerso)
+        return;
     mpoPerso->SetGrade(spinBoxGRADE->value());
     SetCaractMaximum(Grade::LimitCaractMax(mpoPerso->GetGrade()));
     UpdateFiche();

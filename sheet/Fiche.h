@@ -109,6 +109,7 @@ private:
         CARACT meCaract;
     };
 
+    // None until SetPerso: a sheet without a character leaves every edit where the player put it.
     std::unique_ptr<Personnage> mpoPerso;
     std::array<BoiteCaract, 6> moBoitesCaract;
 };

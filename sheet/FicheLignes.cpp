@@ -52,6 +52,8 @@ void Fiche::FillComboBoxListes()
 
 void Fiche::FillPouvoirsAttributes()
 {
+    if (!mpoPerso)
+        return;
     const ListePouvoirs::Map* poCatalogue = mpoPerso->GetListeDesPouvoirs();
     if (poCatalogue == nullptr)
         return;
@@ -64,6 +66,8 @@ void Fiche::FillPouvoirsAttributes()
 
 void Fiche::FillTalentListe()
 {
+    if (!mpoPerso)
+        return;
     const ListeTalents::Map* poCatalogue = mpoPerso->GetListeDesTalents();
     QStringList oNoms;
     oNoms.reserve(static_cast<qsizetype>(poCatalogue->size()));
@@ -131,6 +135,8 @@ void Fiche::AjouterLigne(QVBoxLayout* poColonne, const std::string& oNom, double
 
 void Fiche::AddTalentItem()
 {
+    if (!mpoPerso)
+        return;
     const std::string oNom = NomChoisi(comboBoxTalents);
     const ListeTalents::Map* poCatalogue = mpoPerso->GetListeDesTalents();
     const auto oRecord = poCatalogue->find(oNom);
@@ -157,6 +163,8 @@ void Fiche::AddTalentItem()
 
 void Fiche::AddPouvoirItem()
 {
+    if (!mpoPerso)
+        return;
     const std::string oNom = NomChoisi(PouvoirsListe);
     if (!mpoPerso->AjouterPouvoirBase(oNom))
         return;
@@ -173,12 +181,16 @@ void Fiche::AddPouvoirItem()
 
 void Fiche::RemoveTalentItem()
 {
+    if (!mpoPerso)
+        return;
     EnleverLignesCochees(vboxLayout1, [this](const std::string& oNom) { return mpoPerso->EnleverTalentBase(oNom); });
     UpdateFiche();
 }
 
 void Fiche::RemovePouvoirItem()
 {
+    if (!mpoPerso)
+        return;
     EnleverLignesCochees(vboxLayout, [this](const std::string& oNom) {
         mpoPerso->EnleverPouvoirBase(oNom);
         return true;
@@ -188,6 +200,8 @@ void Fiche::RemovePouvoirItem()
 
 void Fiche::UpdateTalents()
 {
+    if (!mpoPerso)
+        return;
     PourChaqueLigne(vboxLayout1, [this](PouvoirTalentWidget& oLigne) {
         const std::string oNom = oLigne.GetName();
         const Talent* poTalent = mpoPerso->GetTalent(oNom);
@@ -205,6 +219,8 @@ void Fiche::UpdateTalents()
 
 void Fiche::UpdatePouvoirs()
 {
+    if (!mpoPerso)
+        return;
     PourChaqueLigne(vboxLayout, [this](PouvoirTalentWidget& oLigne) {
         const std::string oNom = oLigne.GetName();
         const Pouvoir* poPouvoir = mpoPerso->GetPouvoir(oNom);

@@ -42,6 +42,8 @@ void Fiche::FillArchanges()
 
 void Fiche::UpdateSuperieur()
 {
+    if (!mpoPerso)
+        return;
     mpoPerso->SetSuperieur(NomChoisi(SuperieurListe));
     UpdateFiche();
 }

@@ -129,6 +129,8 @@ private slots:
     void OnePlayerEditRefreshesTheSheetOnce_data();
     void OnePlayerEditRefreshesTheSheetOnce();
     void RefreshLeavesTalentRowsItHasNotReachedAlone();
+    void SheetWithoutACharacterLeavesEveryEditAlone_data();
+    void SheetWithoutACharacterLeavesEveryEditAlone();
 };
 
 void FicheTest::WindowClassesListTheirSignalsAndSlotsInOrder_data()
@@ -953,6 +955,40 @@ void FicheTest::RefreshLeavesTalentRowsItHasNotReachedAlone()
     QCOMPARE(BoiteDe(Ligne(poFiche->vboxLayout1, "Conduite"))->value(), 2.5);
     QCOMPARE(oAcrobatie.count(), 0);
     QCOMPARE(oConduite.count(), 0);
+}
+
+void FicheTest::SheetWithoutACharacterLeavesEveryEditAlone_data()
+{
+    QTest::addColumn<Geste>("geste");
+
+    QTest::newRow("characteristic") << Geste([](Fiche& oFiche) { oFiche.ForceValue->setValue(2.5); });
+    QTest::newRow("PP") << Geste([](Fiche& oFiche) { oFiche.PPValue->setValue(5); });
+    QTest::newRow("grade") << Geste([](Fiche& oFiche) { oFiche.spinBoxGRADE->setValue(2); });
+    QTest::newRow("total PA") << Geste([](Fiche& oFiche) { oFiche.spinBoxPATOT->setValue(5); });
+    QTest::newRow("row buttons") << Geste([](Fiche& oFiche) {
+        for (QPushButton* poBouton : {oFiche.AddTalent, oFiche.RemoveTalent, oFiche.AddPouvoir, oFiche.RemovePouvoir})
+            poBouton->click();
+    });
+    QTest::newRow("superior") << Geste([](Fiche& oFiche) { oFiche.UpdateSuperieur(); });
+    QTest::newRow("row values") << Geste([](Fiche& oFiche) {
+        oFiche.UpdateTalents();
+        oFiche.UpdatePouvoirs();
+    });
+    QTest::newRow("lists") << Geste([](Fiche& oFiche) { oFiche.FillComboBoxListes(); });
+}
+
+// Like the start window's hidden first sheet.
+void FicheTest::SheetWithoutACharacterLeavesEveryEditAlone()
+{
+    QFETCH(Geste, geste);
+    Fiche oFiche;
+
+    geste(oFiche);
+
+    QVERIFY(!oFiche.GetPerso());
+    QCOMPARE(oFiche.PArestantValue->text(), "80");
+    QCOMPARE(Lignes(oFiche.vboxLayout1).size() + Lignes(oFiche.vboxLayout).size(), 0);
+    QCOMPARE(oFiche.comboBoxTalents->count() + oFiche.PouvoirsListe->count(), 0);
 }
 
 void FicheTest::LongColumnScrollsInsteadOfSqueezingItsRows()
