@@ -40,11 +40,11 @@ QScrollArea* CreerZone(QWidget* poFiche, const char* oNom, QWidget* poColonne, c
 {
     auto* poZone = new QScrollArea(poFiche);
     poZone->setObjectName(QLatin1String(oNom));
+    // The scroll area leaves the column's size alone: the column grows with its rows, never below the form's height.
+    poColonne->setMinimumHeight(poColonne->height());
     poZone->setWidget(poColonne);
     poZone->setGeometry(oRect);
     poZone->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // The column grows with its rows, so a long column scrolls rather than squeezing them.
-    poZone->setWidgetResizable(true);
     return poZone;
 }
 }

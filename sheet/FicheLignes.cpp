@@ -21,6 +21,13 @@ void PourChaqueLigne(QVBoxLayout* poColonne, Fonction f)
     }
 }
 
+// Gives a column the height of its rows, so that they scroll instead of overlapping.
+void AjusterHauteur(QVBoxLayout* poColonne)
+{
+    QWidget* poConteneur = poColonne->parentWidget();
+    poConteneur->resize(poConteneur->width(), poColonne->sizeHint().height());
+}
+
 // Takes out and deletes every checked row that oEnlever accepts to remove.
 template <class Fonction>
 void EnleverLignesCochees(QVBoxLayout* poColonne, Fonction oEnlever)
@@ -36,6 +43,7 @@ void EnleverLignesCochees(QVBoxLayout* poColonne, Fonction oEnlever)
         poColonne->removeWidget(poLigne);
         delete poLigne;
     }
+    AjusterHauteur(poColonne);
 }
 }
 
@@ -130,6 +138,8 @@ void Fiche::AjouterLigne(QVBoxLayout* poColonne, const std::string& oNom, double
     poLigne->SetName(oNom.c_str());
     poLigne->setToolTip(oToolTip);
     poColonne->addWidget(poLigne, 10);
+    // Shown at once rather than on the next turn of the event loop, so that the column's height counts it.
+    poLigne->show();
     connect(poLigne, &PouvoirTalentWidget::ValueChanged, this, pSlot);
 }
 
@@ -158,6 +168,7 @@ void Fiche::AddTalentItem()
                      QString::fromLatin1(Priorite2String(poSpecialite->GetPriorite())), &Fiche::TalentChanged);
     }
     AjouterSpacer(vboxLayout1);
+    AjusterHauteur(vboxLayout1);
     UpdateFiche();
 }
 
@@ -176,6 +187,7 @@ void Fiche::AddPouvoirItem()
     AjouterLigne(vboxLayout, oNom, poPouvoir->GetNiveau(), QString::fromStdString(poPouvoir->GetToolTip()),
                  &Fiche::PouvoirChanged);
     AjouterSpacer(vboxLayout);
+    AjusterHauteur(vboxLayout);
     UpdateFiche();
 }
 

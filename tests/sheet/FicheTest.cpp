@@ -276,8 +276,11 @@ void FicheTest::RowColumnsStandInScrollAreasPowersLeftTalentsRight()
     for (const QScrollArea* poZone : {poPouvoirs, poTalents})
     {
         QCOMPARE(poZone->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-        QVERIFY(poZone->widgetResizable());
+        QVERIFY(!poZone->widgetResizable());
     }
+    // The columns keep the size the form gave them, the powers' from the right half of the form.
+    QCOMPARE(oFiche.verticalLayout_2->size(), QSize(291, 531));
+    QCOMPARE(oFiche.verticalLayout->size(), QSize(281, 531));
     QCOMPARE(oFiche.vboxLayout->parentWidget(), oFiche.verticalLayout_2);
     QCOMPARE(oFiche.vboxLayout1->parentWidget(), oFiche.verticalLayout);
     for (const QVBoxLayout* poColonne : {oFiche.vboxLayout, oFiche.vboxLayout1})
@@ -995,7 +998,7 @@ void FicheTest::LongColumnScrollsInsteadOfSqueezingItsRows()
 {
     auto poFiche = OuvrirFiche(new Demon);
     QVERIFY(poFiche);
-    const QStringList oNoms = Entrees(poFiche->comboBoxTalents).mid(0, 15);
+    const QStringList oNoms = Entrees(poFiche->comboBoxTalents).mid(0, 25);
 
     for (const QString& oNom : oNoms)
         QVERIFY(Joueur::AjouterTalent(*poFiche, oNom));
@@ -1003,7 +1006,9 @@ void FicheTest::LongColumnScrollsInsteadOfSqueezingItsRows()
     const QList<PouvoirTalentWidget*> oLignes = Lignes(poFiche->vboxLayout1);
     QCOMPARE(oLignes.size(), oNoms.size());
     const QScrollArea* poZone = ZoneDe(poFiche->verticalLayout);
-    QTRY_VERIFY(poZone->verticalScrollBar()->maximum() > 0);
+    // Laid out on the next turn of the event loop, past the bottom of the area.
+    QTRY_VERIFY(oLignes.last()->geometry().bottom() > poZone->viewport()->height());
+    QVERIFY(poZone->verticalScrollBar()->maximum() > 0);
     for (int i = 0; i < oLignes.size(); ++i)
     {
         QVERIFY2(oLignes[i]->height() >= 22, qPrintable(QString::fromStdString(oLignes[i]->GetName())));
@@ -1011,6 +1016,14 @@ void FicheTest::LongColumnScrollsInsteadOfSqueezingItsRows()
         if (i > 0)
             QVERIFY(oLignes[i]->y() > oLignes[i - 1]->geometry().bottom());
     }
+    QVERIFY(poFiche->verticalLayout->height() > oLignes.last()->geometry().bottom());
+
+    // Emptied, the column is as tall as the form made it.
+    for (PouvoirTalentWidget* poLigne : oLignes)
+        Joueur::Cocher(poLigne);
+    Joueur::Cliquer(poFiche->RemoveTalent);
+    QCOMPARE(Lignes(poFiche->vboxLayout1).size(), 0);
+    QCOMPARE(poFiche->verticalLayout->height(), 531);
 }
 
 QTEST_MAIN(FicheTest)
