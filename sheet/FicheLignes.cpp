@@ -28,7 +28,7 @@ void AjusterHauteur(QVBoxLayout* poColonne)
     poConteneur->resize(poConteneur->width(), poColonne->sizeHint().height());
 }
 
-// Takes out and deletes every checked row that oEnlever accepts to remove.
+// Takes out and deletes every checked row that oEnlever accepts to remove; the column then fits the rows left.
 template <class Fonction>
 void EnleverLignesCochees(QVBoxLayout* poColonne, Fonction oEnlever)
 {
