@@ -5,6 +5,7 @@
 #include "model/Grade.h"
 #include "model/Personnage.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QScrollArea>
@@ -13,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <string>
 
 namespace
 {
@@ -31,9 +33,16 @@ void Ecrire(Boite* poBoite, Valeur oValeur)
     poBoite->setValue(oValeur);
 }
 
+// The character's texts go through the translation function like the form's own, so that a translation of
+// the sheet can name the superiors and write the numbers its own way.
+QString Traduit(const std::string& oTexte)
+{
+    return QCoreApplication::translate("VEXALFiche", oTexte.c_str());
+}
+
 void Ecrire(QLabel* poLabel, int nValeur)
 {
-    poLabel->setText(QString::number(nValeur));
+    poLabel->setText(Traduit(std::to_string(nValeur)));
 }
 
 QScrollArea* CreerZone(QWidget* poFiche, const char* oNom, QWidget* poColonne, const QRect& oRect)
@@ -182,7 +191,7 @@ void Fiche::UpdateFiche()
         return;
     Personnage& oPerso = *mpoPerso;
 
-    SupLabel->setText(QString::fromStdString(oPerso.GetSuperieur()));
+    SupLabel->setText(Traduit(oPerso.GetSuperieur()));
     Ecrire(spinBoxGRADE, oPerso.GetGrade());
     Ecrire(spinBoxPATOT, oPerso.GetPATotal());
     for (const BoiteCaract& oBoite : moBoitesCaract)

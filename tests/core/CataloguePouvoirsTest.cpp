@@ -360,6 +360,8 @@ TEST_P(CataloguePouvoirsOrdre, ListsItsPowersInByteWiseOrder)
     const CasDOrdre& oCas = GetParam();
     const std::unique_ptr<Personnage> poPerso = oCas.pfCreer();
     const ListePouvoirs::Map& oMap = *poPerso->GetListeDesPouvoirs();
+    const std::vector<std::string> oNoms = Premiers(oMap, oMap.size());
+    EXPECT_TRUE(std::is_sorted(oNoms.begin(), oNoms.end()));
     EXPECT_EQ(Premiers(oMap, oCas.oPremiers.size()), oCas.oPremiers);
     EXPECT_EQ(Derniers(oMap, oCas.oDerniers.size()), oCas.oDerniers);
 }

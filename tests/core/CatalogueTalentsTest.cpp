@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
@@ -166,6 +167,8 @@ TEST(CatalogueTalents, ListsItsTalentsInByteWiseOrder)
     ListeTalents oListe;
     const std::vector<std::string> oNoms = NomsDansLOrdre(*oListe.GetInstanceTalents());
     ASSERT_GE(oNoms.size(), 16u);
+    // With the exact set of names checked above, sorted means in this one order.
+    EXPECT_TRUE(std::is_sorted(oNoms.begin(), oNoms.end()));
     EXPECT_EQ(std::vector<std::string>(oNoms.begin(), oNoms.begin() + 11),
               (std::vector<std::string>{"Acrobatie", "AisanceSociale", "Art", "Art(Spe)", "Athletisme", "Baratin",
                                         "Combat", "Combat(Spe)", "Conduite", "Contortionisme", "CorpsACorps"}));

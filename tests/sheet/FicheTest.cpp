@@ -7,10 +7,12 @@
 #include "model/Demon.h"
 
 #include <QImage>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTranslator>
 
 #include <algorithm>
 #include <functional>
@@ -49,6 +51,25 @@ public:
 
 private:
     mutable int mnLectures = 0;
+};
+
+// While it lives, the sheet reads "[Baal]" for Baal and "[80]" for 80, as for every number; other texts stay.
+class TraductionEntreCrochets : public QTranslator
+{
+public:
+    TraductionEntreCrochets() { QCoreApplication::installTranslator(this); }
+    ~TraductionEntreCrochets() override { QCoreApplication::removeTranslator(this); }
+
+    bool isEmpty() const override { return false; }
+
+    QString translate(const char* context, const char* sourceText, const char*, int) const override
+    {
+        const QString oTexte = QString::fromUtf8(sourceText);
+        static const QRegularExpression oTraduits(QStringLiteral("^(Baal|[0-9]+)$"));
+        if (qstrcmp(context, "VEXALFiche") != 0 || !oTraduits.match(oTexte).hasMatch())
+            return {};
+        return QLatin1Char('[') + oTexte + QLatin1Char(']');
+    }
 };
 
 // Byte order, the order in which the catalogues keep their names.
@@ -129,6 +150,7 @@ private slots:
     void OnePlayerEditRefreshesTheSheetOnce_data();
     void OnePlayerEditRefreshesTheSheetOnce();
     void RefreshLeavesTalentRowsItHasNotReachedAlone();
+    void RefreshWritesItsTextsThroughTheTranslation();
     void SheetWithoutACharacterLeavesEveryEditAlone_data();
     void SheetWithoutACharacterLeavesEveryEditAlone();
 };
@@ -958,6 +980,19 @@ void FicheTest::RefreshLeavesTalentRowsItHasNotReachedAlone()
     QCOMPARE(BoiteDe(Ligne(poFiche->vboxLayout1, "Conduite"))->value(), 2.5);
     QCOMPARE(oAcrobatie.count(), 0);
     QCOMPARE(oConduite.count(), 0);
+}
+
+void FicheTest::RefreshWritesItsTextsThroughTheTranslation()
+{
+    const TraductionEntreCrochets oTraduction;
+    auto poFiche = OuvrirFiche(new Demon);
+    QVERIFY(poFiche);
+
+    QVERIFY(Joueur::Choisir(poFiche->SuperieurListe, "Baal"));
+
+    QCOMPARE(poFiche->SupLabel->text(), QStringLiteral("[Baal]"));
+    QCOMPARE(poFiche->PArestantValue->text(), QStringLiteral("[80]"));
+    QCOMPARE(poFiche->MSValue->text(), QStringLiteral("[16]"));
 }
 
 void FicheTest::SheetWithoutACharacterLeavesEveryEditAlone_data()
