@@ -60,8 +60,9 @@ public:
     QScrollArea* PouvoirsArea;
     QScrollArea* TalentsArea;
 
-signals:
-    void FillComboBox();
+protected:
+    // Only the sheet asks its lists to empty themselves.
+    Q_SIGNAL void FillComboBox();
 
 public slots:
     void ForceChanged();

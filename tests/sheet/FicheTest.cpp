@@ -159,12 +159,14 @@ void FicheTest::WindowClassesListTheirSignalsAndSlotsInOrder_data()
 {
     QTest::addColumn<const QMetaObject*>("meta");
     QTest::addColumn<int>("signaux");
+    QTest::addColumn<QMetaMethod::Access>("accesSignaux");
     QTest::addColumn<QStringList>("methodes");
 
-    QTest::newRow("MyWidget") << &MyWidget::staticMetaObject << 0 << QStringList{"NewDemon()", "NewAnge()"};
-    QTest::newRow("PouvoirTalentWidget") << &PouvoirTalentWidget::staticMetaObject << 1
+    QTest::newRow("MyWidget") << &MyWidget::staticMetaObject << 0 << QMetaMethod::Public
+                              << QStringList{"NewDemon()", "NewAnge()"};
+    QTest::newRow("PouvoirTalentWidget") << &PouvoirTalentWidget::staticMetaObject << 1 << QMetaMethod::Public
                                          << QStringList{"ValueChanged()", "Changed()"};
-    QTest::newRow("Fiche") << &Fiche::staticMetaObject << 1
+    QTest::newRow("Fiche") << &Fiche::staticMetaObject << 1 << QMetaMethod::Protected
                            << QStringList{
                                "FillComboBox()",        "ForceChanged()",         "AgiliteChanged()",
                                "PerceptionChanged()",   "PresenceChanged()",      "VolonteChanged()",
@@ -179,6 +181,7 @@ void FicheTest::WindowClassesListTheirSignalsAndSlotsInOrder()
 {
     QFETCH(const QMetaObject*, meta);
     QFETCH(int, signaux);
+    QFETCH(QMetaMethod::Access, accesSignaux);
     QFETCH(QStringList, methodes);
 
     QCOMPARE(QString::fromLatin1(meta->className()), QString::fromLatin1(QTest::currentDataTag()));
@@ -190,6 +193,7 @@ void FicheTest::WindowClassesListTheirSignalsAndSlotsInOrder()
         oMethodes << QString::fromLatin1(oMethode.methodSignature());
         const bool bSignal = i - meta->methodOffset() < signaux;
         QCOMPARE(oMethode.methodType(), bSignal ? QMetaMethod::Signal : QMetaMethod::Slot);
+        QCOMPARE(oMethode.access(), bSignal ? accesSignaux : QMetaMethod::Public);
     }
     QCOMPARE(oMethodes, methodes);
 }
