@@ -56,6 +56,8 @@ ListePouvoirs::Map* Personnage::GetListeDesPouvoirs()
 
 bool Personnage::RemovePA(int val)
 {
+    if (val < 0)
+        return false;
     if (mnPA - val >= 0)
     {
         mnPA -= val;
@@ -74,6 +76,8 @@ bool Personnage::RemovePA(int val)
 
 bool Personnage::RemovePASecondaire(int val)
 {
+    if (val < 0)
+        return false;
     if (mnPASecondaire - val >= 0)
     {
         mnPASecondaire -= val;
@@ -92,6 +96,9 @@ bool Personnage::RemovePASecondaire(int val)
 
 void Personnage::AddPATotal(int nPA)
 {
+    // The total comes down through RemovePATotal, which checks that the points are there.
+    if (nPA < 0)
+        return;
     mnPA += nPA;
     mnPATotal += nPA;
 }
@@ -120,7 +127,7 @@ void Personnage::AugmenterPP(int rang)
 
 void Personnage::DiminuerPP(int rang)
 {
-    if (mnPP - rang < 0)
+    if (rang < 0 || mnPP - rang < 0)
         return;
     mnPA += rang;
     mnPP -= rang;
@@ -145,7 +152,7 @@ void Personnage::AugmenteCaracteristique(CARACT eCaract, int rang)
 
 void Personnage::BaisserCaracteristique(CARACT eCaract, int rang)
 {
-    if (!EstCaracteristique(eCaract))
+    if (!EstCaracteristique(eCaract) || rang < 0)
         return;
     const float fValue = moCaract[eCaract] - 0.5f * rang;
     if (fValue < 1.0f)

@@ -42,6 +42,8 @@ public:
     ListeTalents::Map* GetListeDesTalents() { return moListeTalents.GetInstanceTalents(); }
 
     // Point accounting. PA run short: converted PA come back, two PA secondaire each.
+    // The amounts of the operations below count points or steps: a negative amount would turn a purchase
+    // into a payment, so it changes nothing. Only AddPA and AddPASecondaire take any amount as it comes.
     void AddPA(int nPA) { mnPA += nPA; }
     void AddPASecondaire(int nPA) { mnPASecondaire += nPA; }
     bool RemovePA(int val);

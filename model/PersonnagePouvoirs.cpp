@@ -56,7 +56,7 @@ void Personnage::AugmenterPouvoir(std::string oPouvoir, int rang)
 void Personnage::DiminuerPouvoir(std::string oPouvoir, int rang)
 {
     Pouvoir* poPouvoir = moPouvoirs[oPouvoir].get();
-    if (poPouvoir == nullptr)
+    if (poPouvoir == nullptr || rang < 0)
         return;
     const double fNiveau = poPouvoir->GetNiveau() - 0.5 * rang;
     if (fNiveau < 0.0)

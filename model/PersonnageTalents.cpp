@@ -78,7 +78,7 @@ void Personnage::AugmenterTalent(std::string oTalent, int rang)
 void Personnage::DiminuerTalent(std::string oTalent, int rang)
 {
     Talent* poTalent = moTalents[oTalent].get();
-    if (poTalent == nullptr)
+    if (poTalent == nullptr || rang < 0)
         return;
     const Talent* poGeneral = GetTalentGeneral(poTalent);
     const float fNiveau = poTalent->GetNiveau() - 0.5f * rang;

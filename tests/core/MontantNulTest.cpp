@@ -5,18 +5,24 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
+#include <vector>
 
 namespace
 {
 struct Operation
 {
     const char* oNom;
-    std::function<void(Personnage&)> pfAppliquer;
+    std::function<void(Personnage&, int)> pfAppliquer;
 };
 
-// The sheet's refresh can call back into any of these with a difference of zero: each must leave the
-// character exactly as it was, even with every pool empty and everything at its limit.
-class RegleDuMontantNul : public testing::TestWithParam<Operation>
+void PrintTo(const Operation& oOperation, std::ostream* poFlux)
+{
+    *poFlux << oOperation.oNom;
+}
+
+// A character with every pool empty and everything at its limit, where a wrong amount shows at once.
+class PersonnageALaLimite : public testing::TestWithParam<Operation>
 {
 protected:
     void SetUp() override
@@ -42,44 +48,78 @@ protected:
         ASSERT_EQ(oDemon.GetPouvoir("Poison")->GetNiveau(), 2.5);
     }
 
+    void VerifierInchange(int nMontant)
+    {
+        const Etat oAvant = oDemon.Releve();
+        GetParam().pfAppliquer(oDemon, nMontant);
+        EXPECT_EQ(oDemon.Releve(), oAvant);
+    }
+
     PersonnageDeTest<Demon> oDemon;
+};
+
+// The adders of raw points, which take any amount as it comes.
+const std::vector<Operation> kAjoutsBruts = {
+    {"AddPA", [](Personnage& oPerso, int n) { oPerso.AddPA(n); }},
+    {"AddPASecondaire", [](Personnage& oPerso, int n) { oPerso.AddPASecondaire(n); }},
+};
+
+// Every operation whose amount counts points or steps.
+const std::vector<Operation> kOperationsComptees = {
+    {"RemovePA", [](Personnage& oPerso, int n) { oPerso.RemovePA(n); }},
+    {"RemovePASecondaire", [](Personnage& oPerso, int n) { oPerso.RemovePASecondaire(n); }},
+    {"AddPATotal", [](Personnage& oPerso, int n) { oPerso.AddPATotal(n); }},
+    {"RemovePATotal", [](Personnage& oPerso, int n) { oPerso.RemovePATotal(n); }},
+    {"AugmenterPPAuPlafond", [](Personnage& oPerso, int n) { oPerso.AugmenterPP(n); }},
+    {"DiminuerPP", [](Personnage& oPerso, int n) { oPerso.DiminuerPP(n); }},
+    {"AugmenteFoiAuPlafondDesPP", [](Personnage& oPerso, int n) { oPerso.AugmenteCaracteristique(FOI, n); }},
+    {"AugmenteAgiliteAuPlafondDesTalents",
+     [](Personnage& oPerso, int n) { oPerso.AugmenteCaracteristique(AGILITE, n); }},
+    {"BaisserAgilite", [](Personnage& oPerso, int n) { oPerso.BaisserCaracteristique(AGILITE, n); }},
+    {"AugmenterTalentAuPlafond", [](Personnage& oPerso, int n) { oPerso.AugmenterTalent("Combat(Spe)", n); }},
+    {"AugmenterTalentEgalASaSpecialite", [](Personnage& oPerso, int n) { oPerso.AugmenterTalent("Combat", n); }},
+    {"AugmenterLangueAUnDemi", [](Personnage& oPerso, int n) { oPerso.AugmenterTalent("LangueAnglais", n); }},
+    {"AugmenterTalentSecondaireSansPoints", [](Personnage& oPerso, int n) { oPerso.AugmenterTalent("Acrobatie", n); }},
+    {"DiminuerSpecialiteEgaleASonGeneral",
+     [](Personnage& oPerso, int n) { oPerso.DiminuerTalent("Combat(Spe)", n); }},
+    {"DiminuerTalentPrimaire", [](Personnage& oPerso, int n) { oPerso.DiminuerTalent("Combat", n); }},
+    {"DiminuerTalentAZero", [](Personnage& oPerso, int n) { oPerso.DiminuerTalent("Acrobatie", n); }},
+    {"AugmenterPouvoirAuPlafond", [](Personnage& oPerso, int n) { oPerso.AugmenterPouvoir("Poison", n); }},
+    {"AugmenterPouvoirInvariable", [](Personnage& oPerso, int n) { oPerso.AugmenterPouvoir("CorpsDigital", n); }},
+    {"DiminuerPouvoir", [](Personnage& oPerso, int n) { oPerso.DiminuerPouvoir("Poison", n); }},
+};
+
+std::vector<Operation> Toutes()
+{
+    std::vector<Operation> oToutes = kAjoutsBruts;
+    oToutes.insert(oToutes.end(), kOperationsComptees.begin(), kOperationsComptees.end());
+    return oToutes;
+}
+
+// The sheet's refresh can call back into any operation with a difference of zero: each must leave the
+// character exactly as it was.
+class RegleDuMontantNul : public PersonnageALaLimite
+{
 };
 
 TEST_P(RegleDuMontantNul, ChangesNothing)
 {
-    const Etat oAvant = oDemon.Releve();
-    GetParam().pfAppliquer(oDemon);
-    EXPECT_EQ(oDemon.Releve(), oAvant);
+    VerifierInchange(0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    RegleDuMontantNul, RegleDuMontantNul,
-    testing::Values(
-        Operation{"AddPA", [](Personnage& oPerso) { oPerso.AddPA(0); }},
-        Operation{"AddPASecondaire", [](Personnage& oPerso) { oPerso.AddPASecondaire(0); }},
-        Operation{"RemovePA", [](Personnage& oPerso) { oPerso.RemovePA(0); }},
-        Operation{"RemovePASecondaire", [](Personnage& oPerso) { oPerso.RemovePASecondaire(0); }},
-        Operation{"AddPATotal", [](Personnage& oPerso) { oPerso.AddPATotal(0); }},
-        Operation{"RemovePATotal", [](Personnage& oPerso) { oPerso.RemovePATotal(0); }},
-        Operation{"AugmenterPPAuPlafond", [](Personnage& oPerso) { oPerso.AugmenterPP(0); }},
-        Operation{"DiminuerPP", [](Personnage& oPerso) { oPerso.DiminuerPP(0); }},
-        Operation{"AugmenteFoiAuPlafondDesPP", [](Personnage& oPerso) { oPerso.AugmenteCaracteristique(FOI, 0); }},
-        Operation{"AugmenteAgiliteAuPlafondDesTalents",
-                  [](Personnage& oPerso) { oPerso.AugmenteCaracteristique(AGILITE, 0); }},
-        Operation{"BaisserAgilite", [](Personnage& oPerso) { oPerso.BaisserCaracteristique(AGILITE, 0); }},
-        Operation{"AugmenterTalentAuPlafond", [](Personnage& oPerso) { oPerso.AugmenterTalent("Combat(Spe)", 0); }},
-        Operation{"AugmenterTalentEgalASaSpecialite",
-                  [](Personnage& oPerso) { oPerso.AugmenterTalent("Combat", 0); }},
-        Operation{"AugmenterLangueAUnDemi", [](Personnage& oPerso) { oPerso.AugmenterTalent("LangueAnglais", 0); }},
-        Operation{"AugmenterTalentSecondaireSansPoints",
-                  [](Personnage& oPerso) { oPerso.AugmenterTalent("Acrobatie", 0); }},
-        Operation{"DiminuerSpecialiteEgaleASonGeneral",
-                  [](Personnage& oPerso) { oPerso.DiminuerTalent("Combat(Spe)", 0); }},
-        Operation{"DiminuerTalentPrimaire", [](Personnage& oPerso) { oPerso.DiminuerTalent("Combat", 0); }},
-        Operation{"DiminuerTalentAZero", [](Personnage& oPerso) { oPerso.DiminuerTalent("Acrobatie", 0); }},
-        Operation{"AugmenterPouvoirAuPlafond", [](Personnage& oPerso) { oPerso.AugmenterPouvoir("Poison", 0); }},
-        Operation{"AugmenterPouvoirInvariable",
-                  [](Personnage& oPerso) { oPerso.AugmenterPouvoir("CorpsDigital", 0); }},
-        Operation{"DiminuerPouvoir", [](Personnage& oPerso) { oPerso.DiminuerPouvoir("Poison", 0); }}),
-    NomDuCas());
+INSTANTIATE_TEST_SUITE_P(RegleDuMontantNul, RegleDuMontantNul, testing::ValuesIn(Toutes()), NomDuCas());
+
+// Taken as written, a negative amount would pay for a lowering or refund a raise: the pools would go below
+// zero, a characteristic below 1, a level below 0.
+class RegleDuMontantNegatif : public PersonnageALaLimite
+{
+};
+
+TEST_P(RegleDuMontantNegatif, ChangesNothing)
+{
+    VerifierInchange(-2);
+}
+
+INSTANTIATE_TEST_SUITE_P(RegleDuMontantNegatif, RegleDuMontantNegatif, testing::ValuesIn(kOperationsComptees),
+                         NomDuCas());
 }
