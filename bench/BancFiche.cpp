@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QSignalBlocker>
 
+#include <array>
+#include <chrono>
 #include <map>
 #include <memory>
 #include <string>
@@ -37,6 +39,33 @@ void BM_NouveauDemon(benchmark::State& oEtat)
 {
     MyWidget oFenetre;
     Mesurer(oEtat, [&] { oFenetre.NewDemon(); });
+}
+
+// The same creation step by step, to show where its time goes: each counter is the mean time of one step.
+// The sheet it replaces was shown and painted, as a sheet that the player has had on screen is.
+void BM_NouveauDemonParEtape(benchmark::State& oEtat)
+{
+    using Horloge = std::chrono::steady_clock;
+    constexpr std::array<const char*, 4> kEtapes = {"Fermer", "Construire", "SetPerso", "Afficher"};
+    std::array<Horloge::duration, kEtapes.size()> oDurees{};
+    auto poFiche = std::make_unique<Fiche>();
+    Mesurer(oEtat, [&] {
+        std::array<Horloge::time_point, kEtapes.size() + 1> oInstants;
+        oInstants[0] = Horloge::now();
+        poFiche.reset();
+        oInstants[1] = Horloge::now();
+        poFiche = std::make_unique<Fiche>();
+        oInstants[2] = Horloge::now();
+        poFiche->SetPerso(new Demon);
+        oInstants[3] = Horloge::now();
+        poFiche->show();
+        oInstants[4] = Horloge::now();
+        for (size_t i = 0; i < kEtapes.size(); ++i)
+            oDurees[i] += oInstants[i + 1] - oInstants[i];
+    });
+    for (size_t i = 0; i < kEtapes.size(); ++i)
+        oEtat.counters[kEtapes[i]] = benchmark::Counter(std::chrono::duration<double>(oDurees[i]).count(),
+                                                        benchmark::Counter::kAvgIterations);
 }
 
 // The floor of a new sheet: the bare form built on a plain widget, which replaces the previous one as a
@@ -209,6 +238,7 @@ int main(int argc, char** argv)
     // Declared after the application: the sheets must go before it does.
     Fiches oFiches;
     benchmark::RegisterBenchmark("BM_NouveauDemon", BM_NouveauDemon)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("BM_NouveauDemonParEtape", BM_NouveauDemonParEtape)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("BM_FormeSeule", BM_FormeSeule)->Unit(benchmark::kMicrosecond);
     for (int nLignes : {0, 50, 100})
         oFiches.Enregistrer("BM_Edition/" + std::to_string(nLignes), BM_Edition, nLignes);

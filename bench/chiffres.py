@@ -47,6 +47,10 @@ def main():
 
     ratio("start", "BM_Processus/vexal", "BM_Processus/minimal", 1.15, "ms", 1e3)
     ratio("new character", "BM_NouveauDemon", "BM_FormeSeule", 2.0, "us", 1e6)
+    etapes = m["BM_NouveauDemonParEtape"]
+    print(f"{'  its steps':<16} {'':>6}  close and delete the previous sheet {etapes['Fermer'] * 1e6:.0f} us, "
+          f"build the new one {etapes['Construire'] * 1e6:.0f} us, SetPerso {etapes['SetPerso'] * 1e6:.0f} us, "
+          f"show {etapes['Afficher'] * 1e6:.0f} us")
     ratio("edit", "BM_Edition/toutes", "BM_EcritureBloquee/toutes", 1.5, "us", 1e6)
 
     editions = sorted((m[nom]["Lignes"], nom) for nom in m if nom.startswith("BM_Edition/"))
