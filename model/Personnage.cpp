@@ -3,6 +3,7 @@
 #include "model/Grade.h"
 
 #include <algorithm>
+#include <limits>
 #include <utility>
 
 namespace
@@ -84,7 +85,8 @@ bool Personnage::RemovePASecondaire(int val)
         return true;
     }
     const int nDiff = val - mnPASecondaire;
-    const int nPANeed = (nDiff + 1) / 2;
+    // Half the shortfall, rounded up, without the sum that would overflow for the largest amounts.
+    const int nPANeed = nDiff / 2 + nDiff % 2;
     // Only unspent PA can be converted: taking converted PA back would cost exactly what it buys.
     if (mnPA < nPANeed)
         return false;
@@ -96,8 +98,9 @@ bool Personnage::RemovePASecondaire(int val)
 
 void Personnage::AddPATotal(int nPA)
 {
-    // The total comes down through RemovePATotal, which checks that the points are there.
-    if (nPA < 0)
+    // The total comes down through RemovePATotal, which checks that the points are there; a total beyond
+    // what an int holds cannot be granted.
+    if (nPA < 0 || nPA > std::numeric_limits<int>::max() - std::max(mnPA, mnPATotal))
         return;
     mnPA += nPA;
     mnPATotal += nPA;
@@ -135,7 +138,8 @@ void Personnage::DiminuerPP(int rang)
 
 void Personnage::AugmenteCaracteristique(CARACT eCaract, int rang)
 {
-    if (!EstCaracteristique(eCaract))
+    // A negative raise would be a lowering paid back: BaisserCaracteristique does that, within the floor.
+    if (!EstCaracteristique(eCaract) || rang < 0)
         return;
     const float fValue = moCaract[eCaract] + 0.5f * rang;
     if (fValue > Grade::LimitCaractMax(mnGrade))

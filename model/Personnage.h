@@ -71,7 +71,12 @@ public:
 
     // Refused while the character holds a power reserved to its present superior.
     void SetSuperieur(std::string oSup);
-    void SetSuperieur(const char* oSup) { SetSuperieur(std::string(oSup)); }
+    // A null pointer names no superior: nothing changes.
+    void SetSuperieur(const char* oSup)
+    {
+        if (oSup != nullptr)
+            SetSuperieur(std::string(oSup));
+    }
 
     // Talents; the priority and characteristic given to AjouterTalentBase yield to the catalogue's.
     void AjouterTalentBase(std::string oTalent, PRIORITE ePriorite, CARACT eCaractBase);

@@ -43,7 +43,7 @@ void Personnage::EnleverPouvoirBase(std::string oPouvoir)
 void Personnage::AugmenterPouvoir(std::string oPouvoir, int rang)
 {
     Pouvoir* poPouvoir = moPouvoirs[oPouvoir].get();
-    if (poPouvoir == nullptr || poPouvoir->IsInvariable())
+    if (poPouvoir == nullptr || poPouvoir->IsInvariable() || rang < 0)
         return;
     const double fNiveau = poPouvoir->GetNiveau() + 0.5 * rang;
     if (fNiveau > Grade::LimitPouvoirMax(mnGrade))

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 #include <ostream>
 #include <vector>
 
@@ -110,16 +111,35 @@ TEST_P(RegleDuMontantNul, ChangesNothing)
 INSTANTIATE_TEST_SUITE_P(RegleDuMontantNul, RegleDuMontantNul, testing::ValuesIn(Toutes()), NomDuCas());
 
 // Taken as written, a negative amount would pay for a lowering or refund a raise: the pools would go below
-// zero, a characteristic below 1, a level below 0.
+// zero, a characteristic below 1, a level below 0. The largest ones would also wrap round, once multiplied
+// by a price, into a small price that the pools can pay.
 class RegleDuMontantNegatif : public PersonnageALaLimite
 {
 };
 
 TEST_P(RegleDuMontantNegatif, ChangesNothing)
 {
-    VerifierInchange(-2);
+    constexpr int nMin = std::numeric_limits<int>::min();
+    for (const int nMontant : {-2, nMin / 2 - 1, nMin / 2, nMin + 1, nMin})
+    {
+        SCOPED_TRACE(nMontant);
+        VerifierInchange(nMontant);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(RegleDuMontantNegatif, RegleDuMontantNegatif, testing::ValuesIn(kOperationsComptees),
+                         NomDuCas());
+
+// Far past every pool and every cap, an amount is refused whole, never wrapped round into one that fits.
+class RegleDuMontantDemesure : public PersonnageALaLimite
+{
+};
+
+TEST_P(RegleDuMontantDemesure, ChangesNothing)
+{
+    VerifierInchange(std::numeric_limits<int>::max());
+}
+
+INSTANTIATE_TEST_SUITE_P(RegleDuMontantDemesure, RegleDuMontantDemesure, testing::ValuesIn(kOperationsComptees),
                          NomDuCas());
 }

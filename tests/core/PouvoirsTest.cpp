@@ -129,6 +129,15 @@ TEST(RegleDesPouvoirs, OpenPowersLeaveTheSuperiorFree)
     EXPECT_EQ(oAnge.GetSuperieur(), "Alain");
 }
 
+TEST(RegleDesPouvoirs, ANullNameLeavesTheSuperiorAsItIs)
+{
+    Ange oAnge;
+    oAnge.SetSuperieur("Yves");
+    const char* oAucun = nullptr;
+    oAnge.SetSuperieur(oAucun);
+    EXPECT_EQ(oAnge.GetSuperieur(), "Yves");
+}
+
 TEST(RegleDesPouvoirs, AcquiringAPowerAlreadyHeldIsRefusedEvenAtZero)
 {
     PersonnageDeTest<Demon> oDemon;

@@ -153,6 +153,7 @@ private slots:
     void RefreshWritesItsTextsThroughTheTranslation();
     void SheetWithoutACharacterLeavesEveryEditAlone_data();
     void SheetWithoutACharacterLeavesEveryEditAlone();
+    void HandingNoCharacterKeepsTheOneShown();
 };
 
 void FicheTest::WindowClassesListTheirSignalsAndSlotsInOrder_data()
@@ -1031,6 +1032,29 @@ void FicheTest::SheetWithoutACharacterLeavesEveryEditAlone()
     QCOMPARE(oFiche.PArestantValue->text(), "80");
     QCOMPARE(Lignes(oFiche.vboxLayout1).size() + Lignes(oFiche.vboxLayout).size(), 0);
     QCOMPARE(oFiche.comboBoxTalents->count() + oFiche.PouvoirsListe->count(), 0);
+}
+
+void FicheTest::HandingNoCharacterKeepsTheOneShown()
+{
+    Fiche oVide;
+    oVide.SetPerso(nullptr);
+    QVERIFY(!oVide.GetPerso());
+    QCOMPARE(oVide.PouvoirsListe->count(), 0);
+
+    auto poFiche = OuvrirFiche(new Demon);
+    QVERIFY(poFiche);
+    Personnage* poDemon = poFiche->GetPerso();
+    QVERIFY(Joueur::AjouterTalent(*poFiche, "Combat"));
+    Joueur::Monter(poFiche->ForceValue);
+
+    poFiche->SetPerso(nullptr);
+
+    QCOMPARE(poFiche->GetPerso(), poDemon);
+    QCOMPARE(poFiche->ForceValue->value(), 2.5);
+    QCOMPARE(poFiche->PArestantValue->text(), "78");
+    QCOMPARE(Lignes(poFiche->vboxLayout1).size(), 2);
+    Joueur::Monter(poFiche->ForceValue);
+    QCOMPARE(poDemon->GetCaract(FORCE), 3.0f);
 }
 
 void FicheTest::LongColumnScrollsInsteadOfSqueezingItsRows()
