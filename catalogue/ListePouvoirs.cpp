@@ -1,5 +1,7 @@
 #include "ListePouvoirs.h"
 
+#include "Lignes.h"
+
 ListePouvoirs::ListePouvoirs(PERSO eCote)
 {
     InitListeDesPouvoirsGeneral();
@@ -22,21 +24,19 @@ ListePouvoirs::~ListePouvoirs()
 
 void ListePouvoirs::DetruireListeDesPouvoirs()
 {
-    moListeDesPouvoirs.clear();
-    moRecords.clear();
+    Tables::Vider(moListeDesPouvoirs);
 }
 
-void ListePouvoirs::Charger(const LignePouvoir* poDebut, const LignePouvoir* poFin)
+void ListePouvoirs::Charger(const Tables::LignePouvoir* poDebut, const Tables::LignePouvoir* poFin)
 {
-    moRecords.reserve(moRecords.size() + static_cast<std::size_t>(poFin - poDebut));
-    for (const LignePouvoir* poLigne = poDebut; poLigne != poFin; ++poLigne)
+    for (const Tables::LignePouvoir* poLigne = poDebut; poLigne != poFin; ++poLigne)
     {
-        auto poPouvoir = std::make_unique<Pouvoir>(std::string(poLigne->moNom), poLigne->mnCout);
-        if (poLigne->meEvolution == INVARIABLE)
+        const std::string oNom(poLigne->moNom);
+        auto poPouvoir = std::make_unique<Pouvoir>(oNom, poLigne->mnCout);
+        if (poLigne->meEvolution == Tables::INVARIABLE)
             poPouvoir->SetIsInvariable(true);
         if (!poLigne->moSuperieur.empty())
             poPouvoir->SetSpecialOf(std::string(poLigne->moSuperieur));
-        moListeDesPouvoirs[poPouvoir->GetNom()] = poPouvoir.get();
-        moRecords.push_back(std::move(poPouvoir));
+        Tables::Classer(moListeDesPouvoirs, oNom, std::move(poPouvoir));
     }
 }

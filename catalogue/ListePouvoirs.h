@@ -5,28 +5,12 @@
 #include "model/Regles.h"
 
 #include <map>
-#include <memory>
 #include <string>
-#include <string_view>
-#include <vector>
 
-// Whether a power's level may be raised once bought.
-enum Evolution
+namespace Tables
 {
-    VARIABLE,
-    INVARIABLE
-};
-
-// One row of a power table; an empty superior leaves the power open to every superior.
-struct LignePouvoir
-{
-    std::string_view moNom;
-    int mnCout;
-    Evolution meEvolution;
-    std::string_view moSuperieur;
-};
-
-constexpr std::string_view Ouvert{};
+struct LignePouvoir;
+}
 
 // The powers that one character may buy: the general ones plus those of its side.
 class ListePouvoirs
@@ -42,15 +26,15 @@ public:
     void InitListeDesPouvoirsGeneral();
     void InitListeDesPouvoirsAnges();
     void InitListeDesPouvoirsDemons();
-    // This catalogue's own map, by name; a caller looks names up with find, which adds nothing.
+    // This catalogue's own map, by name; a caller looks names up with find, which adds nothing. The map owns
+    // its records: one a caller files there is deleted with the others, one it takes out is the caller's.
     Map* GetInstancePouvoirs() { return &moListeDesPouvoirs; }
     void DetruireListeDesPouvoirs();
 
 private:
-    void Charger(const LignePouvoir* poDebut, const LignePouvoir* poFin);
+    void Charger(const Tables::LignePouvoir* poDebut, const Tables::LignePouvoir* poFin);
 
     Map moListeDesPouvoirs;
-    std::vector<std::unique_ptr<Pouvoir>> moRecords;  // owns what the map points to
 };
 
 #endif

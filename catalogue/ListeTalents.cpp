@@ -1,5 +1,7 @@
 #include "ListeTalents.h"
 
+#include "Lignes.h"
+
 namespace
 {
 const std::string kSuffixeSpecialite = "(Spe)";
@@ -23,22 +25,19 @@ ListeTalents::~ListeTalents()
 
 void ListeTalents::DetruireListeDesTalents()
 {
-    moListeDesTalents.clear();
-    moRecords.clear();
+    Tables::Vider(moListeDesTalents);
 }
 
-void ListeTalents::Charger(const LigneTalent* poDebut, const LigneTalent* poFin)
+void ListeTalents::Charger(const Tables::LigneTalent* poDebut, const Tables::LigneTalent* poFin)
 {
-    moRecords.reserve(moRecords.size() + static_cast<std::size_t>(poFin - poDebut));
-    for (const LigneTalent* poLigne = poDebut; poLigne != poFin; ++poLigne)
+    for (const Tables::LigneTalent* poLigne = poDebut; poLigne != poFin; ++poLigne)
     {
-        std::string oNom(poLigne->moNom);
+        const std::string oNom(poLigne->moNom);
         std::unique_ptr<Talent> poTalent;
-        if (poLigne->meSorte == Sorte::Langue)
+        if (poLigne->meSorte == Tables::Sorte::Langue)
             poTalent = std::make_unique<Langue>(oNom);
         else
             poTalent = std::make_unique<Talent>(oNom, poLigne->mePriorite, poLigne->meCaract);
-        moListeDesTalents[oNom] = poTalent.get();
         if (EstSpecialite(oNom))
         {
             // A speciality row follows its general talent, which it now caps.
@@ -46,6 +45,6 @@ void ListeTalents::Charger(const LigneTalent* poDebut, const LigneTalent* poFin)
             if (oGeneral != moListeDesTalents.end())
                 oGeneral->second->SetSpecialite(poTalent.get());
         }
-        moRecords.push_back(std::move(poTalent));
+        Tables::Classer(moListeDesTalents, oNom, std::move(poTalent));
     }
 }

@@ -5,24 +5,12 @@
 #include "model/Talent.h"
 
 #include <map>
-#include <memory>
 #include <string>
-#include <string_view>
-#include <vector>
 
-enum class Sorte
+namespace Tables
 {
-    Talent,
-    Langue
-};
-
-struct LigneTalent
-{
-    std::string_view moNom;
-    Sorte meSorte;
-    PRIORITE mePriorite;
-    CARACT meCaract;
-};
+struct LigneTalent;
+}
 
 // The talents that one character may acquire, with the links from general talents to their speciality.
 class ListeTalents
@@ -36,15 +24,15 @@ public:
     ~ListeTalents();
 
     void InitListeDesTalents();
-    // This catalogue's own map, by name; a caller looks names up with find, which adds nothing.
+    // This catalogue's own map, by name; a caller looks names up with find, which adds nothing. The map owns
+    // its records: one a caller files there is deleted with the others, one it takes out is the caller's.
     Map* GetInstanceTalents() { return &moListeDesTalents; }
     void DetruireListeDesTalents();
 
 private:
-    void Charger(const LigneTalent* poDebut, const LigneTalent* poFin);
+    void Charger(const Tables::LigneTalent* poDebut, const Tables::LigneTalent* poFin);
 
     Map moListeDesTalents;
-    std::vector<std::unique_ptr<Talent>> moRecords;  // owns what the map points to
 };
 
 #endif

@@ -1,9 +1,13 @@
 #include "ListePouvoirs.h"
 
+#include "Lignes.h"
+
 #include <iterator>
 
 namespace
 {
+using namespace Tables;
+
 // Powers of the demons; a named superior reserves the power to the followers of that prince.
 // The names are data and stand as written, odd spellings included.
 const LignePouvoir kTable[] = {

@@ -1,9 +1,13 @@
 #include "ListePouvoirs.h"
 
+#include "Lignes.h"
+
 #include <iterator>
 
 namespace
 {
+using namespace Tables;
+
 // Powers open to angels and demons alike.
 // The names are data and stand as written, odd spellings included.
 const LignePouvoir kTable[] = {

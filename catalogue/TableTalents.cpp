@@ -1,9 +1,13 @@
 #include "ListeTalents.h"
 
+#include "Lignes.h"
+
 #include <iterator>
 
 namespace
 {
+using namespace Tables;
+
 // Every talent a character can acquire. A row named "X(Spe)" is the speciality of the row "X"
 // just before it; the names are data and stand as written ("ExotiquePeception" included).
 const LigneTalent kTable[] = {

@@ -1,5 +1,7 @@
 #include "Banc.h"
 
+#include "catalogue/ListePouvoirs.h"
+#include "catalogue/ListeTalents.h"
 #include "model/Ange.h"
 #include "model/Demon.h"
 
@@ -9,6 +11,53 @@
 
 namespace
 {
+// A talent record that counts its own deletion.
+class TalentCompte : public Talent
+{
+public:
+    explicit TalentCompte(int& nDetruits)
+        : Talent("Zz", SECONDAIRE, AUCUNE),
+          mnDetruits(nDetruits)
+    {
+    }
+    ~TalentCompte() override { ++mnDetruits; }
+
+private:
+    int& mnDetruits;
+};
+
+// The maps are open to their callers: a record filed there belongs to the map, one taken out to the caller.
+// The sanitizer build sees a record deleted twice or never.
+TEST(Catalogues, TheMapsOwnTheRecordsTheyHold)
+{
+    int nDetruits = 0;
+    std::unique_ptr<Talent> poJeu;
+    std::unique_ptr<Pouvoir> poVol;
+    {
+        ListeTalents oTalents;
+        ListeTalents::Map& oMapTalents = *oTalents.GetInstanceTalents();
+        oMapTalents["Zz"] = new TalentCompte(nDetruits);
+        oTalents.DetruireListeDesTalents();
+        EXPECT_EQ(nDetruits, 1);
+        EXPECT_TRUE(oMapTalents.empty());
+
+        oTalents.InitListeDesTalents();
+        oMapTalents["Zz"] = new TalentCompte(nDetruits);
+        poJeu.reset(oMapTalents.at("Jeu"));
+        oMapTalents.erase("Jeu");
+
+        ListePouvoirs oPouvoirs(ANGE);
+        ListePouvoirs::Map& oMapPouvoirs = *oPouvoirs.GetInstancePouvoirs();
+        oMapPouvoirs["Zz"] = new Pouvoir("Zz", 1);
+        poVol.reset(oMapPouvoirs.at("Vol"));
+        oMapPouvoirs.erase("Vol");
+        EXPECT_EQ(nDetruits, 1);
+    }
+    EXPECT_EQ(nDetruits, 2);
+    EXPECT_EQ(poJeu->GetName(), "Jeu");
+    EXPECT_EQ(poVol->GetCout(), 3);
+}
+
 TEST(Catalogues, NamesTheCataloguesLackAreRefusedAndAddNothing)
 {
     Demon oDemon;
