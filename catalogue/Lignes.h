@@ -3,8 +3,6 @@
 
 #include "model/Regles.h"
 
-#include <memory>
-#include <string>
 #include <string_view>
 
 // The rows of the built-in tables, as the catalogues load them. Only the catalogues' own files see these
@@ -43,23 +41,6 @@ struct LigneTalent
     CARACT meCaract;
 };
 
-// A catalogue's map owns its records. Filing a name again deletes the record it replaces.
-template <class Map, class Record>
-void Classer(Map& oMap, const std::string& oNom, std::unique_ptr<Record> poRecord)
-{
-    typename Map::mapped_type& poClasse = oMap[oNom];
-    delete poClasse;
-    poClasse = poRecord.release();
-}
-
-// Deletes every record of the map, whoever filed it, and empties the map.
-template <class Map>
-void Vider(Map& oMap)
-{
-    for (const auto& oEntree : oMap)
-        delete oEntree.second;
-    oMap.clear();
-}
 }
 
 #endif

@@ -1,6 +1,7 @@
 #include "ListePouvoirs.h"
 
 #include "Lignes.h"
+#include "model/Possession.h"
 
 ListePouvoirs::ListePouvoirs(PERSO eCote)
 {
@@ -24,7 +25,7 @@ ListePouvoirs::~ListePouvoirs()
 
 void ListePouvoirs::DetruireListeDesPouvoirs()
 {
-    Tables::Vider(moListeDesPouvoirs);
+    Possession::Vider(moListeDesPouvoirs);
 }
 
 void ListePouvoirs::Charger(const Tables::LignePouvoir* poDebut, const Tables::LignePouvoir* poFin)
@@ -37,6 +38,6 @@ void ListePouvoirs::Charger(const Tables::LignePouvoir* poDebut, const Tables::L
             poPouvoir->SetIsInvariable(true);
         if (!poLigne->moSuperieur.empty())
             poPouvoir->SetSpecialOf(std::string(poLigne->moSuperieur));
-        Tables::Classer(moListeDesPouvoirs, oNom, std::move(poPouvoir));
+        Possession::Classer(moListeDesPouvoirs, oNom, std::move(poPouvoir));
     }
 }

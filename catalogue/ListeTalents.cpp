@@ -1,6 +1,7 @@
 #include "ListeTalents.h"
 
 #include "Lignes.h"
+#include "model/Possession.h"
 
 namespace
 {
@@ -25,7 +26,7 @@ ListeTalents::~ListeTalents()
 
 void ListeTalents::DetruireListeDesTalents()
 {
-    Tables::Vider(moListeDesTalents);
+    Possession::Vider(moListeDesTalents);
 }
 
 void ListeTalents::Charger(const Tables::LigneTalent* poDebut, const Tables::LigneTalent* poFin)
@@ -45,6 +46,6 @@ void ListeTalents::Charger(const Tables::LigneTalent* poDebut, const Tables::Lig
             if (oGeneral != moListeDesTalents.end())
                 oGeneral->second->SetSpecialite(poTalent.get());
         }
-        Tables::Classer(moListeDesTalents, oNom, std::move(poTalent));
+        Possession::Classer(moListeDesTalents, oNom, std::move(poTalent));
     }
 }

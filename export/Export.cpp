@@ -49,7 +49,7 @@ bool Personnage::Export(const char* fileName)
         oTexte << "\nTALENTS " << Priorite2String(ePriorite) << ":\n\n";
         for (const auto& oEntree : moTalents)
         {
-            const Talent* poTalent = oEntree.second.get();
+            const Talent* poTalent = oEntree.second;
             if (poTalent == nullptr || poTalent->GetPriorite() != ePriorite)
                 continue;
             const double fNiveau = poTalent->GetNiveau() + BonusAffiche(moCaract[poTalent->GetCaractBase()]);
@@ -60,7 +60,7 @@ bool Personnage::Export(const char* fileName)
     oTexte << "\nPOUVOIRS :\n\n";
     for (const auto& oEntree : moPouvoirs)
     {
-        const Pouvoir* poPouvoir = oEntree.second.get();
+        const Pouvoir* poPouvoir = oEntree.second;
         if (poPouvoir != nullptr)
             oTexte << "    " << poPouvoir->GetNom() << "(" << ScoreAffiche(poPouvoir->GetNiveau()) << ")\n";
     }

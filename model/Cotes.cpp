@@ -5,7 +5,7 @@ Ange::Ange()
     : Personnage(100)
 {
     Debug("Creation d'un ange");
-    mpoListe = std::make_unique<ListePouvoirs>(ANGE);
+    mpoListe = new ListePouvoirs(ANGE);
 }
 
 int Ange::GetBL() const
@@ -17,7 +17,7 @@ Demon::Demon()
     : Personnage(80)
 {
     Debug("Creation d'un demon");
-    mpoListe = std::make_unique<ListePouvoirs>(DEMON);
+    mpoListe = new ListePouvoirs(DEMON);
 }
 
 int Demon::GetBL() const

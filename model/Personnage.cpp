@@ -1,6 +1,7 @@
 #include "model/Personnage.h"
 
 #include "model/Grade.h"
+#include "model/Possession.h"
 
 #include <algorithm>
 #include <limits>
@@ -24,7 +25,8 @@ Personnage::Personnage(int nPA)
       mnPASecondConverti(0),
       moCaract(AUCUNE + 1, kCaractDeDepart),
       mnGrade(0),
-      mnPP(0)
+      mnPP(0),
+      mpoListe(nullptr)
 {
 }
 
@@ -33,7 +35,12 @@ Personnage::Personnage()
 {
 }
 
-Personnage::~Personnage() = default;
+Personnage::~Personnage()
+{
+    Possession::Vider(moPouvoirs);
+    Possession::Vider(moTalents);
+    delete mpoListe;
+}
 
 float Personnage::GetCaract(CARACT eCaract) const
 {
@@ -42,12 +49,12 @@ float Personnage::GetCaract(CARACT eCaract) const
 
 Talent* Personnage::GetTalent(std::string oTalent)
 {
-    return moTalents[oTalent].get();
+    return moTalents[oTalent];
 }
 
 Pouvoir* Personnage::GetPouvoir(std::string oPouvoir)
 {
-    return moPouvoirs[oPouvoir].get();
+    return moPouvoirs[oPouvoir];
 }
 
 ListePouvoirs::Map* Personnage::GetListeDesPouvoirs()
@@ -175,7 +182,7 @@ bool Personnage::IsTalentsCoherents(CARACT eCaract, float fValue)
     const float fBonus = Bonus(fValue);
     const float fCap = Grade::LimitTalentMax(mnGrade);
     return std::none_of(moTalents.begin(), moTalents.end(), [&](const auto& oEntree) {
-        const Talent* poTalent = oEntree.second.get();
+        const Talent* poTalent = oEntree.second;
         return poTalent != nullptr && poTalent->GetCaractBase() == eCaract
             && poTalent->GetNiveau() + fBonus > fCap;
     });

@@ -8,7 +8,6 @@
 #include "model/Talent.h"
 
 #include <map>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -106,12 +105,13 @@ protected:
     int mnPATotal;
     int mnPASecondaire;
     int mnPASecondConverti;
-    std::map<std::string, std::unique_ptr<Pouvoir>> moPouvoirs;
-    std::map<std::string, std::unique_ptr<Talent>> moTalents;
+    // The records held, each owned by its map; a name looked up and not held has a null entry.
+    std::map<std::string, Pouvoir*> moPouvoirs;
+    std::map<std::string, Talent*> moTalents;
     std::vector<float> moCaract;
     int mnGrade;
     int mnPP;
-    std::unique_ptr<ListePouvoirs> mpoListe;
+    ListePouvoirs* mpoListe;  // owned; null for a character made without a side
     ListeTalents moListeTalents;
 };
 

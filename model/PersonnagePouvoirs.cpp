@@ -17,7 +17,7 @@ bool Personnage::AjouterPouvoirBase(std::string oPouvoir)
     auto oRecord = poCatalogue->find(oPouvoir);
     if (oRecord == poCatalogue->end() || oRecord->second == nullptr)
         return false;
-    std::unique_ptr<Pouvoir>& poTenu = moPouvoirs[oPouvoir];
+    Pouvoir*& poTenu = moPouvoirs[oPouvoir];
     if (poTenu)
         return false;
     auto poCopie = std::make_unique<Pouvoir>(*oRecord->second);
@@ -27,22 +27,23 @@ bool Personnage::AjouterPouvoirBase(std::string oPouvoir)
         return false;
     // Acquiring a power buys its first half level.
     poCopie->SetNiveau(0.5);
-    poTenu = std::move(poCopie);
+    poTenu = poCopie.release();
     return true;
 }
 
 void Personnage::EnleverPouvoirBase(std::string oPouvoir)
 {
-    std::unique_ptr<Pouvoir>& poPouvoir = moPouvoirs[oPouvoir];
+    Pouvoir*& poPouvoir = moPouvoirs[oPouvoir];
     if (!poPouvoir)
         return;
     mnPA += static_cast<int>(poPouvoir->GetNiveau() * 2) * poPouvoir->GetCout();
-    poPouvoir.reset();
+    delete poPouvoir;
+    poPouvoir = nullptr;
 }
 
 void Personnage::AugmenterPouvoir(std::string oPouvoir, int rang)
 {
-    Pouvoir* poPouvoir = moPouvoirs[oPouvoir].get();
+    Pouvoir* poPouvoir = moPouvoirs[oPouvoir];
     if (poPouvoir == nullptr || poPouvoir->IsInvariable() || rang < 0)
         return;
     const double fNiveau = poPouvoir->GetNiveau() + 0.5 * rang;
@@ -55,7 +56,7 @@ void Personnage::AugmenterPouvoir(std::string oPouvoir, int rang)
 
 void Personnage::DiminuerPouvoir(std::string oPouvoir, int rang)
 {
-    Pouvoir* poPouvoir = moPouvoirs[oPouvoir].get();
+    Pouvoir* poPouvoir = moPouvoirs[oPouvoir];
     if (poPouvoir == nullptr || rang < 0)
         return;
     const double fNiveau = poPouvoir->GetNiveau() - 0.5 * rang;
@@ -78,7 +79,7 @@ void Personnage::Ajuster()
     const float fTalentMax = Grade::LimitTalentMax(mnGrade);
     for (const auto& oEntree : moTalents)
     {
-        const Talent* poTalent = oEntree.second.get();
+        const Talent* poTalent = oEntree.second;
         if (poTalent == nullptr)
             continue;
         const float fScore = poTalent->GetNiveau() + GetBonusCaract(poTalent->GetCaractBase());
@@ -89,7 +90,7 @@ void Personnage::Ajuster()
     const float fPouvoirMax = Grade::LimitPouvoirMax(mnGrade);
     for (const auto& oEntree : moPouvoirs)
     {
-        const Pouvoir* poPouvoir = oEntree.second.get();
+        const Pouvoir* poPouvoir = oEntree.second;
         if (poPouvoir != nullptr && poPouvoir->GetNiveau() > fPouvoirMax)
             DiminuerPouvoir(oEntree.first, static_cast<int>((poPouvoir->GetNiveau() - fPouvoirMax) * 2));
     }

@@ -10,46 +10,47 @@ void Personnage::AjouterTalentBase(std::string oTalent, PRIORITE, CARACT)
     auto oRecord = oCatalogue.find(oTalent);
     if (oRecord == oCatalogue.end() || oRecord->second == nullptr)
         return;
-    std::unique_ptr<Talent>& poCopie = moTalents[oTalent];
+    Talent*& poCopie = moTalents[oTalent];
     if (poCopie)
         return;
     const Talent& oModele = *oRecord->second;
     if (dynamic_cast<const Langue*>(&oModele) != nullptr)
-        poCopie = std::make_unique<Langue>(oModele.GetName());
+        poCopie = new Langue(oModele.GetName());
     else
-        poCopie = std::make_unique<Talent>(oModele);
+        poCopie = new Talent(oModele);
     poCopie->SetNiveau(0.0f);
 
     const Talent* poSpeModele = oModele.GetSpecialite();
     if (poSpeModele == nullptr)
         return;
     // The copy must point to the character's own speciality, never into the catalogue.
-    std::unique_ptr<Talent>& poSpecialite = moTalents[poSpeModele->GetName()];
+    Talent*& poSpecialite = moTalents[poSpeModele->GetName()];
     if (!poSpecialite)
     {
-        poSpecialite = std::make_unique<Talent>(*poSpeModele);
+        poSpecialite = new Talent(*poSpeModele);
         poSpecialite->SetNiveau(0.0f);
     }
-    poCopie->SetSpecialite(poSpecialite.get());
+    poCopie->SetSpecialite(poSpecialite);
 }
 
 bool Personnage::EnleverTalentBase(std::string oTalent)
 {
-    std::unique_ptr<Talent>& poTalent = moTalents[oTalent];
+    Talent*& poTalent = moTalents[oTalent];
     if (poTalent)
     {
         // A speciality stays while its general talent is held.
-        if (GetTalentGeneral(poTalent.get()) != nullptr)
+        if (GetTalentGeneral(poTalent) != nullptr)
             return false;
         DiminuerTalent(oTalent, static_cast<int>(poTalent->GetNiveau() * 2));
-        poTalent.reset();
+        delete poTalent;
+        poTalent = nullptr;
     }
     return true;
 }
 
 void Personnage::AugmenterTalent(std::string oTalent, int rang)
 {
-    Talent* poTalent = moTalents[oTalent].get();
+    Talent* poTalent = moTalents[oTalent];
     if (poTalent == nullptr || !poTalent->IsAugmentable(rang))
         return;
     const float fScore = poTalent->GetNiveau() + GetBonusCaract(poTalent->GetCaractBase()) + 0.5f * rang;
@@ -77,7 +78,7 @@ void Personnage::AugmenterTalent(std::string oTalent, int rang)
 
 void Personnage::DiminuerTalent(std::string oTalent, int rang)
 {
-    Talent* poTalent = moTalents[oTalent].get();
+    Talent* poTalent = moTalents[oTalent];
     if (poTalent == nullptr || rang < 0)
         return;
     const Talent* poGeneral = GetTalentGeneral(poTalent);
@@ -109,7 +110,7 @@ Talent* Personnage::GetTalentGeneral(Talent* poTalent)
     for (const auto& oEntree : moTalents)
     {
         if (oEntree.second && oEntree.second->GetSpecialite() == poTalent)
-            return oEntree.second.get();
+            return oEntree.second;
     }
     return nullptr;
 }

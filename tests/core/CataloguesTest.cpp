@@ -58,6 +58,40 @@ TEST(Catalogues, TheMapsOwnTheRecordsTheyHold)
     EXPECT_EQ(poVol->GetCout(), 3);
 }
 
+// A demon whose holdings a test files and takes out directly, as a side of its own could.
+class DemonOuvert : public Demon
+{
+public:
+    using Demon::moPouvoirs;
+    using Demon::moTalents;
+};
+
+TEST(Catalogues, TheCharacterOwnsTheRecordsItsMapsHold)
+{
+    int nDetruits = 0;
+    std::unique_ptr<Talent> poAcrobatie;
+    std::unique_ptr<Pouvoir> poVol;
+    {
+        DemonOuvert oDemon;
+        oDemon.moTalents["Zz"] = new TalentCompte(nDetruits);
+        ASSERT_TRUE(oDemon.EnleverTalentBase("Zz"));
+        EXPECT_EQ(nDetruits, 1);
+        EXPECT_EQ(oDemon.moTalents.at("Zz"), nullptr);
+        oDemon.moTalents["Zz"] = new TalentCompte(nDetruits);
+
+        Acquerir(oDemon, "Acrobatie");
+        poAcrobatie.reset(oDemon.moTalents.at("Acrobatie"));
+        oDemon.moTalents.erase("Acrobatie");
+        ASSERT_TRUE(oDemon.AjouterPouvoirBase("Vol"));
+        poVol.reset(oDemon.moPouvoirs.at("Vol"));
+        oDemon.moPouvoirs.erase("Vol");
+        oDemon.moPouvoirs["Zz"] = new Pouvoir("Zz", 1);
+    }
+    EXPECT_EQ(nDetruits, 2);
+    EXPECT_EQ(poAcrobatie->GetName(), "Acrobatie");
+    EXPECT_EQ(poVol->GetNiveau(), 0.5);
+}
+
 TEST(Catalogues, NamesTheCataloguesLackAreRefusedAndAddNothing)
 {
     Demon oDemon;

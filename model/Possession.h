@@ -1,0 +1,30 @@
+#ifndef VEXAL_MODEL_POSSESSION_H
+#define VEXAL_MODEL_POSSESSION_H
+
+#include <memory>
+#include <string>
+
+// The maps of records hold them through plain pointers, which their users may read, file and take out: a map
+// owns whatever it points to when it is emptied.
+namespace Possession
+{
+// Files the record under the name; a record filed there before is deleted.
+template <class Map, class Record>
+void Classer(Map& oMap, const std::string& oNom, std::unique_ptr<Record> poRecord)
+{
+    typename Map::mapped_type& poClasse = oMap[oNom];
+    delete poClasse;
+    poClasse = poRecord.release();
+}
+
+// Deletes every record of the map, whoever filed it, and empties the map.
+template <class Map>
+void Vider(Map& oMap)
+{
+    for (const auto& oEntree : oMap)
+        delete oEntree.second;
+    oMap.clear();
+}
+}
+
+#endif
