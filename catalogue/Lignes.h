@@ -40,7 +40,6 @@ struct LigneTalent
     PRIORITE mePriorite;
     CARACT meCaract;
 };
-
 }
 
 #endif

@@ -3,6 +3,9 @@
 #include "Lignes.h"
 #include "model/Possession.h"
 
+#include <memory>
+#include <string>
+
 ListePouvoirs::ListePouvoirs(PERSO eCote)
 {
     InitListeDesPouvoirsGeneral();

@@ -105,7 +105,7 @@ protected:
     int mnPATotal;
     int mnPASecondaire;
     int mnPASecondConverti;
-    // The records held, each owned by its map; a name looked up and not held has a null entry.
+    // The records held, owned by the character; a name looked up and not held has a null entry.
     std::map<std::string, Pouvoir*> moPouvoirs;
     std::map<std::string, Talent*> moTalents;
     std::vector<float> moCaract;

@@ -2,8 +2,6 @@
 
 #include "model/Grade.h"
 
-#include <memory>
-
 void Personnage::AjouterTalentBase(std::string oTalent, PRIORITE, CARACT)
 {
     ListeTalents::Map& oCatalogue = *GetListeDesTalents();
