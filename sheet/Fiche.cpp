@@ -103,7 +103,13 @@ Fiche::Fiche(QWidget*)
     ConnectAll();
 }
 
-Fiche::~Fiche() = default;
+Fiche::~Fiche()
+{
+    // Going, the window hides its boxes, and a box takes the number still being typed in it as it is hidden: that
+    // number must not reach a sheet and a character that are no longer there.
+    for (QAbstractSpinBox* poBoite : findChildren<QAbstractSpinBox*>())
+        poBoite->blockSignals(true);
+}
 
 std::string Fiche::NomChoisi(const QComboBox* poListe)
 {

@@ -2,10 +2,12 @@
 
 #include "Fiche.h"
 #include "MyWidget.h"
+#include "PouvoirTalentWidget.h"
 #include "model/Ange.h"
 #include "model/Demon.h"
 
 #include <QApplication>
+#include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QPointer>
 #include <QPushButton>
@@ -74,6 +76,8 @@ private slots:
     void CreationButtonOpensAFreshSheetOfItsSide();
     void EachCreationReplacesTheSheetAndLosesItsEdits_data();
     void EachCreationReplacesTheSheetAndLosesItsEdits();
+    void ANumberStillBeingTypedGoesWithItsSheet_data();
+    void ANumberStillBeingTypedGoesWithItsSheet();
     void ClosingTheSheetOnlyHidesIt();
     void ClosingTheStartWindowTakesTheSheetWithIt();
 
@@ -236,6 +240,44 @@ void FenetreDepartTest::EachCreationReplacesTheSheetAndLosesItsEdits()
     QCOMPARE(poFiche->GetPerso()->GetPA(), pa);
     QCOMPARE(poFiche->ForceValue->value(), 2.0);
     QCOMPARE(FichesOuvertes(), QList<Fiche*>{poFiche});
+}
+
+void FenetreDepartTest::ANumberStillBeingTypedGoesWithItsSheet_data()
+{
+    QTest::addColumn<std::function<QAbstractSpinBox*(Fiche&)>>("boite");
+
+    QTest::newRow("characteristic") << std::function([](Fiche& oFiche) -> QAbstractSpinBox* {
+        return oFiche.ForceValue;
+    });
+    QTest::newRow("talent row") << std::function([](Fiche& oFiche) -> QAbstractSpinBox* {
+        return Joueur::AjouterTalent(oFiche, "Acrobatie") ? Lignes(oFiche.vboxLayout1).value(0)->findChild<QDoubleSpinBox*>() : nullptr;
+    });
+    QTest::newRow("power row") << std::function([](Fiche& oFiche) -> QAbstractSpinBox* {
+        return Joueur::AjouterPouvoir(oFiche, "Vol") ? Lignes(oFiche.vboxLayout).value(0)->findChild<QDoubleSpinBox*>() : nullptr;
+    });
+}
+
+// Deleting the sheet hides its boxes, and a box that loses sight of a number still being typed takes it: the number
+// must not reach the sheet that is going, nor its character.
+void FenetreDepartTest::ANumberStillBeingTypedGoesWithItsSheet()
+{
+    QFETCH(std::function<QAbstractSpinBox*(Fiche&)>, boite);
+    const auto poFenetre = OuvrirDepart(kDemon);
+    QVERIFY(poFenetre);
+    const QPointer<Fiche> poAncienne = poFenetre->GetFiche();
+    QAbstractSpinBox* poBoite = boite(*poAncienne);
+    QVERIFY(poBoite != nullptr);
+    const int nPA = poAncienne->GetPerso()->GetPA();
+    Joueur::Entamer(poBoite, "3");
+    QCOMPARE(poAncienne->GetPerso()->GetPA(), nPA);
+
+    Joueur::Cliquer(Bouton(*poFenetre, kDemon));
+
+    QVERIFY(poAncienne.isNull());
+    Fiche* poFiche = poFenetre->GetFiche();
+    QVERIFY(QTest::qWaitForWindowExposed(poFiche));
+    QCOMPARE(poFiche->GetPerso()->GetPA(), 80);
+    QCOMPARE(poFiche->PArestantValue->text(), "80");
 }
 
 void FenetreDepartTest::ClosingTheSheetOnlyHidesIt()

@@ -91,7 +91,7 @@ void Descendre(QAbstractSpinBox* poBoite, int nFois)
     Appuyer(poBoite, Qt::Key_Down, nFois);
 }
 
-void Taper(QAbstractSpinBox* poBoite, const QString& oTexte)
+void Entamer(QAbstractSpinBox* poBoite, const QString& oTexte)
 {
     QString oFrappe = oTexte;
     oFrappe.replace(QLatin1Char('.'), poBoite->locale().decimalPoint());
@@ -99,6 +99,11 @@ void Taper(QAbstractSpinBox* poBoite, const QString& oTexte)
     if (oFrappe.isEmpty())
         QTest::keyClick(poBoite, Qt::Key_Backspace);
     QTest::keyClicks(poBoite, oFrappe);
+}
+
+void Taper(QAbstractSpinBox* poBoite, const QString& oTexte)
+{
+    Entamer(poBoite, oTexte);
     Valider(poBoite);
 }
 

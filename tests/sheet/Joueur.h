@@ -34,6 +34,8 @@ void Descendre(QAbstractSpinBox* poBoite, int nFois = 1);
 // Selects the whole text, types oTexte key by key and presses Enter. A '.' is typed as the box's
 // own decimal point, as the player would write a number.
 void Taper(QAbstractSpinBox* poBoite, const QString& oTexte);
+// The same without Enter: the box holds the number still being typed.
+void Entamer(QAbstractSpinBox* poBoite, const QString& oTexte);
 // Selects the whole text, pastes oTexte in one go and presses Enter.
 void Coller(QAbstractSpinBox* poBoite, const QString& oTexte);
 // Opens the list, walks to the entry with the arrow keys and takes it with Enter, which the list
