@@ -42,6 +42,12 @@ bool EstUnAnge(const Fiche* poFiche)
     return dynamic_cast<const Ange*>(poFiche->GetPerso()) != nullptr;
 }
 
+// The value box of the column's first row.
+QAbstractSpinBox* BoiteDeLaLigne(const QVBoxLayout* poColonne)
+{
+    return Lignes(poColonne).value(0)->findChild<QDoubleSpinBox*>();
+}
+
 // Runs the program's event loop while fGeste plays, and gives the loop's result; a loop that does
 // not end within five seconds ends with 1.
 template <class Geste>
@@ -250,10 +256,10 @@ void FenetreDepartTest::ANumberStillBeingTypedGoesWithItsSheet_data()
         return oFiche.ForceValue;
     });
     QTest::newRow("talent row") << std::function([](Fiche& oFiche) -> QAbstractSpinBox* {
-        return Joueur::AjouterTalent(oFiche, "Acrobatie") ? Lignes(oFiche.vboxLayout1).value(0)->findChild<QDoubleSpinBox*>() : nullptr;
+        return Joueur::AjouterTalent(oFiche, "Acrobatie") ? BoiteDeLaLigne(oFiche.vboxLayout1) : nullptr;
     });
     QTest::newRow("power row") << std::function([](Fiche& oFiche) -> QAbstractSpinBox* {
-        return Joueur::AjouterPouvoir(oFiche, "Vol") ? Lignes(oFiche.vboxLayout).value(0)->findChild<QDoubleSpinBox*>() : nullptr;
+        return Joueur::AjouterPouvoir(oFiche, "Vol") ? BoiteDeLaLigne(oFiche.vboxLayout) : nullptr;
     });
 }
 
