@@ -79,16 +79,17 @@ bool RemplacerFichier(const char* fileName, const std::string& oContenu)
     std::FILE* poFichier = CreerTemporaire(oCible, oTemporaire);
     if (poFichier == nullptr)
         return false;
+    if (bExiste)
+    {
+        // The replaced file's permissions are the user's choice, and they hold before a byte is written: a sheet
+        // kept private is never readable by others, not even for a moment. Failing to keep them stops nothing.
+        std::error_code oSansSuite;
+        fs::permissions(oTemporaire, oEtat.permissions(), oSansSuite);
+    }
     bool bEcrit = std::fwrite(oContenu.data(), 1, oContenu.size(), poFichier) == oContenu.size();
     bEcrit = std::fflush(poFichier) == 0 && bEcrit;
     bEcrit = std::fclose(poFichier) == 0 && bEcrit;
 
-    if (bEcrit && bExiste)
-    {
-        // The replaced file's permissions are the user's choice; failing to keep them stops nothing.
-        std::error_code oSansSuite;
-        fs::permissions(oTemporaire, oEtat.permissions(), oSansSuite);
-    }
     if (bEcrit)
     {
         fs::rename(oTemporaire, oCible, oErreur);

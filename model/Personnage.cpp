@@ -99,7 +99,8 @@ bool Personnage::RemovePASecondaire(int val)
         return false;
     mnPA -= nPANeed;
     mnPASecondConverti += nPANeed;
-    mnPASecondaire = 2 * nPANeed - nDiff;
+    // Each converted PA gives two PA secondaire: an odd shortfall leaves one over.
+    mnPASecondaire = nDiff % 2;
     return true;
 }
 

@@ -173,7 +173,13 @@ void Fiche::SetPerso(Personnage* perso)
     // No character to show: the sheet keeps the one it has, rather than rows and values of one deleted.
     if (perso == nullptr)
         return;
-    mpoPerso.reset(perso);
+    if (perso != mpoPerso.get())
+    {
+        // The rows stood for the character that goes; the same character handed again keeps them.
+        if (mpoPerso)
+            ViderColonnes();
+        mpoPerso.reset(perso);
+    }
     // The first sheet of a run to be seen measures its captions; the start window's hidden sheet loads no font
     // for them. A sheet built with the size already has it, and setting it again changes nothing.
     if (!soTaillePolice)

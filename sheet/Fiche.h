@@ -98,6 +98,7 @@ private:
     void SetCaractMaximum(float fMaximum);
     void UpdateLignesTalents();
     void UpdateLignesPouvoirs();
+    void ViderColonnes();
     void AjouterLigne(QVBoxLayout* poColonne, const std::string& oNom, double fValeur, const QString& oToolTip,
                       void (Fiche::*pSlot)());
     static QSpacerItem* TrouverSpacer(QVBoxLayout* poColonne);

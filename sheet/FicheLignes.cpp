@@ -28,14 +28,14 @@ void AjusterHauteur(QVBoxLayout* poColonne)
     poConteneur->resize(poConteneur->width(), poColonne->sizeHint().height());
 }
 
-// Takes out and deletes every checked row that oEnlever accepts to remove; the column then fits the rows left.
+// Takes out and deletes every row that oEnlever accepts to remove; the column then fits the rows left.
 template <class Fonction>
-void EnleverLignesCochees(QVBoxLayout* poColonne, Fonction oEnlever)
+void EnleverLignes(QVBoxLayout* poColonne, Fonction oEnlever)
 {
     for (int i = 0; i < poColonne->count();)
     {
         auto* poLigne = qobject_cast<PouvoirTalentWidget*>(poColonne->itemAt(i)->widget());
-        if (poLigne == nullptr || !poLigne->IsChecked() || !oEnlever(poLigne->GetName()))
+        if (poLigne == nullptr || !oEnlever(*poLigne))
         {
             ++i;
             continue;
@@ -195,7 +195,9 @@ void Fiche::RemoveTalentItem()
 {
     if (!mpoPerso)
         return;
-    EnleverLignesCochees(vboxLayout1, [this](const std::string& oNom) { return mpoPerso->EnleverTalentBase(oNom); });
+    EnleverLignes(vboxLayout1, [this](const PouvoirTalentWidget& oLigne) {
+        return oLigne.IsChecked() && mpoPerso->EnleverTalentBase(oLigne.GetName());
+    });
     UpdateFiche();
 }
 
@@ -203,11 +205,20 @@ void Fiche::RemovePouvoirItem()
 {
     if (!mpoPerso)
         return;
-    EnleverLignesCochees(vboxLayout, [this](const std::string& oNom) {
-        mpoPerso->EnleverPouvoirBase(oNom);
+    EnleverLignes(vboxLayout, [this](const PouvoirTalentWidget& oLigne) {
+        if (!oLigne.IsChecked())
+            return false;
+        mpoPerso->EnleverPouvoirBase(oLigne.GetName());
         return true;
     });
     UpdateFiche();
+}
+
+void Fiche::ViderColonnes()
+{
+    const auto Toutes = [](const PouvoirTalentWidget&) { return true; };
+    EnleverLignes(vboxLayout1, Toutes);
+    EnleverLignes(vboxLayout, Toutes);
 }
 
 void Fiche::UpdateTalents()

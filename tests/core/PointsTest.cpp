@@ -11,6 +11,9 @@
 
 namespace
 {
+constexpr int kMax = std::numeric_limits<int>::max();
+constexpr int kMoitieDuMax = kMax / 2 + 1;
+
 struct Depense
 {
     const char* oNom;
@@ -50,7 +53,9 @@ INSTANTIATE_TEST_SUITE_P(
         Depense{"ConversionDuDernierPA", &Personnage::RemovePASecondaire, {2, 0, 0}, 3, true, {0, 1, 2}},
         Depense{"PasAssezDePAAConvertir", &Personnage::RemovePASecondaire, {1, 0, 0}, 3, false, {1, 0, 0}},
         Depense{"ConvertisJamaisReconvertis", &Personnage::RemovePASecondaire, {0, 2, 1}, 3, false, {0, 2, 1}},
-        Depense{"RienAPayerEnPASecondaire", &Personnage::RemovePASecondaire, {0, 0, 0}, 0, true, {0, 0, 0}}),
+        Depense{"RienAPayerEnPASecondaire", &Personnage::RemovePASecondaire, {0, 0, 0}, 0, true, {0, 0, 0}},
+        Depense{"LePlusGrandManque", &Personnage::RemovePASecondaire, {kMax, 0, 0}, kMax, true,
+                {kMax - kMoitieDuMax, 1, kMoitieDuMax}}),
     NomDuCas());
 
 // Taking a converted PA back would cost the very two PA secondaire that it is meant to buy.
@@ -139,7 +144,7 @@ TEST(RegleDesPoints, BuyingPPPastTheGradeCapIsRefused)
     EXPECT_EQ(oDemon.GetPPValue(), 16);
 
     // Far past the cap the request is refused too, never wrapped round into an accepted one.
-    oDemon.AugmenterPP(std::numeric_limits<int>::max());
+    oDemon.AugmenterPP(kMax);
     EXPECT_EQ(oDemon.GetPPValue(), 16);
 }
 

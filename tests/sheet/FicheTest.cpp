@@ -154,6 +154,8 @@ private slots:
     void SheetWithoutACharacterLeavesEveryEditAlone_data();
     void SheetWithoutACharacterLeavesEveryEditAlone();
     void HandingNoCharacterKeepsTheOneShown();
+    void HandingTheSameCharacterAgainKeepsItAndItsRows();
+    void HandingAnotherCharacterDropsTheRowsOfTheFirst();
 };
 
 void FicheTest::WindowClassesListTheirSignalsAndSlotsInOrder_data()
@@ -1055,6 +1057,41 @@ void FicheTest::HandingNoCharacterKeepsTheOneShown()
     QCOMPARE(Lignes(poFiche->vboxLayout1).size(), 2);
     Joueur::Monter(poFiche->ForceValue);
     QCOMPARE(poDemon->GetCaract(FORCE), 3.0f);
+}
+
+void FicheTest::HandingTheSameCharacterAgainKeepsItAndItsRows()
+{
+    auto poFiche = OuvrirFiche(new Demon);
+    QVERIFY(poFiche);
+    Personnage* poDemon = poFiche->GetPerso();
+    QVERIFY(Joueur::AjouterPouvoir(*poFiche, "Vol"));
+
+    poFiche->SetPerso(poDemon);
+
+    QCOMPARE(poFiche->GetPerso(), poDemon);
+    QCOMPARE(poDemon->GetPA(), 77);
+    QCOMPARE(NomsDesLignes(poFiche->vboxLayout), QStringList{"Vol"});
+    QCOMPARE(poFiche->PouvoirsListe->count(), 159);
+    VERIFIER_FICHE(*poFiche);
+}
+
+void FicheTest::HandingAnotherCharacterDropsTheRowsOfTheFirst()
+{
+    auto poFiche = OuvrirFiche(new Demon);
+    QVERIFY(poFiche);
+    QVERIFY(Joueur::AjouterTalent(*poFiche, "Baratin"));
+    QVERIFY(Joueur::AjouterPouvoir(*poFiche, "Vol"));
+
+    poFiche->SetPerso(new Ange);
+
+    QVERIFY(Lignes(poFiche->vboxLayout1).isEmpty());
+    QVERIFY(Lignes(poFiche->vboxLayout).isEmpty());
+    QCOMPARE(poFiche->PouvoirsListe->count(), 128);
+    QCOMPARE(poFiche->PArestantValue->text(), "100");
+    QVERIFY(Joueur::AjouterTalent(*poFiche, "Baratin"));
+    QCOMPARE(NomsDesLignes(poFiche->vboxLayout1), QStringList{"Baratin"});
+    QCOMPARE(poFiche->GetPerso()->GetNumTalents(), 1);
+    VERIFIER_FICHE(*poFiche);
 }
 
 void FicheTest::LongColumnScrollsInsteadOfSqueezingItsRows()
