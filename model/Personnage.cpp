@@ -10,7 +10,11 @@
 namespace
 {
 constexpr float kCaractDeDepart = 2.0f;
+constexpr float kCaractMin = 1.0f;
 constexpr int kPAParDemiPoint = 2;  // a characteristic's half point costs 2 PA
+// What lowering every characteristic from its start to the floor gives back, on top of the total: the only PA a
+// character can have that the total did not grant.
+constexpr int kPARendusSousLeDepart = AUCUNE * static_cast<int>((kCaractDeDepart - kCaractMin) * 2) * kPAParDemiPoint;
 
 bool EstCaracteristique(CARACT eCaract)
 {
@@ -74,7 +78,8 @@ bool Personnage::RemovePA(int val)
     const int nDiff = val - mnPA;
     if (mnPASecondConverti - nDiff < 0)
         return false;
-    if (mnPASecondaire - 2 * nDiff < 0)
+    // Halved rather than doubled: twice a large shortfall would overflow into a price that seems paid.
+    if (nDiff > mnPASecondaire / 2)
         return false;
     mnPASecondaire -= 2 * nDiff;
     mnPASecondConverti -= nDiff;
@@ -106,9 +111,10 @@ bool Personnage::RemovePASecondaire(int val)
 
 void Personnage::AddPATotal(int nPA)
 {
-    // The total comes down through RemovePATotal, which checks that the points are there; a total beyond
-    // what an int holds cannot be granted.
-    if (nPA < 0 || nPA > std::numeric_limits<int>::max() - std::max(mnPA, mnPATotal))
+    // The total comes down through RemovePATotal, which checks that the points are there. Unspent and converted
+    // PA together never exceed the total and what the characteristics give back, so a total that leaves room for
+    // the latter keeps both within an int.
+    if (nPA < 0 || nPA > std::numeric_limits<int>::max() - kPARendusSousLeDepart - std::max(mnPA, mnPATotal))
         return;
     mnPA += nPA;
     mnPATotal += nPA;
@@ -167,7 +173,7 @@ void Personnage::BaisserCaracteristique(CARACT eCaract, int rang)
     if (!EstCaracteristique(eCaract) || rang < 0)
         return;
     const float fValue = moCaract[eCaract] - 0.5f * rang;
-    if (fValue < 1.0f)
+    if (fValue < kCaractMin)
         return;
     moCaract[eCaract] = fValue;
     mnPA += kPAParDemiPoint * rang;

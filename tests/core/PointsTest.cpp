@@ -45,6 +45,10 @@ INSTANTIATE_TEST_SUITE_P(
         Depense{"PlusQueLesConvertis", &Personnage::RemovePA, {0, 4, 2}, 3, false, {0, 4, 2}},
         Depense{"PASecondaireManquantsPourReprendre", &Personnage::RemovePA, {0, 1, 5}, 1, false, {0, 1, 5}},
         Depense{"RienAPayerEnPA", &Personnage::RemovePA, {0, 0, 0}, 0, true, {0, 0, 0}},
+        Depense{"LaPlusGrandeReprise", &Personnage::RemovePA, {0, kMax - 1, kMoitieDuMax - 1}, kMoitieDuMax - 1, true,
+                {0, 0, 0}},
+        Depense{"RepriseDontLeDoubleDepasseLeMax", &Personnage::RemovePA, {0, 1, kMoitieDuMax + 1}, kMoitieDuMax + 1,
+                false, {0, 1, kMoitieDuMax + 1}},
         // Spending PA secondaire: a shortfall converts unspent PA, one for two.
         Depense{"PASecondaireEnSuffisance", &Personnage::RemovePASecondaire, {10, 5, 0}, 3, true, {10, 2, 0}},
         Depense{"ManquePair", &Personnage::RemovePASecondaire, {10, 0, 0}, 2, true, {9, 0, 1}},
@@ -110,6 +114,27 @@ TEST(RegleDesPoints, RaisingTheTotalGrantsAsManyUnspentPA)
     oAnge.AddPATotal(15);
     EXPECT_EQ(oAnge.GetPATotal(), 115);
     EXPECT_EQ(oAnge.GetPA(), 115);
+}
+
+// Lowering a characteristic below its start gives PA that no total granted: the largest total leaves room for
+// all of them, and for converting every PA there is.
+TEST(RegleDesPoints, TheLargestTotalLeavesRoomForThePointsTheCharacteristicsGiveBack)
+{
+    Demon oDemon;
+    const int nSansPlace = kMax - oDemon.GetPA();
+    oDemon.AddPATotal(nSansPlace);
+    EXPECT_EQ(oDemon.GetPATotal(), 80);
+
+    constexpr int kRendus = 6 * 2 * 2;  // six characteristics, two half points each from 2 down to 1, 2 PA each
+    oDemon.AddPATotal(nSansPlace - kRendus);
+    ASSERT_EQ(oDemon.GetPATotal(), kMax - kRendus);
+    for (const CARACT eCaract : {FORCE, AGILITE, PERCEPTION, PRESENCE, VOLONTE, FOI})
+        oDemon.BaisserCaracteristique(eCaract, 2);
+    EXPECT_EQ(oDemon.GetPA(), kMax);
+
+    EXPECT_TRUE(oDemon.RemovePASecondaire(kMax));
+    EXPECT_TRUE(oDemon.RemovePASecondaire(kMax));
+    EXPECT_EQ(SoldesDe(oDemon), (Soldes{0, 0, kMax}));
 }
 
 TEST(RegleDesPoints, APowerPointCostsOnePA)
