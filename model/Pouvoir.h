@@ -23,7 +23,7 @@ public:
     void SetSpecialOf(std::string oSup) { moSpeSup = std::move(oSup); }
     std::string GetSpecialOf() const { return moSpeSup; }
     bool IsSpecial() const { return moSpeSup != AucunSuperieur; }
-    bool IsSpecialOf(const std::string& oSup) const { return moSpeSup == oSup; }
+    bool IsSpecialOf(std::string oSup) const { return moSpeSup == oSup; }
     // A reduced price for one superior's followers; kept on the record, consulted by no rule.
     void SetMoinsCherPour(std::string oSup, int nCout) { oMoinsCherPour[std::move(oSup)] = nCout; }
 
