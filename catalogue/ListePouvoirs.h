@@ -29,6 +29,7 @@ public:
     // This catalogue's own map, by name; a caller looks names up with find, which adds nothing. The map owns
     // its records: one a caller files there is deleted with the others, one it takes out is the caller's.
     Map* GetInstancePouvoirs() { return &moListeDesPouvoirs; }
+    const Map* GetInstancePouvoirs() const { return &moListeDesPouvoirs; }
     void DetruireListeDesPouvoirs();
 
 private:

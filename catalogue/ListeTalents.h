@@ -27,6 +27,7 @@ public:
     // This catalogue's own map, by name; a caller looks names up with find, which adds nothing. The map owns
     // its records: one a caller files there is deleted with the others, one it takes out is the caller's.
     Map* GetInstanceTalents() { return &moListeDesTalents; }
+    const Map* GetInstanceTalents() const { return &moListeDesTalents; }
     void DetruireListeDesTalents();
 
 private:

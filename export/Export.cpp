@@ -22,6 +22,11 @@ double BonusAffiche(float fCaract)
 
 bool Personnage::Export(const char* fileName)
 {
+    return RemplacerFichier(fileName, TexteExport());
+}
+
+std::string Personnage::TexteExport() const
+{
     std::ostringstream oTexte;
     // The user's locale must not group the digits of a number.
     oTexte.imbue(std::locale::classic());
@@ -65,5 +70,5 @@ bool Personnage::Export(const char* fileName)
             oTexte << "    " << poPouvoir->GetNom() << "(" << ScoreAffiche(poPouvoir->GetNiveau()) << ")\n";
     }
 
-    return RemplacerFichier(fileName, oTexte.str());
+    return oTexte.str();
 }

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <random>
 #include <system_error>
@@ -30,7 +31,7 @@ bool SuivreLiens(fs::path& oCible)
     return false;
 }
 
-// Opening for appending changes nothing, but fails where opening to overwrite would.
+// Opening for appending changes nothing, but fails where opening to overwrite would; errno then says why.
 bool EstInscriptible(const fs::path& oFichier)
 {
     std::FILE* poFichier = std::fopen(oFichier.string().c_str(), "a");
@@ -38,6 +39,13 @@ bool EstInscriptible(const fs::path& oFichier)
         return false;
     std::fclose(poFichier);
     return true;
+}
+
+bool Echec(std::string* poRaison, const std::string& oRaison)
+{
+    if (poRaison != nullptr)
+        *poRaison = oRaison;
+    return false;
 }
 
 // The new file must sit in the target's folder: only there can a rename replace the target at once.
@@ -59,26 +67,59 @@ std::FILE* CreerTemporaire(const fs::path& oCible, fs::path& oTemporaire)
 }
 }
 
-bool RemplacerFichier(const char* fileName, const std::string& oContenu)
+std::string RaisonSysteme(int nErreur)
+{
+    switch (nErreur)
+    {
+    case EACCES:
+    case EPERM:
+        return "permission refusée";
+    case ENOENT:
+        return "le dossier n'existe pas";
+    case ENOTDIR:
+        return "un élément du chemin n'est pas un dossier";
+    case EISDIR:
+        return "c'est un dossier";
+    case EROFS:
+        return "le disque est en lecture seule";
+    case ENOSPC:
+    case EDQUOT:
+        return "le disque est plein";
+    case ENAMETOOLONG:
+        return "le nom est trop long";
+    case ELOOP:
+        return "trop de liens symboliques";
+    case EIO:
+        return "erreur d'entrée-sortie";
+    default:
+        return std::string("erreur du système (") + std::strerror(nErreur) + ")";
+    }
+}
+
+bool RemplacerFichier(const char* fileName, const std::string& oContenu, std::string* poRaison)
 {
     if (fileName == nullptr || *fileName == '\0')
-        return false;
+        return Echec(poRaison, "aucun nom de fichier");
     fs::path oCible(fileName);
     if (!SuivreLiens(oCible))
-        return false;
+        return Echec(poRaison, RaisonSysteme(ELOOP));
 
     std::error_code oErreur;
     const fs::file_status oEtat = fs::status(oCible, oErreur);
     if (!fs::status_known(oEtat))
-        return false;
+        return Echec(poRaison, RaisonSysteme(oErreur.value()));
     const bool bExiste = fs::exists(oEtat);
-    if (bExiste && (!fs::is_regular_file(oEtat) || !EstInscriptible(oCible)))
-        return false;
+    if (bExiste && !fs::is_regular_file(oEtat))
+        return Echec(poRaison, fs::is_directory(oEtat) ? RaisonSysteme(EISDIR) : "ce n'est pas un fichier ordinaire");
+    errno = 0;
+    if (bExiste && !EstInscriptible(oCible))
+        return Echec(poRaison, RaisonSysteme(errno));
 
     fs::path oTemporaire;
+    errno = 0;
     std::FILE* poFichier = CreerTemporaire(oCible, oTemporaire);
     if (poFichier == nullptr)
-        return false;
+        return Echec(poRaison, RaisonSysteme(errno == 0 ? EEXIST : errno));
     if (bExiste)
     {
         // The replaced file's permissions are the user's choice, and they hold before a byte is written: a sheet
@@ -86,16 +127,20 @@ bool RemplacerFichier(const char* fileName, const std::string& oContenu)
         std::error_code oSansSuite;
         fs::permissions(oTemporaire, oEtat.permissions(), oSansSuite);
     }
+    errno = 0;
     bool bEcrit = std::fwrite(oContenu.data(), 1, oContenu.size(), poFichier) == oContenu.size();
     bEcrit = std::fflush(poFichier) == 0 && bEcrit;
     bEcrit = std::fclose(poFichier) == 0 && bEcrit;
+    int nErreur = errno;
 
     if (bEcrit)
     {
         fs::rename(oTemporaire, oCible, oErreur);
         bEcrit = !oErreur;
+        nErreur = oErreur.value();
     }
-    if (!bEcrit)
-        fs::remove(oTemporaire, oErreur);
-    return bEcrit;
+    if (bEcrit)
+        return true;
+    fs::remove(oTemporaire, oErreur);
+    return Echec(poRaison, RaisonSysteme(nErreur == 0 ? EIO : nErreur));
 }

@@ -2,7 +2,7 @@
 #include "model/Demon.h"
 
 Ange::Ange()
-    : Personnage(100)
+    : Personnage(100, ANGE)
 {
     Debug("Creation d'un ange");
     mpoListe = new ListePouvoirs(ANGE);
@@ -14,7 +14,7 @@ int Ange::GetBL() const
 }
 
 Demon::Demon()
-    : Personnage(80)
+    : Personnage(80, DEMON)
 {
     Debug("Creation d'un demon");
     mpoListe = new ListePouvoirs(DEMON);

@@ -12,9 +12,12 @@ namespace
 constexpr float kCaractDeDepart = 2.0f;
 constexpr float kCaractMin = 1.0f;
 constexpr int kPAParDemiPoint = 2;  // a characteristic's half point costs 2 PA
-// What lowering every characteristic from its start to the floor gives back, on top of the total: the only PA a
-// character can have that the total did not grant.
-constexpr int kPARendusSousLeDepart = AUCUNE * static_cast<int>((kCaractDeDepart - kCaractMin) * 2) * kPAParDemiPoint;
+
+// The room PATotalMax leaves: what lowering every characteristic from its start to the floor gives back, the only
+// PA a character can have that the total did not grant.
+static_assert(Personnage::PATotalMax
+              == std::numeric_limits<int>::max()
+                     - AUCUNE * static_cast<int>((kCaractDeDepart - kCaractMin) * 2) * kPAParDemiPoint);
 
 bool EstCaracteristique(CARACT eCaract)
 {
@@ -23,6 +26,11 @@ bool EstCaracteristique(CARACT eCaract)
 }
 
 Personnage::Personnage(int nPA)
+    : Personnage(nPA, SansCamp)
+{
+}
+
+Personnage::Personnage(int nPA, PERSO eCamp)
     : mnPA(nPA),
       mnPATotal(nPA),
       mnPASecondaire(0),
@@ -30,7 +38,8 @@ Personnage::Personnage(int nPA)
       moCaract(AUCUNE + 1, kCaractDeDepart),
       mnGrade(0),
       mnPP(0),
-      mpoListe(nullptr)
+      mpoListe(nullptr),
+      meCamp(eCamp)
 {
 }
 
@@ -111,10 +120,8 @@ bool Personnage::RemovePASecondaire(int val)
 
 void Personnage::AddPATotal(int nPA)
 {
-    // The total comes down through RemovePATotal, which checks that the points are there. Unspent and converted
-    // PA together never exceed the total and what the characteristics give back, so a total that leaves room for
-    // the latter keeps both within an int.
-    if (nPA < 0 || nPA > std::numeric_limits<int>::max() - kPARendusSousLeDepart - std::max(mnPA, mnPATotal))
+    // The total comes down through RemovePATotal, which checks that the points are there.
+    if (nPA < 0 || nPA > PATotalMax - std::max(mnPA, mnPATotal))
         return;
     mnPA += nPA;
     mnPATotal += nPA;

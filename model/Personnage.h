@@ -3,12 +3,15 @@
 
 #include "catalogue/ListePouvoirs.h"
 #include "catalogue/ListeTalents.h"
+#include "model/EtatPersonnage.h"
 #include "model/Pouvoir.h"
 #include "model/Regles.h"
 #include "model/Talent.h"
 
+#include <limits>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 // The character being built: its balances, characteristics, grade, superior, holdings and own catalogues.
@@ -29,6 +32,15 @@ public:
     int GetPAConverti() const { return mnPASecondConverti; }
     float GetCaract(CARACT eCaract) const;
     int GetGrade() const { return mnGrade; }
+    // The side whose catalogue the character buys from; SansCamp for a character made without one.
+    PERSO GetCamp() const { return meCamp; }
+    static constexpr PERSO SansCamp = static_cast<PERSO>(-1);
+
+    // Who the character is, and what the player notes of it, as UTF-8 text; no rule reads them.
+    const std::string& GetNom() const { return moNom; }
+    void SetNom(std::string oNom) { moNom = std::move(oNom); }
+    const std::string& GetNotes() const { return moNotes; }
+    void SetNotes(std::string oNotes) { moNotes = std::move(oNotes); }
 
     // A name that is not held reads as null and leaves an empty entry, which the counts include.
     Talent* GetTalent(std::string oTalent);
@@ -48,6 +60,9 @@ public:
     bool RemovePA(int val);
     bool RemovePASecondaire(int val);
     void AddPATotal(int nPA);
+    // Unspent and converted PA together never exceed the total and what lowering every characteristic from 2 to 1
+    // gives back (24 PA), so a total that leaves room for the latter keeps both within an int.
+    static constexpr int PATotalMax = std::numeric_limits<int>::max() - 24;
     bool RemovePATotal(int nPA);
     int GetPPValue() const;
     void AugmenterPP(int rang);
@@ -98,8 +113,19 @@ public:
 
     // Writes the text sheet, replacing fileName whole or leaving it as it was; false when not written.
     bool Export(const char* fileName);
+    std::string TexteExport() const;
+
+    // The character as a value, and back again.
+    EtatPersonnage GetEtat() const;
+    // Why the rules could never have reached this state, in the player's words; empty when they could: the
+    // balances are what the holdings cost, and everything stands within its range and the grade's caps.
+    std::string Verifier(const EtatPersonnage& oEtat) const;
+    // Takes the state when Verifier finds nothing against it; otherwise changes nothing and says why.
+    std::string Restaurer(const EtatPersonnage& oEtat);
 
 protected:
+    Personnage(int nPA, PERSO eCamp);
+
     std::string moSuperieur;
     int mnPA;
     int mnPATotal;
@@ -113,6 +139,13 @@ protected:
     int mnPP;
     ListePouvoirs* mpoListe;  // owned; null for a character made without a side
     ListeTalents moListeTalents;
+    PERSO meCamp;
+    std::string moNom;
+    std::string moNotes;
+
+private:
+    // The character's own copy of a catalogue record, at level 0, not yet linked to any speciality.
+    static Talent* CopierTalent(const Talent& oModele);
 };
 
 #endif

@@ -12,11 +12,7 @@ void Personnage::AjouterTalentBase(std::string oTalent, PRIORITE, CARACT)
     if (poCopie)
         return;
     const Talent& oModele = *oRecord->second;
-    if (dynamic_cast<const Langue*>(&oModele) != nullptr)
-        poCopie = new Langue(oModele.GetName());
-    else
-        poCopie = new Talent(oModele);
-    poCopie->SetNiveau(0.0f);
+    poCopie = CopierTalent(oModele);
 
     const Talent* poSpeModele = oModele.GetSpecialite();
     if (poSpeModele == nullptr)
@@ -24,11 +20,20 @@ void Personnage::AjouterTalentBase(std::string oTalent, PRIORITE, CARACT)
     // The copy must point to the character's own speciality, never into the catalogue.
     Talent*& poSpecialite = moTalents[poSpeModele->GetName()];
     if (!poSpecialite)
-    {
-        poSpecialite = new Talent(*poSpeModele);
-        poSpecialite->SetNiveau(0.0f);
-    }
+        poSpecialite = CopierTalent(*poSpeModele);
     poCopie->SetSpecialite(poSpecialite);
+}
+
+Talent* Personnage::CopierTalent(const Talent& oModele)
+{
+    Talent* poCopie = nullptr;
+    if (dynamic_cast<const Langue*>(&oModele) != nullptr)
+        poCopie = new Langue(oModele.GetName());
+    else
+        poCopie = new Talent(oModele);
+    poCopie->SetNiveau(0.0f);
+    poCopie->SetSpecialite(nullptr);
+    return poCopie;
 }
 
 bool Personnage::EnleverTalentBase(std::string oTalent)

@@ -1,43 +1,29 @@
 #include "Fiche.h"
 
+#include "catalogue/Superieurs.h"
 #include "model/Personnage.h"
 
 #include <QStringList>
 
 namespace
 {
-// The program's own order, not sorted.
-const char* const kPrincesDemons[] = {
-    "Abalam",  "Andromalius", "Andrealphus", "Asmodee",  "Baal",     "Baalberith", "Bifrons",  "Beleth",
-    "Belial",  "Caym",        "Crocell",     "Furfur",   "Gaziel",   "Haagenti",   "Kobal",    "Kronos",
-    "Malphas", "Malthus",     "Mammon",      "Morax",    "Nisroch",  "Nog",        "Nybbas",   "Ouikka",
-    "Samigina", "Scox",       "Shaytan",     "Uphir",    "Valefor",  "Vapula",     "Vephar",
-};
-
-const char* const kArchanges[] = {
-    "Alain",  "Ange",   "Blandine", "Christophe", "Daniel",  "Didier",  "Dominique",
-    "Francis", "Guy",   "Janus",    "Jean",       "Jean-Luc", "Jordi",  "Joseph",
-    "Laurent", "Marc",  "Mathias",  "Michel",     "Novalis", "Walther", "Yves",
-};
-
-template <std::size_t N>
-QStringList EnListe(const char* const (&oNoms)[N])
+QStringList EnListe(const std::vector<std::string>& oNoms)
 {
     QStringList oListe;
-    for (const char* oNom : oNoms)
-        oListe << QString::fromUtf8(oNom);
+    for (const std::string& oNom : oNoms)
+        oListe << QString::fromStdString(oNom);
     return oListe;
 }
 }
 
 void Fiche::FillPrincesDemons()
 {
-    SuperieurListe->addItems(EnListe(kPrincesDemons));
+    SuperieurListe->addItems(EnListe(ListeSuperieurs(DEMON)));
 }
 
 void Fiche::FillArchanges()
 {
-    SuperieurListe->addItems(EnListe(kArchanges));
+    SuperieurListe->addItems(EnListe(ListeSuperieurs(ANGE)));
 }
 
 void Fiche::UpdateSuperieur()

@@ -1,11 +1,10 @@
 #include "Registre.h"
 
+#include "catalogue/Superieurs.h"
 #include "model/Ange.h"
 #include "model/Demon.h"
-#include "model/Grade.h"
 
 #include <algorithm>
-#include <cmath>
 #include <sstream>
 #include <tuple>
 
@@ -26,13 +25,6 @@ const char* const kArchanges[] = {
 const char* const kFauxSuperieurs[] = {"", "Inconnu", "NONE", "baal", "Baal ", "Jean Luc"};
 const char* const kFauxTalents[] = {"", "Inconnu", "combat", "Combat(spe)", "(Spe)", "Poison", "Vol"};
 const char* const kFauxPouvoirs[] = {"", "Inconnu", "poison", "Membres_Crocs", "Combat", "LangueAnglais"};
-
-// A level as a count of half points, or -1 when it is not a whole number of them.
-int Demis(double fNiveau)
-{
-    const double fDemis = fNiveau * 2;
-    return fDemis == std::floor(fDemis) ? static_cast<int>(fDemis) : -1;
-}
 }
 
 const char* NomCaract(CARACT eCaract)
@@ -140,80 +132,37 @@ Etat Lire(Personnage& oPerso, const Catalogue& oCatalogue)
     return oEtat;
 }
 
-std::string Ecart(const Etat& oEtat, const Catalogue& oCatalogue)
+bool SuperieurEtranger(const EtatPersonnage& oEtat)
 {
-    const Soldes& oSoldes = oEtat.moSoldes;
+    const std::vector<std::string>& oSuperieurs = ListeSuperieurs(oEtat.meCamp);
+    return !oEtat.moSuperieur.empty()
+        && std::find(oSuperieurs.begin(), oSuperieurs.end(), oEtat.moSuperieur) == oSuperieurs.end();
+}
+
+std::string Ecart(const Personnage& oPerso, const Etat& oEtat, const Catalogue& oCatalogue)
+{
+    EtatPersonnage oValeur = oPerso.GetEtat();
+    // No power is reserved to a name of no list, so such a superior opens what no superior opens.
+    if (SuperieurEtranger(oValeur))
+        oValeur.moSuperieur.clear();
+    const std::string oRegle = oPerso.Verifier(oValeur);
+    if (!oRegle.empty())
+        return oRegle;
     const Choix& oChoix = oEtat.moChoix;
-    const int nGrade = oChoix.mnGrade;
-
-    if (oSoldes.mnPA < 0 || oSoldes.mnPASecondaire < 0 || oSoldes.mnPAConverti < 0 || oChoix.mnPPAchetes < 0)
-        return "a balance below zero";
-    if (oEtat.mnPPValue > Grade::LimitPPMax(nGrade))
-        return "PP value above the grade's cap";
-
-    // The first two PA of a half point above 2.0 are spent; below 2.0 each half point has given 2 PA back.
-    int nPADepenses = oChoix.mnPPAchetes + oSoldes.mnPAConverti;
-    for (int nCaract = FORCE; nCaract < AUCUNE; ++nCaract)
-    {
-        const float fCaract = oChoix.mfCaract[nCaract];
-        if (Demis(fCaract) < 0 || fCaract < 1.0f || fCaract > Grade::LimitCaractMax(nGrade))
-            return std::string("characteristic out of its bounds: ") + NomCaract(static_cast<CARACT>(nCaract));
-        nPADepenses += 2 * (Demis(fCaract) - Demis(2.0));
-    }
     if (oChoix.mfCaract[AUCUNE] != 2.0f)
         return "AUCUNE moved";
-
-    int nSecondairesGagnes = 2 * oSoldes.mnPAConverti;
-    int nSecondairesDepenses = 0;
     for (std::size_t n = 0; n < oCatalogue.moTalents.size(); ++n)
     {
-        const NomTalent& oNom = oCatalogue.moTalents[n];
-        const float fNiveau = oChoix.mfTalents[n];
-        if (fNiveau == kNonTenu)
-            continue;
-        if (!oNom.mbAuCatalogue)
-            return "talent held outside the catalogue: " + oNom.moNom;
-        const int nDemis = Demis(fNiveau);
-        if (nDemis < 0)
-            return "talent level below 0 or off the half points: " + oNom.moNom;
-        if (oNom.mbLangue && fNiveau > 0.5f)
-            return "language above 0.5: " + oNom.moNom;
-        if (oNom.mnSpecialite >= 0 && !(fNiveau <= oChoix.mfTalents[oNom.mnSpecialite]))
-            return "general talent above its speciality: " + oNom.moNom;
-        if (fNiveau + Personnage::Bonus(oChoix.mfCaract[oNom.meCaract]) > Grade::LimitTalentMax(nGrade))
-            return "talent score above the grade's cap: " + oNom.moNom;
-        if (oNom.mePriorite == SECONDAIRE)
-            nSecondairesDepenses += nDemis;
-        else
-            nPADepenses += nDemis;
-        if (oNom.mePriorite == PRIMAIRE)
-            nSecondairesGagnes += nDemis;
+        if (oChoix.mfTalents[n] != kNonTenu && !oCatalogue.moTalents[n].mbAuCatalogue)
+            return "talent held outside the catalogue: " + oCatalogue.moTalents[n].moNom;
+    }
+    for (std::size_t n = 0; n < oCatalogue.moPouvoirs.size(); ++n)
+    {
+        if (oChoix.mfPouvoirs[n] != kNonTenu && !oCatalogue.moPouvoirs[n].mbAuCatalogue)
+            return "power held outside the catalogue: " + oCatalogue.moPouvoirs[n].moNom;
     }
     if (!oEtat.moLienFaux.empty())
         return "wrong speciality link: " + oEtat.moLienFaux;
-
-    for (std::size_t n = 0; n < oCatalogue.moPouvoirs.size(); ++n)
-    {
-        const NomPouvoir& oNom = oCatalogue.moPouvoirs[n];
-        const double fNiveau = oChoix.mfPouvoirs[n];
-        if (fNiveau == kNonTenu)
-            continue;
-        if (!oNom.mbAuCatalogue)
-            return "power held outside the catalogue: " + oNom.moNom;
-        if (Demis(fNiveau) < 0 || fNiveau > Grade::LimitPouvoirMax(nGrade))
-            return "power level below 0, off the half points or above the cap: " + oNom.moNom;
-        // An invariable power comes at 0.5 and can only come down.
-        if (oNom.mbInvariable && fNiveau > 0.5)
-            return "invariable power raised: " + oNom.moNom;
-        if (oNom.moSuperieur != Pouvoir::AucunSuperieur && oNom.moSuperieur != oChoix.moSuperieur)
-            return "power reserved to another superior: " + oNom.moNom;
-        nPADepenses += Demis(fNiveau) * oNom.mnCout;
-    }
-
-    if (oChoix.mnPATotal != oSoldes.mnPA + nPADepenses)
-        return "PA ledger";
-    if (oSoldes.mnPASecondaire != nSecondairesGagnes - nSecondairesDepenses)
-        return "PA secondaire ledger";
 
     const int nBL = static_cast<int>(oChoix.mfCaract[FORCE]) + (oCatalogue.meCote == ANGE ? 3 : 2);
     const std::array<int, 5> nDerives = {static_cast<int>(oChoix.mfCaract[FORCE] + oChoix.mfCaract[VOLONTE]), nBL,

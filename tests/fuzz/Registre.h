@@ -79,10 +79,14 @@ struct Etat
 // Reads the character through its public accessors only, by every name of the catalogue.
 Etat Lire(Personnage& oPerso, const Catalogue& oCatalogue);
 
-// The first rule of the game that the state breaks, empty when it keeps them all. The point ledger: every PA
-// granted is unspent, spent (characteristics, PP, powers, primary and exotic talents) or converted; every PA
-// secondaire unspent was earned by a primary talent or bought with converted PA, and not spent since.
-std::string Ecart(const Etat& oEtat, const Catalogue& oCatalogue);
+// Only a direct call sets a superior from another side or from nowhere; the character's check refuses it.
+bool SuperieurEtranger(const EtatPersonnage& oEtat);
+
+// The first rule of the game that the character breaks, empty when it keeps them all: its own check of its state
+// (the point ledger, the ranges and the grade's caps), then what that state leaves out: nothing held outside the
+// catalogue, the links of general talents to their specialities, and the derived values. oEtat is the character
+// as Lire read it.
+std::string Ecart(const Personnage& oPerso, const Etat& oEtat, const Catalogue& oCatalogue);
 
 std::string Decrire(const Etat& oEtat, const Catalogue& oCatalogue);
 const char* NomCaract(CARACT eCaract);

@@ -1,5 +1,7 @@
 #include "Sequences.h"
 
+#include "fichier/FichierPersonnage.h"
+
 #include <algorithm>
 #include <iterator>
 #include <random>
@@ -129,10 +131,10 @@ bool AUnMontant(Argument eArgument)
 
 // Beyond the rules that every state keeps: a refusal changes nothing, nor does a call of zero steps (the
 // sheet makes such calls while it refreshes itself), and a call changes nothing but what it names.
-std::string Verifier(const Geste& oGeste, const Operation& oOperation, Reponse eIssue, const Etat& oAvant,
-                     const Etat& oApres, const Catalogue& oCatalogue)
+std::string Verifier(const Personnage& oPerso, const Geste& oGeste, const Operation& oOperation, Reponse eIssue,
+                     const Etat& oAvant, const Etat& oApres, const Catalogue& oCatalogue)
 {
-    const std::string oRegle = Ecart(oApres, oCatalogue);
+    const std::string oRegle = Ecart(oPerso, oApres, oCatalogue);
     if (!oRegle.empty())
         return oRegle;
     const bool bInchange = oApres.moChoix == oAvant.moChoix && oApres.moSoldes == oAvant.moSoldes;
@@ -256,20 +258,76 @@ std::vector<Operation> Tirer(std::uint32_t nGraine, int nOperations, const Catal
     return oOperations;
 }
 
+namespace
+{
+// A state written to a file and read again, then taken back by a character, must come back whole and export the
+// same bytes; only a state with a superior of no list is refused.
+std::string Retour(const Personnage& oPerso, const EtatPersonnage& oEtat, Personnage& oAutre)
+{
+    std::string oErreur;
+    const std::optional<EtatPersonnage> oLu = FichierPersonnage::Lire(FichierPersonnage::Ecrire(oEtat), oErreur);
+    if (!oLu || *oLu != oEtat)
+        return "the file does not give the state back: " + oErreur;
+    const std::string oRefus = oAutre.Restaurer(oEtat);
+    if (SuperieurEtranger(oEtat))
+        return oRefus.empty() ? "a superior of no list was restored" : std::string();
+    if (!oRefus.empty())
+        return "the state is not restored: " + oRefus;
+    if (oAutre.GetEtat() != oEtat)
+        return "the restored state differs";
+    if (oAutre.TexteExport() != oPerso.TexteExport())
+        return "the restored character exports other bytes";
+    return {};
+}
+
+// Every state taken back in turn, from the last to the first, then forward again: undo and redo.
+std::string DefaireRefaire(Personnage& oPerso, const std::vector<EtatPersonnage>& oEtats)
+{
+    auto Revenir = [&](const EtatPersonnage& oEtat) {
+        return oPerso.Restaurer(oEtat).empty() && oPerso.GetEtat() == oEtat;
+    };
+    for (auto oEtat = oEtats.rbegin(); oEtat != oEtats.rend(); ++oEtat)
+    {
+        if (!Revenir(*oEtat))
+            return "undo does not give the earlier state back";
+    }
+    for (const EtatPersonnage& oEtat : oEtats)
+    {
+        if (!Revenir(oEtat))
+            return "redo does not give the later state back";
+    }
+    return {};
+}
+}
+
 Echec Rejouer(const std::vector<Operation>& oOperations, const Catalogue& oCatalogue)
 {
     auto poPerso = Creer(oCatalogue.meCote);
+    auto poMiroir = Creer(oCatalogue.meCote);
     Echec oEchec{{}, 0, Lire(*poPerso, oCatalogue)};
-    oEchec.moRegle = Ecart(oEchec.moEtat, oCatalogue);
+    oEchec.moRegle = Ecart(*poPerso, oEchec.moEtat, oCatalogue);
+    EtatPersonnage oPrecedent = poPerso->GetEtat();
+    std::vector<EtatPersonnage> oEtats{oPrecedent};
     while (oEchec.moRegle.empty() && oEchec.mnOperations < oOperations.size())
     {
         const Operation& oOperation = oOperations[oEchec.mnOperations++];
         const Geste& oGeste = kGestes[oOperation.mnGeste];
         const Reponse eIssue = oGeste.mpoJouer(*poPerso, oOperation);
         Etat oApres = Lire(*poPerso, oCatalogue);
-        oEchec.moRegle = Verifier(oGeste, oOperation, eIssue, oEchec.moEtat, oApres, oCatalogue);
+        oEchec.moRegle = Verifier(*poPerso, oGeste, oOperation, eIssue, oEchec.moEtat, oApres, oCatalogue);
         oEchec.moEtat = std::move(oApres);
+        // A state like the last one was checked with it.
+        EtatPersonnage oEtat = poPerso->GetEtat();
+        if (oEtat == oPrecedent)
+            continue;
+        if (oEchec.moRegle.empty())
+            oEchec.moRegle = Retour(*poPerso, oEtat, *poMiroir);
+        if (!SuperieurEtranger(oEtat))
+            oEtats.push_back(oEtat);
+        oPrecedent = std::move(oEtat);
     }
+    if (oEchec.moRegle.empty())
+        oEchec.moRegle = DefaireRefaire(*poPerso, oEtats);
     return oEchec;
 }
 

@@ -265,7 +265,7 @@ public:
         Fiche& oFiche = Feuille();
         const Catalogue& oCatalogue = CatalogueDe(mbDemon);
         const Etat oEtat = Lire(*oFiche.GetPerso(), oCatalogue);
-        const std::string oRegle = Ecart(oEtat, oCatalogue);
+        const std::string oRegle = Ecart(*oFiche.GetPerso(), oEtat, oCatalogue);
         const QString oEcarts[] = {
             moIncident,
             CeQuiDiffere(oFiche),
