@@ -18,14 +18,21 @@ public:
     ~MyWidget() override;
 
     Fiche* GetFiche() const { return mpoFiche.get(); }
+    // Shows the sheet of a character read from this file.
+    void MontrerPersonnage(std::unique_ptr<Personnage> poPerso, const QString& oFichier);
 
 public slots:
     void NewDemon();
     void NewAnge();
 
+protected:
+    void closeEvent(QCloseEvent* poEvent) override;
+
 private:
-    // The previous sheet and its character are dropped without asking.
+    // The previous sheet and its character go, once the player has had the chance to save what changed.
     void OuvrirFiche(Personnage* poPerso);
+    void Ouvrir();
+    void Quitter();
 
     std::unique_ptr<Fiche> mpoFiche;
 };

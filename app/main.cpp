@@ -1,13 +1,6 @@
-#include "MyWidget.h"
-
-#include <QApplication>
+#include "LigneDeCommande.h"
 
 int main(int argc, char** argv)
 {
-    QApplication oApplication(argc, argv);
-    MyWidget oFenetre;
-    // The window's fixed size wins over the requested one.
-    oFenetre.setGeometry(100, 100, 250, 355);
-    oFenetre.show();
-    return oApplication.exec();
+    return Lancer(argc, argv);
 }

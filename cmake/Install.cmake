@@ -1,8 +1,8 @@
 # Installs the program where the desktop menus look for it, and packs it as a Debian package (cpack -G DEB).
 # Included from the top-level CMakeLists.txt once the target `vexal` exists.
 #
-# The program reads ./images/ relative to its working folder, so its pictures go to <datadir>/vexal/images/ and the
-# menu entry starts it in <datadir>/vexal (the entry's Path=).
+# The program reads ./images/ relative to its working folder, then <bindir>/../share/vexal/images; its pictures go to
+# <datadir>/vexal/images/ and the menu entry starts it in <datadir>/vexal (the entry's Path=).
 
 if(NOT TARGET vexal)
     message(FATAL_ERROR "cmake/Install.cmake must be included after the target vexal is defined")
@@ -38,6 +38,9 @@ install(CODE "
          FILES \"\${vexal_scratch}/vexal.desktop\")
     file(REMOVE_RECURSE \"\${vexal_scratch}\")
 ")
+
+# The character files' type; Debian's shared-mime-info rebuilds its database from this folder by a trigger.
+install(FILES ${vexal_root}/dist/vexal-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME vexal.xml)
 
 # AppStream wants the metainfo file named after the component id.
 install(FILES ${vexal_root}/dist/vexal.metainfo.xml

@@ -11,8 +11,6 @@
 
 namespace
 {
-constexpr const char* kNomsCaract[] = {"Force", "Agilité", "Perception", "Présence", "Volonté", "Foi"};
-
 // The number of half points in a value, or -1 when it is not a whole number of them.
 long long Demis(double fValeur)
 {
@@ -131,7 +129,7 @@ std::string Personnage::Verifier(const EtatPersonnage& oEtat) const
     for (int nCaract = FORCE; nCaract < AUCUNE; ++nCaract)
     {
         const double fCaract = oEtat.mfCaract[nCaract];
-        const std::string oNom = kNomsCaract[nCaract];
+        const std::string oNom = NomCaracteristique(static_cast<CARACT>(nCaract));
         if (Demis(fCaract) < 0)
             return oNom + " vaut " + DemiPoints(fCaract) + " : une caractéristique va par demi-points";
         if (fCaract < 1.0)

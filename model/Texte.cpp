@@ -2,6 +2,12 @@
 
 #include <cmath>
 
+const char* NomCaracteristique(CARACT eCaract)
+{
+    constexpr const char* kNoms[] = {"Force", "Agilité", "Perception", "Présence", "Volonté", "Foi", "aucune"};
+    return eCaract >= FORCE && eCaract <= AUCUNE ? kNoms[eCaract] : "";
+}
+
 std::string DemiPoints(double fValeur)
 {
     const double fEntier = std::trunc(fValeur);

@@ -3,6 +3,11 @@
 
 #include <string>
 
+#include "model/Regles.h"
+
+// A characteristic's name as a player reads it: "Force", "Agilité"...; none for AUCUNE.
+const char* NomCaracteristique(CARACT eCaract);
+
 // A value in half points as a French reader writes it: "5,5", "2", "-0,5".
 std::string DemiPoints(double fValeur);
 

@@ -2,19 +2,37 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 std::optional<QString> Dialogues::moProchainNom;
 QStringList* Dialogues::mpoTemoin = nullptr;
+std::optional<Dialogues::Reponse> Dialogues::moProchaineReponse;
 
-QString Dialogues::NomPourEnregistrer(QWidget* poParent, const QString& oTitre)
+namespace
 {
-    if (moProchainNom)
-    {
-        const QString oNom = *moProchainNom;
-        moProchainNom.reset();
-        return oNom;
-    }
-    return QFileDialog::getSaveFileName(poParent, oTitre);
+template <class Valeur>
+std::optional<Valeur> Prendre(std::optional<Valeur>& oAttendue)
+{
+    std::optional<Valeur> oValeur = oAttendue;
+    oAttendue.reset();
+    return oValeur;
+}
+}
+
+QString Dialogues::NomPourEnregistrer(QWidget* poParent, const QString& oTitre, const QString& oProposition,
+                                      const QString& oFiltre)
+{
+    if (std::optional<QString> oNom = Prendre(moProchainNom))
+        return *oNom;
+    return QFileDialog::getSaveFileName(poParent, oTitre, oProposition, oFiltre);
+}
+
+QString Dialogues::NomPourOuvrir(QWidget* poParent, const QString& oTitre, const QString& oProposition,
+                                 const QString& oFiltre)
+{
+    if (std::optional<QString> oNom = Prendre(moProchainNom))
+        return *oNom;
+    return QFileDialog::getOpenFileName(poParent, oTitre, oProposition, oFiltre);
 }
 
 void Dialogues::Avertir(QWidget* poParent, const QString& oTitre, const QString& oTexte)
@@ -27,6 +45,24 @@ void Dialogues::Avertir(QWidget* poParent, const QString& oTitre, const QString&
     QMessageBox::warning(poParent, oTitre, oTexte);
 }
 
+Dialogues::Reponse Dialogues::DemanderEnregistrer(QWidget* poParent, const QString& oTexte)
+{
+    if (std::optional<Reponse> oReponse = Prendre(moProchaineReponse))
+        return *oReponse;
+    QMessageBox oQuestion(QMessageBox::Warning, QStringLiteral("VEXAL"), oTexte, QMessageBox::NoButton, poParent);
+    QPushButton* poEnregistrer = oQuestion.addButton(QObject::tr("Enregistrer"), QMessageBox::AcceptRole);
+    QPushButton* poAbandonner = oQuestion.addButton(QObject::tr("Ne pas enregistrer"), QMessageBox::DestructiveRole);
+    QPushButton* poAnnuler = oQuestion.addButton(QObject::tr("Annuler"), QMessageBox::RejectRole);
+    oQuestion.setDefaultButton(poEnregistrer);
+    oQuestion.setEscapeButton(poAnnuler);
+    oQuestion.exec();
+    if (oQuestion.clickedButton() == poEnregistrer)
+        return Reponse::Enregistrer;
+    if (oQuestion.clickedButton() == poAbandonner)
+        return Reponse::NePasEnregistrer;
+    return Reponse::Annuler;
+}
+
 void Dialogues::SetProchainNom(const QString& oNom)
 {
     moProchainNom = oNom;
@@ -35,4 +71,9 @@ void Dialogues::SetProchainNom(const QString& oNom)
 void Dialogues::SetTemoinAvertissements(QStringList* poTemoin)
 {
     mpoTemoin = poTemoin;
+}
+
+void Dialogues::SetProchaineReponse(std::optional<Reponse> oReponse)
+{
+    moProchaineReponse = oReponse;
 }

@@ -12,18 +12,36 @@ class QWidget;
 class Dialogues
 {
 public:
-    // The save dialog's file name; empty when the player cancels.
-    static QString NomPourEnregistrer(QWidget* poParent, const QString& oTitre);
-    static void Avertir(QWidget* poParent, const QString& oTitre, const QString& oTexte);
+    // What the player says when a character with unsaved changes is about to go.
+    enum class Reponse
+    {
+        Enregistrer,
+        NePasEnregistrer,
+        Annuler
+    };
 
-    // The next save dialog is not shown and answers this name instead (an empty name cancels).
+    // The save and open dialogs' file name; empty when the player cancels. oProposition is the folder or the file
+    // the dialog starts from, oFiltre its file types (none when empty).
+    static QString NomPourEnregistrer(QWidget* poParent, const QString& oTitre, const QString& oProposition = {},
+                                      const QString& oFiltre = {});
+    static QString NomPourOuvrir(QWidget* poParent, const QString& oTitre, const QString& oProposition,
+                                 const QString& oFiltre);
+    static void Avertir(QWidget* poParent, const QString& oTitre, const QString& oTexte);
+    static Reponse DemanderEnregistrer(QWidget* poParent, const QString& oTexte);
+
+    // The next file dialog is not shown and answers this name instead (an empty name cancels).
     static void SetProchainNom(const QString& oNom);
     // While set, warnings are added to this list instead of being shown; null shows them again.
     static void SetTemoinAvertissements(QStringList* poTemoin);
+    // The next question is not shown and gets this answer; none shows it again. ProchaineReponse tells whether
+    // the answer is still waiting, that is whether no question was asked.
+    static void SetProchaineReponse(std::optional<Reponse> oReponse);
+    static std::optional<Reponse> ProchaineReponse() { return moProchaineReponse; }
 
 private:
     static std::optional<QString> moProchainNom;
     static QStringList* mpoTemoin;
+    static std::optional<Reponse> moProchaineReponse;
 };
 
 #endif

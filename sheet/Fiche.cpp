@@ -4,12 +4,14 @@
 #include "PouvoirTalentWidget.h"
 #include "model/Grade.h"
 #include "model/Personnage.h"
+#include "model/Texte.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QScrollArea>
 #include <QSignalBlocker>
+#include <QUndoStack>
 
 #include <algorithm>
 #include <cmath>
@@ -18,7 +20,7 @@
 
 namespace
 {
-constexpr char kFond[] = "./images/vexal.jpg";
+constexpr char kFond[] = "vexal.jpg";
 
 // The size of the sheets' font, once a sheet has measured it: the fonts of a run never change.
 std::optional<qreal> soTaillePolice;
@@ -59,7 +61,8 @@ QScrollArea* CreerZone(QWidget* poFiche, const char* oNom, QWidget* poColonne, c
 }
 
 Fiche::Fiche(QWidget*)
-    : QWidget(nullptr)
+    : QWidget(nullptr),
+      mpoPile(new QUndoStack(this))
 {
     setBackgroundRole(QPalette::Midlight);
     // Children take the sheet's font as they are made; set afterwards, it would reach each of them again and
@@ -101,6 +104,7 @@ Fiche::Fiche(QWidget*)
         poBoite->setKeyboardTracking(false);
 
     ConnectAll();
+    ConnecterDocument();
 }
 
 Fiche::~Fiche()
@@ -173,11 +177,11 @@ void Fiche::SetPerso(Personnage* perso)
     // No character to show: the sheet keeps the one it has, rather than rows and values of one deleted.
     if (perso == nullptr)
         return;
-    if (perso != mpoPerso.get())
+    const bool bAutre = perso != mpoPerso.get();
+    if (bAutre)
     {
         // The rows stood for the character that goes; the same character handed again keeps them.
-        if (mpoPerso)
-            ViderColonnes();
+        ViderColonnes();
         mpoPerso.reset(perso);
     }
     // The first sheet of a run to be seen measures its captions; the start window's hidden sheet loads no font
@@ -187,7 +191,11 @@ void Fiche::SetPerso(Personnage* perso)
     SetTaillePolice(*soTaillePolice);
     SetCaractMaximum(Grade::LimitCaractMax(mpoPerso->GetGrade()));
     FillComboBoxListes();
+    mpoEtat = std::make_shared<const EtatPersonnage>(mpoPerso->GetEtat());
+    SynchroniserLignes();
     UpdateFiche();
+    if (bAutre)
+        Reprendre();
 }
 
 void Fiche::SetCaractMaximum(float fMaximum)
@@ -221,6 +229,9 @@ void Fiche::UpdateFiche()
     Ecrire(BGValue, oPerso.GetBG());
     Ecrire(BFValue, oPerso.GetBF());
     Ecrire(MSValue, oPerso.GetMS());
+    const QString oNom = QString::fromStdString(oPerso.GetNom());
+    if (NomValue->text() != oNom)
+        NomValue->setText(oNom);
 
     UpdateLignesTalents();
     UpdateLignesPouvoirs();
@@ -231,10 +242,12 @@ void Fiche::UpdateCaract(QDoubleSpinBox* box, CARACT c)
     if (!mpoPerso)
         return;
     const int d = EnDemiPoints(box->value() - mpoPerso->GetCaract(c));
-    if (d <= 0)
-        mpoPerso->BaisserCaracteristique(c, -d);
-    else
-        mpoPerso->AugmenteCaracteristique(c, d);
+    Editer(QString::fromUtf8(NomCaracteristique(c)), [&](Personnage& oPerso) {
+        if (d <= 0)
+            oPerso.BaisserCaracteristique(c, -d);
+        else
+            oPerso.AugmenteCaracteristique(c, d);
+    });
     UpdateFiche();
 }
 
@@ -244,10 +257,12 @@ void Fiche::UpdatePP()
         return;
     const int v = PPValue->value();
     const int p = mpoPerso->GetPPValue();
-    if (v - p <= 0)
-        mpoPerso->DiminuerPP(p - v);
-    else
-        mpoPerso->AugmenterPP(v - p);
+    Editer(tr("PP"), [&](Personnage& oPerso) {
+        if (v - p <= 0)
+            oPerso.DiminuerPP(p - v);
+        else
+            oPerso.AugmenterPP(v - p);
+    });
     UpdateFiche();
 }
 
@@ -256,10 +271,12 @@ void Fiche::UpdateTotalPA()
     if (!mpoPerso)
         return;
     const int d = spinBoxPATOT->value() - mpoPerso->GetPATotal();
-    if (d > 0)
-        mpoPerso->AddPATotal(d);
-    else
-        mpoPerso->RemovePATotal(-d);
+    Editer(tr("Total PA"), [&](Personnage& oPerso) {
+        if (d > 0)
+            oPerso.AddPATotal(d);
+        else
+            oPerso.RemovePATotal(-d);
+    });
     UpdateFiche();
 }
 
@@ -267,7 +284,7 @@ void Fiche::UpdateGrade()
 {
     if (!mpoPerso)
         return;
-    mpoPerso->SetGrade(spinBoxGRADE->value());
+    Editer(tr("Grade"), [this](Personnage& oPerso) { oPerso.SetGrade(spinBoxGRADE->value()); });
     SetCaractMaximum(Grade::LimitCaractMax(mpoPerso->GetGrade()));
     UpdateFiche();
 }

@@ -1,14 +1,17 @@
 #ifndef VEXAL_SHEET_FICHE_H
 #define VEXAL_SHEET_FICHE_H
 
+#include "CommandeEdition.h"
 #include "model/Regles.h"
 #include "ui_VEXALFiche.h"
 
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class Personnage;
 class PouvoirTalentWidget;
@@ -16,6 +19,7 @@ class QComboBox;
 class QDoubleSpinBox;
 class QScrollArea;
 class QSpacerItem;
+class QUndoStack;
 class QVBoxLayout;
 
 // The form, under the name that the sheet's meta-object answers a cast for.
@@ -23,6 +27,7 @@ using VEXALFiche = Ui::VEXALFiche;
 
 // The character sheet window. It holds no rule: each edit of the player becomes one call on the
 // character, and the whole sheet is then read again from the character, so a refused edit springs back.
+// An edit that changes the character is one step that can be undone; the character is kept in a file.
 class Fiche : public QWidget, public VEXALFiche
 {
     Q_OBJECT
@@ -31,9 +36,22 @@ public:
     explicit Fiche(QWidget* parent = nullptr);
     ~Fiche() override;
 
-    // The sheet takes ownership of the character.
+    // The sheet takes ownership of the character, and shows a row for each talent and power it holds. Another
+    // character than the one shown comes with no file and no step to undo.
     void SetPerso(Personnage* perso);
     Personnage* GetPerso() const { return mpoPerso.get(); }
+
+    // The file the character was opened from or last saved to; empty for a new character.
+    QString GetFichier() const { return moFichier; }
+    void SetFichier(const QString& oFichier);
+    QUndoStack* GetPile() const { return mpoPile; }
+    // Whether the character may go: it has nothing unsaved, or the player, asked, saved it or let it go.
+    bool PeutAbandonner();
+    // Opens the file in place of the character, or says why not and leaves everything as it was.
+    bool OuvrirFichier(const QString& oFichier);
+    bool OuvrirAction();
+    bool EnregistrerAction();
+    bool EnregistrerSousAction();
 
     void UpdateFiche();
     void ConnectAll();
@@ -83,9 +101,11 @@ public slots:
     void ChangedTotalPA();
     void ExportPressed();
 
+protected:
+    void closeEvent(QCloseEvent* poEvent) override;
+
 private:
     bool TalentExisteDeja(std::string name);
-    bool TalentBoxExisteDeja(std::string name);
     QSpacerItem* TrouverSpacerTalent();
     QSpacerItem* TrouverSpacerPouvoir();
 
@@ -99,7 +119,25 @@ private:
     void UpdateLignesTalents();
     void UpdateLignesPouvoirs();
     void ViderColonnes();
-    void AjouterLigne(QVBoxLayout* poColonne, const std::string& oNom, double fValeur, const QString& oToolTip,
+    void ConnecterDocument();
+
+    // The one road of every edit: one call on the character, then one undo step if the character changed.
+    // Returns whether it did; the caller refreshes.
+    bool Editer(const QString& oTexte, const std::function<void(Personnage&)>& fEdition, int nFusion = -1);
+    // Puts a state back (undo, redo) and shows it.
+    void Montrer(const EtatPersonnage& oEtat);
+    void Reprendre();
+    void UpdateNom();
+    void MettreAJourTitre();
+    QString NomPropose() const;
+    bool EnregistrerDans(const QString& oFichier);
+
+    // The rows stand for exactly what the character holds: rows of what it no longer holds go, and what it has
+    // come to hold gets a row at the end of its column, in name order.
+    void SynchroniserLignes();
+    void SynchroniserColonne(QVBoxLayout* poColonne, const std::vector<Niveau>& oTenus,
+                             const std::function<QString(const std::string&)>& fToolTip, void (Fiche::*pSlot)());
+    void AjouterLigne(QVBoxLayout* poColonne, const std::string& oNom, const QString& oToolTip,
                       void (Fiche::*pSlot)());
     static QSpacerItem* TrouverSpacer(QVBoxLayout* poColonne);
     static void RetirerSpacer(QVBoxLayout* poColonne, QSpacerItem* poSpacer);
@@ -114,6 +152,10 @@ private:
     // None until SetPerso: a sheet without a character leaves every edit where the player put it.
     std::unique_ptr<Personnage> mpoPerso;
     std::array<BoiteCaract, 6> moBoitesCaract;
+    QUndoStack* mpoPile;
+    // The character as the last edit, undo or redo left it: the state before the next edit.
+    EtatPartage mpoEtat;
+    QString moFichier;
 };
 
 #endif

@@ -8,6 +8,9 @@
 #include <QSignalBlocker>
 #include <QStringList>
 
+#include <algorithm>
+#include <set>
+
 namespace
 {
 // Calls f on every row of a column; f may not add or remove rows.
@@ -89,13 +92,6 @@ bool Fiche::TalentExisteDeja(std::string name)
     return mpoPerso->GetTalent(name) != nullptr;
 }
 
-bool Fiche::TalentBoxExisteDeja(std::string name)
-{
-    bool bExiste = false;
-    PourChaqueLigne(vboxLayout1, [&](PouvoirTalentWidget& oLigne) { bExiste = bExiste || oLigne.GetName() == name; });
-    return bExiste;
-}
-
 QSpacerItem* Fiche::TrouverSpacer(QVBoxLayout* poColonne)
 {
     for (int i = 0; i < poColonne->count(); ++i)
@@ -130,17 +126,57 @@ void Fiche::AjouterSpacer(QVBoxLayout* poColonne)
     poColonne->addItem(new QSpacerItem(10, 10, QSizePolicy::Expanding, QSizePolicy::Expanding));
 }
 
-void Fiche::AjouterLigne(QVBoxLayout* poColonne, const std::string& oNom, double fValeur, const QString& oToolTip,
+void Fiche::AjouterLigne(QVBoxLayout* poColonne, const std::string& oNom, const QString& oToolTip,
                          void (Fiche::*pSlot)())
 {
     auto* poLigne = new PouvoirTalentWidget(poColonne->parentWidget());
-    poLigne->SetValue(fValeur);
     poLigne->SetName(oNom.c_str());
     poLigne->setToolTip(oToolTip);
     poColonne->addWidget(poLigne, 10);
     // Shown at once rather than on the next turn of the event loop, so that the column's height counts it.
     poLigne->show();
     connect(poLigne, &PouvoirTalentWidget::ValueChanged, this, pSlot);
+}
+
+void Fiche::SynchroniserColonne(QVBoxLayout* poColonne, const std::vector<Niveau>& oTenus,
+                                const std::function<QString(const std::string&)>& fToolTip, void (Fiche::*pSlot)())
+{
+    // The names come in order, so a row's name is found by halving.
+    const auto Tenu = [&oTenus](const std::string& oNom) {
+        const auto oTrouve = std::lower_bound(oTenus.begin(), oTenus.end(), oNom,
+                                              [](const Niveau& oNiveau, const std::string& o) { return oNiveau.moNom < o; });
+        return oTrouve != oTenus.end() && oTrouve->moNom == oNom;
+    };
+    std::set<std::string> oMontres;
+    EnleverLignes(poColonne, [&](const PouvoirTalentWidget& oLigne) {
+        std::string oNom = oLigne.GetName();
+        if (Tenu(oNom))
+        {
+            oMontres.insert(std::move(oNom));
+            return false;
+        }
+        return true;
+    });
+    if (oMontres.size() == oTenus.size())
+        return;
+    RetirerSpacer(poColonne, TrouverSpacer(poColonne));
+    for (const Niveau& oTenu : oTenus)
+    {
+        if (oMontres.count(oTenu.moNom) == 0)
+            AjouterLigne(poColonne, oTenu.moNom, fToolTip(oTenu.moNom), pSlot);
+    }
+    AjouterSpacer(poColonne);
+    AjusterHauteur(poColonne);
+}
+
+void Fiche::SynchroniserLignes()
+{
+    SynchroniserColonne(vboxLayout1, mpoEtat->moTalents, [this](const std::string& oNom) {
+        return QString::fromLatin1(Priorite2String(mpoPerso->GetTalent(oNom)->GetPriorite()));
+    }, &Fiche::TalentChanged);
+    SynchroniserColonne(vboxLayout, mpoEtat->moPouvoirs, [this](const std::string& oNom) {
+        return QString::fromStdString(mpoPerso->GetPouvoir(oNom)->GetToolTip());
+    }, &Fiche::PouvoirChanged);
 }
 
 void Fiche::AddTalentItem()
@@ -152,23 +188,10 @@ void Fiche::AddTalentItem()
     const auto oRecord = poCatalogue->find(oNom);
     if (oRecord == poCatalogue->end() || TalentExisteDeja(oNom))
         return;
-    mpoPerso->AjouterTalentBase(oRecord->second->GetName(), oRecord->second->GetPriorite(),
-                                oRecord->second->GetCaractBase());
-    const Talent* poTalent = mpoPerso->GetTalent(oNom);
-    if (poTalent == nullptr)
-        return;
-
-    RetirerSpacer(vboxLayout1, TrouverSpacerTalent());
-    AjouterLigne(vboxLayout1, oNom, poTalent->GetNiveau(), QString::fromLatin1(Priorite2String(poTalent->GetPriorite())),
-                 &Fiche::TalentChanged);
-    const Talent* poSpecialite = poTalent->GetSpecialite();
-    if (poSpecialite != nullptr && !TalentBoxExisteDeja(poSpecialite->GetName()))
-    {
-        AjouterLigne(vboxLayout1, poSpecialite->GetName(), poSpecialite->GetNiveau(),
-                     QString::fromLatin1(Priorite2String(poSpecialite->GetPriorite())), &Fiche::TalentChanged);
-    }
-    AjouterSpacer(vboxLayout1);
-    AjusterHauteur(vboxLayout1);
+    const Talent& oModele = *oRecord->second;
+    Editer(tr("Ajout de %1").arg(QString::fromStdString(oNom)), [&](Personnage& oPerso) {
+        oPerso.AjouterTalentBase(oModele.GetName(), oModele.GetPriorite(), oModele.GetCaractBase());
+    });
     UpdateFiche();
 }
 
@@ -177,26 +200,25 @@ void Fiche::AddPouvoirItem()
     if (!mpoPerso)
         return;
     const std::string oNom = NomChoisi(PouvoirsListe);
-    if (!mpoPerso->AjouterPouvoirBase(oNom))
-        return;
-    const Pouvoir* poPouvoir = mpoPerso->GetPouvoir(oNom);
-    if (poPouvoir == nullptr)
-        return;
-
-    RetirerSpacer(vboxLayout, TrouverSpacerPouvoir());
-    AjouterLigne(vboxLayout, oNom, poPouvoir->GetNiveau(), QString::fromStdString(poPouvoir->GetToolTip()),
-                 &Fiche::PouvoirChanged);
-    AjouterSpacer(vboxLayout);
-    AjusterHauteur(vboxLayout);
-    UpdateFiche();
+    bool bPris = false;
+    Editer(tr("Ajout de %1").arg(QString::fromStdString(oNom)),
+           [&](Personnage& oPerso) { bPris = oPerso.AjouterPouvoirBase(oNom); });
+    // A refused power leaves the sheet as it was: nothing to show again.
+    if (bPris)
+        UpdateFiche();
 }
 
+// Every checked row is dealt with in one press, from the top: a speciality whose general talent stands above it
+// may go once that one has gone.
 void Fiche::RemoveTalentItem()
 {
     if (!mpoPerso)
         return;
-    EnleverLignes(vboxLayout1, [this](const PouvoirTalentWidget& oLigne) {
-        return oLigne.IsChecked() && mpoPerso->EnleverTalentBase(oLigne.GetName());
+    Editer(tr("Retrait de talents"), [this](Personnage& oPerso) {
+        PourChaqueLigne(vboxLayout1, [&oPerso](PouvoirTalentWidget& oLigne) {
+            if (oLigne.IsChecked())
+                oPerso.EnleverTalentBase(oLigne.GetName());
+        });
     });
     UpdateFiche();
 }
@@ -205,11 +227,11 @@ void Fiche::RemovePouvoirItem()
 {
     if (!mpoPerso)
         return;
-    EnleverLignes(vboxLayout, [this](const PouvoirTalentWidget& oLigne) {
-        if (!oLigne.IsChecked())
-            return false;
-        mpoPerso->EnleverPouvoirBase(oLigne.GetName());
-        return true;
+    Editer(tr("Retrait de pouvoirs"), [this](Personnage& oPerso) {
+        PourChaqueLigne(vboxLayout, [&oPerso](PouvoirTalentWidget& oLigne) {
+            if (oLigne.IsChecked())
+                oPerso.EnleverPouvoirBase(oLigne.GetName());
+        });
     });
     UpdateFiche();
 }
@@ -225,17 +247,19 @@ void Fiche::UpdateTalents()
 {
     if (!mpoPerso)
         return;
-    PourChaqueLigne(vboxLayout1, [this](PouvoirTalentWidget& oLigne) {
-        const std::string oNom = oLigne.GetName();
-        const Talent* poTalent = mpoPerso->GetTalent(oNom);
-        if (poTalent == nullptr)
-            return;
-        const double fNiveau = poTalent->GetNiveau();
-        const double x = oLigne.GetValue() - mpoPerso->GetBonusCaract(poTalent->GetCaractBase());
-        if (x < fNiveau)
-            mpoPerso->DiminuerTalent(oNom, EnDemiPoints(fNiveau - x));
-        else
-            mpoPerso->AugmenterTalent(oNom, EnDemiPoints(x - fNiveau));
+    Editer(tr("Talents"), [this](Personnage& oPerso) {
+        PourChaqueLigne(vboxLayout1, [&oPerso](PouvoirTalentWidget& oLigne) {
+            const std::string oNom = oLigne.GetName();
+            const Talent* poTalent = oPerso.GetTalent(oNom);
+            if (poTalent == nullptr)
+                return;
+            const double fNiveau = poTalent->GetNiveau();
+            const double x = oLigne.GetValue() - oPerso.GetBonusCaract(poTalent->GetCaractBase());
+            if (x < fNiveau)
+                oPerso.DiminuerTalent(oNom, EnDemiPoints(fNiveau - x));
+            else
+                oPerso.AugmenterTalent(oNom, EnDemiPoints(x - fNiveau));
+        });
     });
     UpdateFiche();
 }
@@ -244,16 +268,18 @@ void Fiche::UpdatePouvoirs()
 {
     if (!mpoPerso)
         return;
-    PourChaqueLigne(vboxLayout, [this](PouvoirTalentWidget& oLigne) {
-        const std::string oNom = oLigne.GetName();
-        const Pouvoir* poPouvoir = mpoPerso->GetPouvoir(oNom);
-        if (poPouvoir == nullptr)
-            return;
-        const double v = oLigne.GetValue();
-        if (v - poPouvoir->GetNiveau() < 0)
-            mpoPerso->DiminuerPouvoir(oNom, EnDemiPoints(poPouvoir->GetNiveau() - v));
-        else
-            mpoPerso->AugmenterPouvoir(oNom, EnDemiPoints(v - poPouvoir->GetNiveau()));
+    Editer(tr("Pouvoirs"), [this](Personnage& oPerso) {
+        PourChaqueLigne(vboxLayout, [&oPerso](PouvoirTalentWidget& oLigne) {
+            const std::string oNom = oLigne.GetName();
+            const Pouvoir* poPouvoir = oPerso.GetPouvoir(oNom);
+            if (poPouvoir == nullptr)
+                return;
+            const double v = oLigne.GetValue();
+            if (v - poPouvoir->GetNiveau() < 0)
+                oPerso.DiminuerPouvoir(oNom, EnDemiPoints(poPouvoir->GetNiveau() - v));
+            else
+                oPerso.AugmenterPouvoir(oNom, EnDemiPoints(v - poPouvoir->GetNiveau()));
+        });
     });
     UpdateFiche();
 }

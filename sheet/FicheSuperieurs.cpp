@@ -30,7 +30,8 @@ void Fiche::UpdateSuperieur()
 {
     if (!mpoPerso)
         return;
-    mpoPerso->SetSuperieur(NomChoisi(SuperieurListe));
+    const std::string oNom = NomChoisi(SuperieurListe);
+    Editer(tr("Supérieur"), [&oNom](Personnage& oPerso) { oPerso.SetSuperieur(oNom); });
     UpdateFiche();
 }
 

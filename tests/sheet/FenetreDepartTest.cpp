@@ -1,5 +1,6 @@
 #include "Joueur.h"
 
+#include "Dialogues.h"
 #include "Fiche.h"
 #include "MyWidget.h"
 #include "PouvoirTalentWidget.h"
@@ -19,6 +20,7 @@ namespace
 {
 const QString kDemon = QStringLiteral("&Faire un Demon");
 const QString kAnge = QStringLiteral("&Faire un ange");
+const QString kOuvrir = QStringLiteral("&Ouvrir…");
 const QString kQuitter = QStringLiteral("&Quitter");
 
 QList<Fiche*> FichesOuvertes()
@@ -70,8 +72,8 @@ private slots:
     // The window as it opens.
     void StartWindowHasAFixedSizeOf150By200();
     void StartWindowHasNoTitle();
-    void StartWindowOffersThreeLargeButtons_data();
-    void StartWindowOffersThreeLargeButtons();
+    void StartWindowOffersFourLargeButtons_data();
+    void StartWindowOffersFourLargeButtons();
     void ButtonsStandInOneColumnInTheirOrder();
     void StartWindowShowsItsPictureWhenItIsThere_data();
     void StartWindowShowsItsPictureWhenItIsThere();
@@ -113,21 +115,22 @@ void FenetreDepartTest::StartWindowHasNoTitle()
     QCOMPARE(oFenetre.windowTitle(), QString());
 }
 
-void FenetreDepartTest::StartWindowOffersThreeLargeButtons_data()
+void FenetreDepartTest::StartWindowOffersFourLargeButtons_data()
 {
     QTest::addColumn<QString>("texte");
 
     QTest::newRow("make a demon") << kDemon;
     QTest::newRow("make an angel") << kAnge;
+    QTest::newRow("open") << kOuvrir;
     QTest::newRow("quit") << kQuitter;
 }
 
-void FenetreDepartTest::StartWindowOffersThreeLargeButtons()
+void FenetreDepartTest::StartWindowOffersFourLargeButtons()
 {
     QFETCH(QString, texte);
     MyWidget oFenetre;
 
-    QCOMPARE(oFenetre.findChildren<QPushButton*>().size(), 3);
+    QCOMPARE(oFenetre.findChildren<QPushButton*>().size(), 4);
     const QPushButton* poBouton = Bouton(oFenetre, texte);
     QVERIFY(poBouton != nullptr);
     QCOMPARE(poBouton->font().family(), QStringLiteral("Times"));
@@ -143,10 +146,11 @@ void FenetreDepartTest::ButtonsStandInOneColumnInTheirOrder()
     auto* poGrille = qobject_cast<QGridLayout*>(oFenetre.layout());
     QVERIFY(poGrille != nullptr);
     QCOMPARE(poGrille->columnCount(), 1);
-    QCOMPARE(poGrille->rowCount(), 3);
+    QCOMPARE(poGrille->rowCount(), 4);
     QCOMPARE(poGrille->itemAtPosition(0, 0)->widget(), Bouton(oFenetre, kDemon));
     QCOMPARE(poGrille->itemAtPosition(1, 0)->widget(), Bouton(oFenetre, kAnge));
-    QCOMPARE(poGrille->itemAtPosition(2, 0)->widget(), Bouton(oFenetre, kQuitter));
+    QCOMPARE(poGrille->itemAtPosition(2, 0)->widget(), Bouton(oFenetre, kOuvrir));
+    QCOMPARE(poGrille->itemAtPosition(3, 0)->widget(), Bouton(oFenetre, kQuitter));
 }
 
 void FenetreDepartTest::StartWindowShowsItsPictureWhenItIsThere_data()
@@ -163,7 +167,7 @@ void FenetreDepartTest::StartWindowShowsItsPictureWhenItIsThere()
     QVERIFY(poFenetre);
 
     QCOMPARE(poFenetre->palette().brush(QPalette::Window).texture().isNull(), !images);
-    QCOMPARE(poFenetre->findChildren<QPushButton*>().size(), 3);
+    QCOMPARE(poFenetre->findChildren<QPushButton*>().size(), 4);
 }
 
 void FenetreDepartTest::FirstSheetIsHiddenAndHoldsNoCharacter()
@@ -236,8 +240,10 @@ void FenetreDepartTest::EachCreationReplacesTheSheetAndLosesItsEdits()
     Joueur::Monter(poAncienne->ForceValue, 2);
     QCOMPARE(poAncienne->GetPerso()->GetCaract(FORCE), 3.0f);
 
+    Dialogues::SetProchaineReponse(Dialogues::Reponse::NePasEnregistrer);
     Joueur::Cliquer(Bouton(*poFenetre, second));
 
+    QVERIFY2(!Dialogues::ProchaineReponse(), "the player was not asked before the edits went");
     QVERIFY(poAncienne.isNull());
     Fiche* poFiche = poFenetre->GetFiche();
     QVERIFY(QTest::qWaitForWindowExposed(poFiche));
@@ -277,7 +283,9 @@ void FenetreDepartTest::ANumberStillBeingTypedGoesWithItsSheet()
     Joueur::Entamer(poBoite, "3");
     QCOMPARE(poAncienne->GetPerso()->GetPA(), nPA);
 
+    Dialogues::SetProchaineReponse(Dialogues::Reponse::NePasEnregistrer);
     Joueur::Cliquer(Bouton(*poFenetre, kDemon));
+    Dialogues::SetProchaineReponse(std::nullopt);
 
     QVERIFY(poAncienne.isNull());
     Fiche* poFiche = poFenetre->GetFiche();

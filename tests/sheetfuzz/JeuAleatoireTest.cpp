@@ -1,12 +1,16 @@
 #include "Joueur.h"
 #include "Registre.h"
 
+#include "Dialogues.h"
 #include "Fiche.h"
+#include "fichier/FichierPersonnage.h"
 #include "MyWidget.h"
 #include "PouvoirTalentWidget.h"
 #include "model/Grade.h"
 
+#include <QFile>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -130,6 +134,7 @@ public:
     }
 
     Fiche& Feuille() const { return *moDepart.GetFiche(); }
+    EtatPersonnage EtatCourant() const { return Feuille().GetPerso()->GetEtat(); }
     int Entier(std::size_t nBorne) { return static_cast<int>(moHasard() % nBorne); }
     bool PileOuFace() { return Entier(2) == 0; }
 
@@ -153,6 +158,35 @@ public:
     }
 
     void ToucherSuperieur() { moPortee.mbSuperieur = true; }
+    void ToucherTout() { moPortee.mbTout = true; }
+
+    // The steps the player can go back and forth through: every state an edit made, and where the sheet stands.
+    // An opened file may hold a character of the other side.
+    void Recommencer()
+    {
+        mbDemon = Feuille().GetPerso()->GetCamp() == DEMON;
+        // A few names the player keeps coming back to, so that talents meet their specialities and the same
+        // rows are added, raised, removed and added again.
+        moTalentsFavoris = Favoris(Entrees(Feuille().comboBoxTalents), 8);
+        moPouvoirsFavoris = Favoris(Entrees(Feuille().PouvoirsListe), 6);
+        moHistoire = {EtatCourant()};
+        mnPosition = 0;
+    }
+
+    // Undo or redo: the state one step away, when there is one, else no change and a greyed button.
+    void Attendre(int nPas)
+    {
+        moAttendu = moHistoire[mnPosition];
+        const std::size_t nCible = mnPosition + static_cast<std::size_t>(nPas);
+        if (nCible < moHistoire.size())
+            moAttendu = moHistoire[mnPosition = nCible];
+        mbPasDEdition = true;
+    }
+
+    // After a save: what the file holds is the character.
+    void AttendreFichier(const QString& oFichier) { moFichierAttendu = oFichier; }
+
+    QString Fichier() const { return moDossier.filePath(QStringLiteral("perso.vexal")); }
 
     // A new character has all to choose yet: the sheet must show it as the rules make it.
     QString NouvelleFiche(bool bDemon)
@@ -162,14 +196,15 @@ public:
         Exiger(poBouton != nullptr, QStringLiteral("find the button ") + oTexte);
         if (poBouton == nullptr)
             return oTexte;
+        // The player lets the character go without saving it.
+        Dialogues::SetProchaineReponse(Dialogues::Reponse::NePasEnregistrer);
         Joueur::Cliquer(poBouton);
+        Dialogues::SetProchaineReponse(std::nullopt);
         mbDemon = bDemon;
         moAvant = Lire(*Creer(bDemon ? DEMON : ANGE), CatalogueDe(bDemon));
+        Recommencer();
+
         Exiger(QTest::qWaitForWindowExposed(&Feuille()), QStringLiteral("see the new sheet"));
-        // A few names the player keeps coming back to, so that talents meet their specialities and the same
-        // rows are added, raised, removed and added again.
-        moTalentsFavoris = Favoris(Entrees(Feuille().comboBoxTalents), 8);
-        moPouvoirsFavoris = Favoris(Entrees(Feuille().PouvoirsListe), 6);
         return QStringLiteral("press ") + oTexte;
     }
 
@@ -285,6 +320,8 @@ public:
             if (!oEcart.isEmpty())
                 return oEcart;
         }
+        if (const QString oEcart = EcartDHistoire(); !oEcart.isEmpty())
+            return oEcart;
         QObject::disconnect(moDemande.moEcoute);
         moDemande = {};
         moAvant = oEtat;
@@ -293,6 +330,35 @@ public:
     }
 
 private:
+    // Undo and redo walk the steps the edits made; an edit that changed the character is the last step.
+    QString EcartDHistoire()
+    {
+        const EtatPersonnage oEtat = EtatCourant();
+        if (moAttendu && oEtat != *moAttendu)
+            return QStringLiteral("undo or redo did not give back the state of the step before or after");
+        if (!moFichierAttendu.isEmpty())
+        {
+            QFile oFichier(moFichierAttendu);
+            std::string oErreur;
+            const auto oLu = oFichier.open(QIODevice::ReadOnly)
+                ? FichierPersonnage::Lire(oFichier.readAll().toStdString(), oErreur)
+                : std::nullopt;
+            if (!oLu || *oLu != oEtat)
+                return QStringLiteral("the saved file does not hold the character: ") + QString::fromStdString(oErreur);
+            if (Feuille().isWindowModified())
+                return QStringLiteral("the sheet still says the character is modified once saved");
+        }
+        if (!mbPasDEdition && oEtat != moHistoire[mnPosition])
+        {
+            moHistoire.resize(++mnPosition);
+            moHistoire.push_back(oEtat);
+        }
+        moAttendu.reset();
+        moFichierAttendu.clear();
+        mbPasDEdition = false;
+        return {};
+    }
+
     // The box a gesture goes to, what it showed, and the last value it reported: the player's, since whatever
     // the refresh writes into it is reported while the player's report is still being handled.
     struct Demande
@@ -387,6 +453,12 @@ private:
     QString moIncident;
     Etat moAvant{};
     Portee moPortee;
+    QTemporaryDir moDossier;
+    std::vector<EtatPersonnage> moHistoire;
+    std::size_t mnPosition = 0;
+    std::optional<EtatPersonnage> moAttendu;
+    QString moFichierAttendu;
+    bool mbPasDEdition = false;
     Demande moDemande;
 };
 
@@ -487,6 +559,48 @@ QString Superieur(Partie& oPartie)
     return QStringLiteral("choose superior ") + oNom;
 }
 
+QString Defaire(Partie& oPartie, bool bRetablir)
+{
+    oPartie.ToucherTout();
+    oPartie.Attendre(bRetablir ? 1 : -1);
+    Fiche& oFiche = oPartie.Feuille();
+    if (oPartie.PileOuFace())
+    {
+        QTest::keySequence(&oFiche, bRetablir ? QKeySequence::Redo : QKeySequence::Undo);
+        return bRetablir ? QStringLiteral("redo with the keyboard") : QStringLiteral("undo with the keyboard");
+    }
+    QPushButton* poBouton = bRetablir ? oFiche.Retablir : oFiche.Annuler;
+    Joueur::Cliquer(poBouton);
+    return QStringLiteral("press ") + poBouton->text();
+}
+
+// The first save asks for a name; the next ones write the same file.
+QString Enregistrer(Partie& oPartie)
+{
+    Fiche& oFiche = oPartie.Feuille();
+    Dialogues::SetProchainNom(oPartie.Fichier());
+    Joueur::Cliquer(oFiche.Enregistrer);
+    Dialogues::SetProchainNom(QString());
+    oPartie.AttendreFichier(oPartie.Fichier());
+    return QStringLiteral("press Enregistrer");
+}
+
+// Opens the file saved last, letting the character on the sheet go.
+QString Ouvrir(Partie& oPartie)
+{
+    if (!QFile::exists(oPartie.Fichier()))
+        return Enregistrer(oPartie);
+    Fiche& oFiche = oPartie.Feuille();
+    oPartie.ToucherTout();
+    Dialogues::SetProchaineReponse(Dialogues::Reponse::NePasEnregistrer);
+    Dialogues::SetProchainNom(oPartie.Fichier());
+    Joueur::Cliquer(oFiche.Ouvrir);
+    Dialogues::SetProchaineReponse(std::nullopt);
+    oPartie.Recommencer();
+    oPartie.AttendreFichier(oPartie.Fichier());
+    return QStringLiteral("press Ouvrir… and open the file");
+}
+
 // What the player does, and how often.
 struct Geste
 {
@@ -506,6 +620,10 @@ const Geste kGestes[] = {
     {4,  [](Partie& oPartie) { return Enlever(oPartie, true); }},
     {4,  [](Partie& oPartie) { return Enlever(oPartie, false); }},
     {6,  Superieur},
+    {10, [](Partie& oPartie) { return Defaire(oPartie, false); }},
+    {5,  [](Partie& oPartie) { return Defaire(oPartie, true); }},
+    {3,  Enregistrer},
+    {2,  Ouvrir},
     {1,  [](Partie& oPartie) { return oPartie.NouvelleFiche(true); }},
     {1,  [](Partie& oPartie) { return oPartie.NouvelleFiche(false); }},
 };

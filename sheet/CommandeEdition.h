@@ -1,0 +1,36 @@
+#ifndef VEXAL_SHEET_COMMANDEEDITION_H
+#define VEXAL_SHEET_COMMANDEEDITION_H
+
+#include "model/EtatPersonnage.h"
+
+#include <QUndoCommand>
+
+#include <functional>
+#include <memory>
+
+using EtatPartage = std::shared_ptr<const EtatPersonnage>;
+
+// One edit of the player, as the character's state before and after it. The edit itself is done when the command
+// is pushed; undoing and redoing it put one state or the other back. A state is shared with the neighbouring
+// steps, which start or end where this one does.
+class CommandeEdition : public QUndoCommand
+{
+public:
+    // Edits of the same kind in a row (nFusion not -1) make one step: typing a name letter by letter.
+    CommandeEdition(const QString& oTexte, EtatPartage poAvant, EtatPartage poApres,
+                    std::function<void(const EtatPersonnage&)> fMontrer, int nFusion = -1);
+
+    void undo() override;
+    void redo() override;
+    int id() const override { return mnFusion; }
+    bool mergeWith(const QUndoCommand* poAutre) override;
+
+private:
+    EtatPartage mpoAvant;
+    EtatPartage mpoApres;
+    std::function<void(const EtatPersonnage&)> mfMontrer;
+    int mnFusion;
+    bool mbFaite = true;  // pushed once the edit is done: the first redo has nothing to do
+};
+
+#endif
