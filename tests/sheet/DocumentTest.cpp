@@ -1,0 +1,278 @@
+#include "Joueur.h"
+
+#include "Dialogues.h"
+#include "Fiche.h"
+#include "MyWidget.h"
+#include "fichier/FichierPersonnage.h"
+#include "model/Demon.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUndoStack>
+
+#include <functional>
+
+namespace
+{
+using Changement = std::function<void(QJsonObject&)>;
+
+// A demon with a name, a superior, a reserved power, a general talent with its speciality, and a language.
+std::unique_ptr<Personnage> Modele()
+{
+    auto poPerso = std::make_unique<Demon>();
+    poPerso->SetNom("Azazel");
+    poPerso->SetSuperieur("Baal");
+    poPerso->AjouterPouvoirBase("ArtDeCombat");
+    poPerso->AjouterTalentBase("Combat", PRIMAIRE, AGILITE);
+    poPerso->AugmenterTalent("Combat(Spe)", 2);
+    poPerso->AugmenterTalent("Combat", 2);
+    poPerso->AjouterTalentBase("LangueAnglais", SECONDAIRE, AUCUNE);
+    return poPerso;
+}
+
+QJsonObject ModeleJson()
+{
+    return QJsonDocument::fromJson(QByteArray::fromStdString(FichierPersonnage::Ecrire(Modele()->GetEtat()))).object();
+}
+
+void Ecrire(const QString& oChemin, const QByteArray& oOctets)
+{
+    QFile oFichier(oChemin);
+    QVERIFY(oFichier.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(oFichier.write(oOctets), oOctets.size());
+}
+
+// The level of the talent or power of this name, in the file's list.
+void ChangerNiveau(QJsonObject& oFichier, const QString& oListe, const QString& oNom, double fNiveau)
+{
+    QJsonArray oNiveaux = oFichier[oListe].toArray();
+    for (QJsonValueRef oNiveau : oNiveaux)
+    {
+        if (oNiveau.toObject()[QStringLiteral("nom")] == oNom)
+            oNiveau = QJsonObject{{QStringLiteral("nom"), oNom}, {QStringLiteral("niveau"), fNiveau}};
+    }
+    oFichier[oListe] = oNiveaux;
+}
+
+QString Programme()
+{
+    return QStringLiteral(VEXAL_PROGRAMME);
+}
+}
+
+class DocumentTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void ARefusedFileLeavesTheOpenCharacterAsItWas_data();
+    void ARefusedFileLeavesTheOpenCharacterAsItWas();
+    void ACharacterIsSavedReopenedAndNeverDroppedUnasked();
+    void TheCommandLineExportsAFileOrSaysWhyNot();
+
+private:
+    QTemporaryDir moDossier;
+    QStringList moAvertissements;
+};
+
+void DocumentTest::init()
+{
+    moAvertissements.clear();
+    Dialogues::SetTemoinAvertissements(&moAvertissements);
+}
+
+void DocumentTest::cleanup()
+{
+    Dialogues::SetTemoinAvertissements(nullptr);
+    Dialogues::SetProchaineReponse(std::nullopt);
+}
+
+void DocumentTest::ARefusedFileLeavesTheOpenCharacterAsItWas_data()
+{
+    QTest::addColumn<QByteArray>("texte");
+    QTest::addColumn<QString>("raison");
+
+    const auto Retouche = [](const Changement& fRetouche) {
+        QJsonObject oFichier = ModeleJson();
+        fRetouche(oFichier);
+        return QJsonDocument(oFichier).toJson();
+    };
+    const QByteArray oValide = QJsonDocument(ModeleJson()).toJson();
+    const auto Cle = [&](const char* oCle, const QJsonValue& oValeur) {
+        return Retouche([&](QJsonObject& o) { o[QLatin1String(oCle)] = oValeur; });
+    };
+    const auto Talent = [&](const char* oNom, double fNiveau) {
+        return Retouche([&](QJsonObject& o) { ChangerNiveau(o, QStringLiteral("talents"), QLatin1String(oNom), fNiveau); });
+    };
+    const auto Caract = [&](const char* oNom, double fValeur) {
+        return Retouche([&](QJsonObject& o) {
+            QJsonObject oCaract = o[QStringLiteral("caracteristiques")].toObject();
+            oCaract[QLatin1String(oNom)] = fValeur;
+            o[QStringLiteral("caracteristiques")] = oCaract;
+        });
+    };
+
+    QTest::newRow("empty") << QByteArray() << "vide";
+    QTest::newRow("not JSON") << QByteArray("Fiche de Personnage VEXAL") << "pas du JSON valide (ligne 1, colonne 1)";
+    QTest::newRow("truncated") << oValide.left(oValide.size() / 2) << "tronqué";
+    QTest::newRow("over 1 MiB") << oValide + QByteArray(1024 * 1024, ' ') << "1 Mio";
+    QTest::newRow("another format") << Cle("format", "vexal-campagne") << "au format « vexal-campagne »";
+    QTest::newRow("newer version") << Cle("version", 2) << "créé par une version plus récente";
+    QTest::newRow("key missing") << Retouche([](QJsonObject& o) { o.remove(QStringLiteral("paSecondaire")); })
+                                 << "« paSecondaire » manque";
+    QTest::newRow("wrong type") << Cle("grade", "zéro") << "« grade » doit être un nombre entier";
+    QTest::newRow("unknown side") << Cle("camp", "elfe") << "Camp inconnu : « elfe »";
+    QTest::newRow("name from no catalogue") << Retouche([](QJsonObject& o) {
+        QJsonArray oTalents = o[QStringLiteral("talents")].toArray();
+        oTalents.append(QJsonObject{{QStringLiteral("nom"), "Jonglage"}, {QStringLiteral("niveau"), 0}});
+        o[QStringLiteral("talents")] = oTalents;
+    }) << "Jonglage n'est pas un talent du catalogue";
+    QTest::newRow("name twice") << Retouche([](QJsonObject& o) {
+        QJsonArray oPouvoirs = o[QStringLiteral("pouvoirs")].toArray();
+        oPouvoirs.append(oPouvoirs.first());
+        o[QStringLiteral("pouvoirs")] = oPouvoirs;
+    }) << "Le pouvoir ArtDeCombat apparaît deux fois";
+    QTest::newRow("superior of the other side") << Cle("superieur", "Alain") << "Alain n'est pas un prince démon";
+    QTest::newRow("power of another superior") << Cle("superieur", "Abalam")
+                                               << "ArtDeCombat : réservé aux serviteurs de Baal";
+    QTest::newRow("off the half points") << Caract("FORCE", 2.25) << "Force vaut 2,25";
+    QTest::newRow("level below 0") << Talent("LangueAnglais", -0.5) << "au niveau -0,5";
+    QTest::newRow("grade out of range") << Cle("grade", 4) << "Le grade 4 n'existe pas";
+    QTest::newRow("above the grade's cap") << Caract("PRESENCE", 6) << "Au grade 0, Présence ne dépasse pas 5,5";
+    QTest::newRow("PP above the cap") << Cle("pp", 12) << "les PP ne dépassent pas 15";
+    QTest::newRow("language above 0.5") << Talent("LangueAnglais", 1) << "une langue se connaît à 0,5";
+    QTest::newRow("general above its speciality") << Talent("Combat", 1.5) << "Combat ne peut pas dépasser Combat(Spe)";
+    QTest::newRow("balances off") << Cle("pa", 70) << "Les PA ne tombent pas juste";
+}
+
+// Whatever the file, the sheet keeps its character, its unsaved steps and its title, and the warning names the
+// first problem.
+void DocumentTest::ARefusedFileLeavesTheOpenCharacterAsItWas()
+{
+    QFETCH(QByteArray, texte);
+    QFETCH(QString, raison);
+    const auto poFiche = OuvrirFiche(Modele().release());
+    QVERIFY(poFiche);
+    Joueur::Monter(poFiche->ForceValue);
+    const EtatPersonnage oAvant = poFiche->GetPerso()->GetEtat();
+    const QString oTitre = poFiche->windowTitle();
+    const QString oChemin = moDossier.filePath(QStringLiteral("refuse.vexal"));
+    Ecrire(oChemin, texte);
+
+    Dialogues::SetProchaineReponse(Dialogues::Reponse::NePasEnregistrer);
+    Dialogues::SetProchainNom(oChemin);
+    Joueur::Cliquer(poFiche->Ouvrir);
+
+    QCOMPARE(moAvertissements.size(), 1);
+    QVERIFY2(moAvertissements.first().contains(raison), qPrintable(moAvertissements.first()));
+    QVERIFY(poFiche->GetPerso()->GetEtat() == oAvant);
+    QCOMPARE(poFiche->GetPile()->count(), 1);
+    QCOMPARE(poFiche->windowTitle(), oTitre);
+    VERIFIER_FICHE(*poFiche);
+}
+
+// Named, edited and saved, the character comes back whole from the command line; later edits are asked about
+// before anything drops them, and the player's answer holds.
+void DocumentTest::ACharacterIsSavedReopenedAndNeverDroppedUnasked()
+{
+    const QString oChemin = moDossier.filePath(QStringLiteral("azazel.vexal"));
+    EtatPersonnage oEnregistre;
+    {
+        const auto poDepart = OuvrirDepart(QStringLiteral("&Faire un Demon"));
+        QVERIFY(poDepart);
+        Fiche& oFiche = *poDepart->GetFiche();
+        QTest::keyClicks(oFiche.NomValue, QStringLiteral("Azazel"));
+        Joueur::Monter(oFiche.ForceValue, 2);
+        QVERIFY(Joueur::AjouterTalent(oFiche, QStringLiteral("Combat")));
+        QCOMPARE(oFiche.GetPile()->count(), 4);
+        QCOMPARE(oFiche.windowTitle(), QStringLiteral("Azazel[*] - VEXAL Fiche de perso Version 1.0"));
+        QVERIFY(oFiche.isWindowModified());
+
+        Dialogues::SetProchainNom(moDossier.filePath(QStringLiteral("azazel")));
+        Joueur::Cliquer(oFiche.Enregistrer);
+        QCOMPARE(oFiche.GetFichier(), oChemin);
+        QVERIFY(!oFiche.isWindowModified());
+        QCOMPARE(oFiche.windowTitle(), QStringLiteral("Azazel (azazel.vexal)[*] - VEXAL Fiche de perso Version 1.0"));
+        oEnregistre = oFiche.GetPerso()->GetEtat();
+        // Saved: quitting asks nothing.
+        Dialogues::SetProchaineReponse(Dialogues::Reponse::Annuler);
+        QVERIFY(oFiche.PeutAbandonner());
+        QVERIFY(Dialogues::ProchaineReponse());
+        Dialogues::SetProchaineReponse(std::nullopt);
+    }
+
+    std::string oErreur;
+    std::unique_ptr<Personnage> poRelu = FichierPersonnage::Ouvrir(QFile::encodeName(oChemin).constData(), oErreur);
+    QVERIFY2(poRelu, oErreur.c_str());
+    MyWidget oDepart;
+    oDepart.MontrerPersonnage(std::move(poRelu), oChemin);
+    Fiche& oFiche = *oDepart.GetFiche();
+    QVERIFY(oFiche.GetPerso()->GetEtat() == oEnregistre);
+    QCOMPARE(NomsDesLignes(oFiche.vboxLayout1), (QStringList{"Combat", "Combat(Spe)"}));
+    QCOMPARE(oFiche.NomValue->text(), QStringLiteral("Azazel"));
+    QVERIFY(!oFiche.Annuler->isEnabled());
+
+    Joueur::Monter(oFiche.ForceValue);
+    QVERIFY(oFiche.Annuler->isEnabled());
+    Dialogues::SetProchaineReponse(Dialogues::Reponse::Annuler);
+    Joueur::Cliquer(Bouton(oDepart, QStringLiteral("&Faire un ange")));
+    QVERIFY(!Dialogues::ProchaineReponse());
+    QCOMPARE(oDepart.GetFiche(), &oFiche);
+    QCOMPARE(oFiche.GetPerso()->GetCaract(FORCE), 3.5f);
+
+    Dialogues::SetProchaineReponse(Dialogues::Reponse::Enregistrer);
+    Joueur::Cliquer(Bouton(oDepart, QStringLiteral("&Faire un ange")));
+    QCOMPARE(oDepart.GetFiche()->GetPerso()->GetCamp(), ANGE);
+    QVERIFY(FichierPersonnage::Ouvrir(QFile::encodeName(oChemin).constData(), oErreur)->GetCaract(FORCE) == 3.5f);
+    Joueur::Monter(oDepart.GetFiche()->ForceValue);
+    Joueur::Cliquer(oDepart.GetFiche()->Annuler);
+    QVERIFY(!oDepart.GetFiche()->isWindowModified());
+}
+
+void DocumentTest::TheCommandLineExportsAFileOrSaysWhyNot()
+{
+    const QString oFichier = moDossier.filePath(QStringLiteral("azazel.vexal"));
+    const QString oSortie = moDossier.filePath(QStringLiteral("azazel.txt"));
+    const QString oRefuse = moDossier.filePath(QStringLiteral("refuse.vexal"));
+    const std::unique_ptr<Personnage> poPerso = Modele();
+    std::string oErreur;
+    QVERIFY(FichierPersonnage::Enregistrer(*poPerso, QFile::encodeName(oFichier).constData(), oErreur));
+    Ecrire(oRefuse, "{}");
+    const auto Lancer = [](const QStringList& oArguments) {
+        QProcess oProgramme;
+        QProcessEnvironment oEnvironnement = QProcessEnvironment::systemEnvironment();
+        // No display: work without a window must not need one.
+        oEnvironnement.remove(QStringLiteral("DISPLAY"));
+        oEnvironnement.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        oProgramme.setProcessEnvironment(oEnvironnement);
+        oProgramme.start(Programme(), oArguments);
+        oProgramme.waitForFinished(20000);
+        return std::pair{oProgramme.exitCode(), QString::fromUtf8(oProgramme.readAllStandardError())};
+    };
+
+    QCOMPARE(Lancer({QStringLiteral("--export"), oSortie, oFichier}).first, 0);
+    QFile oExport(oSortie);
+    QVERIFY(oExport.open(QIODevice::ReadOnly));
+    QCOMPARE(oExport.readAll().toStdString(), poPerso->TexteExport());
+
+    const QString oAutreSortie = moDossier.filePath(QStringLiteral("refuse.txt"));
+    const auto [nCode, oMessage] = Lancer({QStringLiteral("--export"), oAutreSortie, oRefuse});
+    QCOMPARE(nCode, 1);
+    QVERIFY2(oMessage.contains(QStringLiteral("Ce n'est pas une fiche de personnage VEXAL")), qPrintable(oMessage));
+    QVERIFY(!QFile::exists(oAutreSortie));
+    QCOMPARE(Lancer({QStringLiteral("--version")}).first, 0);
+    QCOMPARE(Lancer({QStringLiteral("--export"), moDossier.filePath(QStringLiteral("absent/x.txt")), oFichier}).first,
+             1);
+}
+
+QTEST_MAIN(DocumentTest)
+#include "DocumentTest.moc"
