@@ -8,6 +8,9 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFile>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <cstdio>
 #include <cstring>
@@ -29,6 +32,16 @@ std::unique_ptr<QCoreApplication> CreerApplication(int& argc, char** argv)
         }
     }
     return std::make_unique<QApplication>(argc, argv);
+}
+
+// Qt's own texts (the file dialogs, the overwrite question, the command line's help) in French, from the
+// translations Qt ships; without them they stay in English.
+void ParlerFrancais(QCoreApplication& oApplication)
+{
+    auto* poTraduction = new QTranslator(&oApplication);
+    if (poTraduction->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(poTraduction);
 }
 
 int Refuser(const QString& oFichier, const std::string& oRaison)
@@ -57,6 +70,7 @@ int Exporter(const QString& oSortie, const QString& oFichier)
 int Lancer(int& argc, char** argv)
 {
     const std::unique_ptr<QCoreApplication> poApplication = CreerApplication(argc, argv);
+    ParlerFrancais(*poApplication);
     QCoreApplication::setApplicationName(QStringLiteral("vexal"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VEXAL_VERSION));
 

@@ -2,6 +2,7 @@
 
 #include "model/Grade.h"
 #include "model/Possession.h"
+#include "model/Raisons.h"
 
 #include <algorithm>
 #include <limits>
@@ -11,17 +12,21 @@ namespace
 {
 constexpr float kCaractDeDepart = 2.0f;
 constexpr float kCaractMin = 1.0f;
-constexpr int kPAParDemiPoint = 2;  // a characteristic's half point costs 2 PA
 
 // The room PATotalMax leaves: what lowering every characteristic from its start to the floor gives back, the only
 // PA a character can have that the total did not grant.
 static_assert(Personnage::PATotalMax
               == std::numeric_limits<int>::max()
-                     - AUCUNE * static_cast<int>((kCaractDeDepart - kCaractMin) * 2) * kPAParDemiPoint);
+                     - AUCUNE * static_cast<int>((kCaractDeDepart - kCaractMin) * 2) * Personnage::PAParDemiPoint);
 
 bool EstCaracteristique(CARACT eCaract)
 {
     return eCaract >= FORCE && eCaract < AUCUNE;
+}
+
+std::string Converti(int nPA)
+{
+    return std::to_string(nPA) + (nPA > 1 ? " PA convertis" : " PA converti");
 }
 }
 
@@ -85,14 +90,14 @@ bool Personnage::RemovePA(int val)
         return true;
     }
     const int nDiff = val - mnPA;
-    if (mnPASecondConverti - nDiff < 0)
-        return false;
     // Halved rather than doubled: twice a large shortfall would overflow into a price that seems paid.
-    if (nDiff > mnPASecondaire / 2)
-        return false;
+    const int nRepris = std::min(mnPASecondConverti, mnPASecondaire / 2);
+    if (nDiff > nRepris)
+        return Refuser(Raisons::ManquePA(static_cast<long long>(nDiff) - nRepris, mnPA));
     mnPASecondaire -= 2 * nDiff;
     mnPASecondConverti -= nDiff;
     mnPA = 0;
+    Remarquer(Converti(nDiff) + " repris contre " + std::to_string(2 * nDiff) + " PA secondaires");
     return true;
 }
 
@@ -110,19 +115,28 @@ bool Personnage::RemovePASecondaire(int val)
     const int nPANeed = nDiff / 2 + nDiff % 2;
     // Only unspent PA can be converted: taking converted PA back would cost exactly what it buys.
     if (mnPA < nPANeed)
-        return false;
+    {
+        return Refuser("Il manque " + std::to_string(nDiff) + " PA secondaires : il faudrait convertir "
+                       + std::to_string(nPANeed) + " PA (il en reste " + std::to_string(mnPA) + ")");
+    }
     mnPA -= nPANeed;
     mnPASecondConverti += nPANeed;
     // Each converted PA gives two PA secondaire: an odd shortfall leaves one over.
     mnPASecondaire = nDiff % 2;
+    Remarquer(Converti(nPANeed) + " en " + std::to_string(2 * nPANeed) + " PA secondaires");
     return true;
 }
 
 void Personnage::AddPATotal(int nPA)
 {
-    // The total comes down through RemovePATotal, which checks that the points are there.
-    if (nPA < 0 || nPA > PATotalMax - std::max(mnPA, mnPATotal))
+    if (nPA < 0)
         return;
+    // The total comes down through RemovePATotal, which checks that the points are there.
+    if (nPA > PATotalMax - std::max(mnPA, mnPATotal))
+    {
+        Refuser("Le total de PA ne dépasse pas " + std::to_string(PATotalMax - std::max(mnPA - mnPATotal, 0)));
+        return;
+    }
     mnPA += nPA;
     mnPATotal += nPA;
 }
@@ -130,7 +144,13 @@ void Personnage::AddPATotal(int nPA)
 bool Personnage::RemovePATotal(int nPA)
 {
     if (!RemovePA(nPA))
-        return false;
+    {
+        // What RemovePA could not find is spent: the total stops where the points still there run out.
+        const long long nDisponibles = static_cast<long long>(mnPA) + std::min(mnPASecondConverti, mnPASecondaire / 2);
+        return nPA >= 0
+            && Refuser("Le total de PA ne descend pas sous " + std::to_string(mnPATotal - nDisponibles)
+                       + " : le reste est dépensé");
+    }
     mnPATotal -= nPA;
     return true;
 }
@@ -144,15 +164,24 @@ void Personnage::AugmenterPP(int rang)
 {
     // Written as a difference so that no amount can overflow the sum.
     if (rang > Grade::LimitPPMax(mnGrade) - GetPPValue())
+    {
+        Refuser(Raisons::PPMax(mnGrade, Grade::LimitPPMax(mnGrade)));
         return;
+    }
     if (RemovePA(rang))
         mnPP += rang;
 }
 
 void Personnage::DiminuerPP(int rang)
 {
-    if (rang < 0 || mnPP - rang < 0)
+    if (rang < 0)
         return;
+    if (mnPP - rang < 0)
+    {
+        Refuser("Les PP ne descendent pas sous " + std::to_string(GetPPValue() - mnPP)
+                + ", ce que donnent Foi et Volonté");
+        return;
+    }
     mnPA += rang;
     mnPP -= rang;
 }
@@ -164,15 +193,24 @@ void Personnage::AugmenteCaracteristique(CARACT eCaract, int rang)
         return;
     const float fValue = moCaract[eCaract] + 0.5f * rang;
     if (fValue > Grade::LimitCaractMax(mnGrade))
+    {
+        Refuser(Raisons::CaractMax(mnGrade, eCaract, Grade::LimitCaractMax(mnGrade)));
         return;
-    if (!IsTalentsCoherents(eCaract, fValue))
+    }
+    if (const Talent* poTalent = TalentIncoherent(eCaract, fValue))
+    {
+        Refuser(Raisons::ScoreMax(mnGrade, poTalent->GetName(), Grade::LimitTalentMax(mnGrade)));
         return;
-    if (!RemovePA(kPAParDemiPoint * rang))
+    }
+    if (!RemovePA(PAParDemiPoint * rang))
         return;
     moCaract[eCaract] = fValue;
     // FOI and VOLONTE carry the PP value: a raise that pushes it past its cap is undone, the PA come back.
     if (GetPPValue() > Grade::LimitPPMax(mnGrade))
+    {
         BaisserCaracteristique(eCaract, rang);
+        Refuser(Raisons::PPMax(mnGrade, Grade::LimitPPMax(mnGrade)));
+    }
 }
 
 void Personnage::BaisserCaracteristique(CARACT eCaract, int rang)
@@ -181,9 +219,12 @@ void Personnage::BaisserCaracteristique(CARACT eCaract, int rang)
         return;
     const float fValue = moCaract[eCaract] - 0.5f * rang;
     if (fValue < kCaractMin)
+    {
+        Refuser(Raisons::CaractMin(eCaract));
         return;
+    }
     moCaract[eCaract] = fValue;
-    mnPA += kPAParDemiPoint * rang;
+    mnPA += PAParDemiPoint * rang;
 }
 
 float Personnage::Bonus(float fCaract)
@@ -193,13 +234,19 @@ float Personnage::Bonus(float fCaract)
 
 bool Personnage::IsTalentsCoherents(CARACT eCaract, float fValue)
 {
+    return TalentIncoherent(eCaract, fValue) == nullptr;
+}
+
+const Talent* Personnage::TalentIncoherent(CARACT eCaract, float fValue) const
+{
     const float fBonus = Bonus(fValue);
     const float fCap = Grade::LimitTalentMax(mnGrade);
-    return std::none_of(moTalents.begin(), moTalents.end(), [&](const auto& oEntree) {
-        const Talent* poTalent = oEntree.second;
-        return poTalent != nullptr && poTalent->GetCaractBase() == eCaract
-            && poTalent->GetNiveau() + fBonus > fCap;
-    });
+    for (const auto& [oNom, poTalent] : moTalents)
+    {
+        if (poTalent != nullptr && poTalent->GetCaractBase() == eCaract && poTalent->GetNiveau() + fBonus > fCap)
+            return poTalent;
+    }
+    return nullptr;
 }
 
 int Personnage::GetPF() const
@@ -217,7 +264,27 @@ void Personnage::SetSuperieur(std::string oSup)
     for (const auto& oEntree : moPouvoirs)
     {
         if (oEntree.second && oEntree.second->IsSpecialOf(moSuperieur))
+        {
+            Refuser(oEntree.first + " est réservé à " + moSuperieur + " : impossible de changer de supérieur");
             return;
+        }
     }
     moSuperieur = std::move(oSup);
+}
+
+void Personnage::OublierRaisons()
+{
+    moRaison.clear();
+    moRemarques.clear();
+}
+
+bool Personnage::Refuser(std::string oRaison)
+{
+    moRaison = std::move(oRaison);
+    return false;
+}
+
+void Personnage::Remarquer(std::string oRemarque)
+{
+    moRemarques.push_back(std::move(oRemarque));
 }

@@ -69,6 +69,7 @@ public:
     void DiminuerPP(int rang);
 
     // Characteristics move in steps of 0.5, 2 PA a step.
+    static constexpr int PAParDemiPoint = 2;
     void AugmenteCaracteristique(CARACT eCaract, int rang);
     void BaisserCaracteristique(CARACT eCaract, int rang);
     bool IsTalentsCoherents(CARACT eCaract, float fValue);
@@ -123,8 +124,18 @@ public:
     // Takes the state when Verifier finds nothing against it; otherwise changes nothing and says why.
     std::string Restaurer(const EtatPersonnage& oEtat);
 
+    // Why the last refused operation was refused, and what accepted ones did that the player did not ask for
+    // (PA converted, values brought down by a lower grade), in the player's words. The rules only ever add to
+    // them: whoever reports them forgets them first.
+    const std::string& GetRaison() const { return moRaison; }
+    const std::vector<std::string>& GetRemarques() const { return moRemarques; }
+    void OublierRaisons();
+
 protected:
     Personnage(int nPA, PERSO eCamp);
+    // Keeps why an operation is refused; false, so that a refusal reads `return Refuser(...)`.
+    bool Refuser(std::string oRaison);
+    void Remarquer(std::string oRemarque);
 
     std::string moSuperieur;
     int mnPA;
@@ -142,8 +153,12 @@ protected:
     PERSO meCamp;
     std::string moNom;
     std::string moNotes;
+    std::string moRaison;
+    std::vector<std::string> moRemarques;
 
 private:
+    // The first talent based on the characteristic whose score would pass the grade's cap at that value.
+    const Talent* TalentIncoherent(CARACT eCaract, float fValue) const;
     // The character's own copy of a catalogue record, at level 0, not yet linked to any speciality.
     static Talent* CopierTalent(const Talent& oModele);
 };

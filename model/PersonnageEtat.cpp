@@ -3,9 +3,11 @@
 #include "catalogue/Superieurs.h"
 #include "model/Grade.h"
 #include "model/Possession.h"
+#include "model/Raisons.h"
 #include "model/Texte.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <tuple>
 
@@ -18,9 +20,11 @@ long long Demis(double fValeur)
     return fDemis == std::floor(fDemis) && std::fabs(fDemis) < 1e15 ? static_cast<long long>(fDemis) : -1;
 }
 
-std::string AuGrade(int nGrade)
+// A sentence after a name and a colon starts in lower case.
+std::string Apres(const std::string& oNom, std::string oRaison)
 {
-    return "Au grade " + std::to_string(nGrade) + ", ";
+    oRaison[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(oRaison[0])));
+    return oNom + " : " + oRaison;
 }
 
 // Names in byte-wise order, each once, as the character keeps them; the first that is not.
@@ -135,12 +139,12 @@ std::string Personnage::Verifier(const EtatPersonnage& oEtat) const
         if (fCaract < 1.0)
             return oNom + " vaut " + DemiPoints(fCaract) + " : une caractéristique vaut au moins 1";
         if (fCaract > Grade::LimitCaractMax(nGrade))
-            return AuGrade(nGrade) + oNom + " ne dépasse pas " + DemiPoints(Grade::LimitCaractMax(nGrade));
+            return Raisons::CaractMax(nGrade, static_cast<CARACT>(nCaract), Grade::LimitCaractMax(nGrade));
         nPADepenses += 2 * (Demis(fCaract) - 4);
     }
     const double fFoiVolonte = oEtat.mfCaract[FOI] + oEtat.mfCaract[VOLONTE];
     if (static_cast<long long>(fFoiVolonte) + oEtat.mnPP > Grade::LimitPPMax(nGrade))
-        return AuGrade(nGrade) + "les PP ne dépassent pas " + std::to_string(Grade::LimitPPMax(nGrade));
+        return Raisons::PPMax(nGrade, Grade::LimitPPMax(nGrade));
 
     if (std::string oDesordre = Desordre(oEtat.moTalents); !oDesordre.empty())
         return oDesordre;
@@ -155,19 +159,19 @@ std::string Personnage::Verifier(const EtatPersonnage& oEtat) const
         if (nDemis < 0)
             return NiveauFaux(oTalent);
         if (dynamic_cast<const Langue*>(&oModele) != nullptr && oTalent.mfNiveau > 0.5)
-            return oTalent.moNom + " : une langue se connaît à 0,5 ou pas du tout";
+            return Apres(oTalent.moNom, Raisons::Langue());
         if (const Talent* poSpecialite = oModele.GetSpecialite())
         {
             const Niveau* poTenue = Trouver(oEtat.moTalents, poSpecialite->GetName());
             if (poTenue == nullptr)
                 return oTalent.moNom + " ne va pas sans " + poSpecialite->GetName();
             if (oTalent.mfNiveau > poTenue->mfNiveau)
-                return oTalent.moNom + " ne peut pas dépasser " + poSpecialite->GetName();
+                return Raisons::AuDessusDeSaSpecialite(oTalent.moNom, poSpecialite->GetName());
         }
         const CARACT eCaract = oModele.GetCaractBase();
         const float fBase = static_cast<float>(eCaract == AUCUNE ? moCaract[AUCUNE] : oEtat.mfCaract[eCaract]);
         if (oTalent.mfNiveau + Bonus(fBase) > Grade::LimitTalentMax(nGrade))
-            return AuGrade(nGrade) + oTalent.moNom + " ne dépasse pas " + DemiPoints(Grade::LimitTalentMax(nGrade));
+            return Raisons::ScoreMax(nGrade, oTalent.moNom, Grade::LimitTalentMax(nGrade));
         switch (oModele.GetPriorite())
         {
         case PRIMAIRE:
@@ -196,12 +200,12 @@ std::string Personnage::Verifier(const EtatPersonnage& oEtat) const
         if (nDemis < 0)
             return NiveauFaux(oPouvoir);
         if (oPouvoir.mfNiveau > Grade::LimitPouvoirMax(nGrade))
-            return AuGrade(nGrade) + oPouvoir.moNom + " ne dépasse pas " + DemiPoints(Grade::LimitPouvoirMax(nGrade));
+            return Raisons::NiveauMax(nGrade, oPouvoir.moNom, Grade::LimitPouvoirMax(nGrade));
         // An invariable power comes at 0.5 and can only come down.
         if (oModele.IsInvariable() && oPouvoir.mfNiveau > 0.5)
-            return oPouvoir.moNom + " : pouvoir invariable, il reste au niveau 0,5";
+            return Apres(oPouvoir.moNom, Raisons::Invariable() + ", il reste au niveau 0,5");
         if (oModele.IsSpecial() && !oModele.IsSpecialOf(oEtat.moSuperieur))
-            return oPouvoir.moNom + " : réservé aux serviteurs de " + oModele.GetSpecialOf();
+            return Apres(oPouvoir.moNom, Raisons::Reserve(oModele.GetSpecialOf()));
         nPADepenses += nDemis * oModele.GetCout();
     }
 

@@ -1,6 +1,8 @@
 #include "model/Personnage.h"
 
 #include "model/Grade.h"
+#include "model/Raisons.h"
+#include "model/Texte.h"
 
 #include <memory>
 
@@ -19,10 +21,10 @@ bool Personnage::AjouterPouvoirBase(std::string oPouvoir)
         return false;
     Pouvoir*& poTenu = moPouvoirs[oPouvoir];
     if (poTenu)
-        return false;
+        return Refuser(oPouvoir + " est déjà acquis");
     auto poCopie = std::make_unique<Pouvoir>(*oRecord->second);
     if (!AllConditionsPouvoir(poCopie.get()))
-        return false;
+        return Refuser(Raisons::Reserve(poCopie->GetSpecialOf()));
     if (!RemovePA(poCopie->GetCout()))
         return false;
     // Acquiring a power buys its first half level.
@@ -44,11 +46,20 @@ void Personnage::EnleverPouvoirBase(std::string oPouvoir)
 void Personnage::AugmenterPouvoir(std::string oPouvoir, int rang)
 {
     Pouvoir* poPouvoir = moPouvoirs[oPouvoir];
-    if (poPouvoir == nullptr || poPouvoir->IsInvariable() || rang < 0)
+    if (poPouvoir == nullptr || rang < 0)
         return;
+    // Zero steps change nothing, even on an invariable power.
+    if (poPouvoir->IsInvariable() && rang > 0)
+    {
+        Refuser(Raisons::Invariable());
+        return;
+    }
     const double fNiveau = poPouvoir->GetNiveau() + 0.5 * rang;
     if (fNiveau > Grade::LimitPouvoirMax(mnGrade))
+    {
+        Refuser(Raisons::NiveauMax(mnGrade, oPouvoir, Grade::LimitPouvoirMax(mnGrade)));
         return;
+    }
     if (!RemovePA(rang * poPouvoir->GetCout()))
         return;
     poPouvoir->SetNiveau(fNiveau);
@@ -61,7 +72,10 @@ void Personnage::DiminuerPouvoir(std::string oPouvoir, int rang)
         return;
     const double fNiveau = poPouvoir->GetNiveau() - 0.5 * rang;
     if (fNiveau < 0.0)
+    {
+        Refuser(oPouvoir + " ne descend pas sous 0");
         return;
+    }
     poPouvoir->SetNiveau(fNiveau);
     mnPA += rang * poPouvoir->GetCout();
 }
@@ -75,6 +89,18 @@ int Personnage::SetGrade(int nGrade)
 
 void Personnage::Ajuster()
 {
+    // What comes down is worth a word; a speciality that cannot come below its general talent is no refusal of
+    // the grade's.
+    const std::string oRaison = moRaison;
+    const auto Ramener = [this](const std::string& oQuoi, auto fDiminuer, auto fValeur) {
+        const int nPA = mnPA;
+        const int nPASecondaire = mnPASecondaire;
+        fDiminuer();
+        if (nPA != mnPA || nPASecondaire != mnPASecondaire)
+            Remarquer("Grade " + std::to_string(mnGrade) + " : " + oQuoi + " " + fValeur() + ", "
+                      + Raisons::Rendus(mnPA - nPA, mnPASecondaire - nPASecondaire));
+    };
+
     // Talents first, while the characteristics still stand where they were.
     const float fTalentMax = Grade::LimitTalentMax(mnGrade);
     for (const auto& oEntree : moTalents)
@@ -82,9 +108,12 @@ void Personnage::Ajuster()
         const Talent* poTalent = oEntree.second;
         if (poTalent == nullptr)
             continue;
-        const float fScore = poTalent->GetNiveau() + GetBonusCaract(poTalent->GetCaractBase());
+        const float fBonus = GetBonusCaract(poTalent->GetCaractBase());
+        const float fScore = poTalent->GetNiveau() + fBonus;
         if (fScore > fTalentMax)
-            DiminuerTalent(oEntree.first, static_cast<int>((fScore - fTalentMax) * 2));
+            Ramener(oEntree.first + " ramené au score", [&] {
+                DiminuerTalent(oEntree.first, static_cast<int>((fScore - fTalentMax) * 2));
+            }, [&] { return DemiPoints(poTalent->GetNiveau() + fBonus); });
     }
 
     const float fPouvoirMax = Grade::LimitPouvoirMax(mnGrade);
@@ -92,18 +121,23 @@ void Personnage::Ajuster()
     {
         const Pouvoir* poPouvoir = oEntree.second;
         if (poPouvoir != nullptr && poPouvoir->GetNiveau() > fPouvoirMax)
-            DiminuerPouvoir(oEntree.first, static_cast<int>((poPouvoir->GetNiveau() - fPouvoirMax) * 2));
+            Ramener(oEntree.first + " ramené à", [&] {
+                DiminuerPouvoir(oEntree.first, static_cast<int>((poPouvoir->GetNiveau() - fPouvoirMax) * 2));
+            }, [&] { return DemiPoints(poPouvoir->GetNiveau()); });
     }
 
     const int nPPMax = Grade::LimitPPMax(mnGrade);
     if (GetPPValue() > nPPMax)
-        DiminuerPP(GetPPValue() - nPPMax);
+        Ramener("PP ramenés à", [&] { DiminuerPP(GetPPValue() - nPPMax); }, [&] { return std::to_string(GetPPValue()); });
 
     const float fCaractMax = Grade::LimitCaractMax(mnGrade);
     for (int nCaract = FORCE; nCaract < AUCUNE; ++nCaract)
     {
         const CARACT eCaract = static_cast<CARACT>(nCaract);
         if (moCaract[eCaract] > fCaractMax)
-            BaisserCaracteristique(eCaract, static_cast<int>((moCaract[eCaract] - fCaractMax) * 2));
+            Ramener(std::string(NomCaracteristique(eCaract)) + " ramenée à", [&] {
+                BaisserCaracteristique(eCaract, static_cast<int>((moCaract[eCaract] - fCaractMax) * 2));
+            }, [&] { return DemiPoints(moCaract[eCaract]); });
     }
+    moRaison = oRaison;
 }

@@ -1,6 +1,7 @@
 #include "model/Personnage.h"
 
 #include "model/Grade.h"
+#include "model/Raisons.h"
 
 void Personnage::AjouterTalentBase(std::string oTalent, PRIORITE, CARACT)
 {
@@ -42,8 +43,8 @@ bool Personnage::EnleverTalentBase(std::string oTalent)
     if (poTalent)
     {
         // A speciality stays while its general talent is held.
-        if (GetTalentGeneral(poTalent) != nullptr)
-            return false;
+        if (const Talent* poGeneral = GetTalentGeneral(poTalent))
+            return Refuser(oTalent + " reste tant que " + poGeneral->GetName() + " est là");
         DiminuerTalent(oTalent, static_cast<int>(poTalent->GetNiveau() * 2));
         delete poTalent;
         poTalent = nullptr;
@@ -54,11 +55,20 @@ bool Personnage::EnleverTalentBase(std::string oTalent)
 void Personnage::AugmenterTalent(std::string oTalent, int rang)
 {
     Talent* poTalent = moTalents[oTalent];
-    if (poTalent == nullptr || !poTalent->IsAugmentable(rang))
+    if (poTalent == nullptr)
         return;
+    if (!poTalent->IsAugmentable(rang))
+    {
+        const Talent* poSpecialite = poTalent->GetSpecialite();
+        Refuser(poSpecialite ? Raisons::AuDessusDeSaSpecialite(oTalent, poSpecialite->GetName()) : Raisons::Langue());
+        return;
+    }
     const float fScore = poTalent->GetNiveau() + GetBonusCaract(poTalent->GetCaractBase()) + 0.5f * rang;
     if (fScore > Grade::LimitTalentMax(mnGrade))
+    {
+        Refuser(Raisons::ScoreMax(mnGrade, oTalent, Grade::LimitTalentMax(mnGrade)));
         return;
+    }
     switch (poTalent->GetPriorite())
     {
     case PRIMAIRE:
@@ -88,9 +98,15 @@ void Personnage::DiminuerTalent(std::string oTalent, int rang)
     const float fNiveau = poTalent->GetNiveau() - 0.5f * rang;
     // A speciality may come down to its general talent's level, not below.
     if (poGeneral != nullptr && poGeneral->GetNiveau() > fNiveau)
+    {
+        Refuser(oTalent + " ne descend pas sous " + poGeneral->GetName());
         return;
+    }
     if (fNiveau < 0.0f)
+    {
+        Refuser(oTalent + " ne descend pas sous 0");
         return;
+    }
     switch (poTalent->GetPriorite())
     {
     case PRIMAIRE:

@@ -1,9 +1,12 @@
 #include "Dialogues.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
 
+QString Dialogues::moDossier;
 std::optional<QString> Dialogues::moProchainNom;
 QStringList* Dialogues::mpoTemoin = nullptr;
 std::optional<Dialogues::Reponse> Dialogues::moProchaineReponse;
@@ -23,16 +26,30 @@ QString Dialogues::NomPourEnregistrer(QWidget* poParent, const QString& oTitre, 
                                       const QString& oFiltre)
 {
     if (std::optional<QString> oNom = Prendre(moProchainNom))
-        return *oNom;
-    return QFileDialog::getSaveFileName(poParent, oTitre, oProposition, oFiltre);
+        return Retenir(*oNom);
+    return Retenir(QFileDialog::getSaveFileName(poParent, oTitre, oProposition, oFiltre));
 }
 
 QString Dialogues::NomPourOuvrir(QWidget* poParent, const QString& oTitre, const QString& oProposition,
                                  const QString& oFiltre)
 {
     if (std::optional<QString> oNom = Prendre(moProchainNom))
-        return *oNom;
-    return QFileDialog::getOpenFileName(poParent, oTitre, oProposition, oFiltre);
+        return Retenir(*oNom);
+    return Retenir(QFileDialog::getOpenFileName(poParent, oTitre, oProposition, oFiltre));
+}
+
+QString Dialogues::Retenir(const QString& oNom)
+{
+    if (!oNom.isEmpty())
+        moDossier = QFileInfo(oNom).absolutePath();
+    return oNom;
+}
+
+QString Dialogues::Dossier()
+{
+    if (moDossier.isEmpty())
+        return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return moDossier;
 }
 
 void Dialogues::Avertir(QWidget* poParent, const QString& oTitre, const QString& oTexte)

@@ -27,6 +27,8 @@ public:
     static QString NomPourOuvrir(QWidget* poParent, const QString& oTitre, const QString& oProposition,
                                  const QString& oFiltre);
     static void Avertir(QWidget* poParent, const QString& oTitre, const QString& oTexte);
+    // The folder of the file last chosen in a file dialog: the player's documents until one is.
+    static QString Dossier();
     static Reponse DemanderEnregistrer(QWidget* poParent, const QString& oTexte);
 
     // The next file dialog is not shown and answers this name instead (an empty name cancels).
@@ -39,6 +41,9 @@ public:
     static std::optional<Reponse> ProchaineReponse() { return moProchaineReponse; }
 
 private:
+    static QString Retenir(const QString& oNom);
+
+    static QString moDossier;
     static std::optional<QString> moProchainNom;
     static QStringList* mpoTemoin;
     static std::optional<Reponse> moProchaineReponse;

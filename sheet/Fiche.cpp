@@ -1,5 +1,6 @@
 #include "Fiche.h"
 
+#include "FiltreSaisie.h"
 #include "Fond.h"
 #include "PouvoirTalentWidget.h"
 #include "model/Grade.h"
@@ -51,11 +52,14 @@ QScrollArea* CreerZone(QWidget* poFiche, const char* oNom, QWidget* poColonne, c
 {
     auto* poZone = new QScrollArea(poFiche);
     poZone->setObjectName(QLatin1String(oNom));
-    // The scroll area leaves the column's size alone: the column grows with its rows, never below the form's height.
-    poColonne->setMinimumHeight(poColonne->height());
+    // The scroll area leaves the column's size alone: the column is as tall as its rows, and scrolls only when
+    // they do not fit.
+    poColonne->resize(poColonne->width(), 0);
     poZone->setWidget(poColonne);
     poZone->setGeometry(oRect);
     poZone->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Tab goes to the rows themselves, and the area follows the one that has the focus.
+    poZone->setFocusPolicy(Qt::NoFocus);
     return poZone;
 }
 }
@@ -105,6 +109,13 @@ Fiche::Fiche(QWidget*)
 
     ConnectAll();
     ConnecterDocument();
+    for (QAbstractSpinBox* poBoite : findChildren<QAbstractSpinBox*>())
+        FiltreSaisie::Proteger(poBoite);
+    for (QComboBox* poListe : {SuperieurListe, PouvoirsListe, comboBoxTalents})
+        FiltreSaisie::Proteger(poListe);
+    // A new character has no superior yet, and the list says so rather than show a choice never made.
+    SuperieurListe->setPlaceholderText(tr("Choisir…"));
+    OrdonnerTabulation();
 }
 
 Fiche::~Fiche()
@@ -193,6 +204,9 @@ void Fiche::SetPerso(Personnage* perso)
     FillComboBoxListes();
     mpoEtat = std::make_shared<const EtatPersonnage>(mpoPerso->GetEtat());
     SynchroniserLignes();
+    mnGradeDesAides = -1;
+    MettreAJourAides();
+    MettreAJourListes();
     UpdateFiche();
     if (bAutre)
         Reprendre();
@@ -215,6 +229,8 @@ void Fiche::UpdateFiche()
     Personnage& oPerso = *mpoPerso;
 
     SupLabel->setText(Traduit(oPerso.GetSuperieur()));
+    // The list shows the character's superior, none included: a refused choice springs back like any value.
+    SuperieurListe->setCurrentIndex(SuperieurListe->findText(QString::fromStdString(oPerso.GetSuperieur())));
     Ecrire(spinBoxGRADE, oPerso.GetGrade());
     Ecrire(spinBoxPATOT, oPerso.GetPATotal());
     for (const BoiteCaract& oBoite : moBoitesCaract)

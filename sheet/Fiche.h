@@ -103,6 +103,7 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* poEvent) override;
+    bool event(QEvent* poEvent) override;
 
 private:
     bool TalentExisteDeja(std::string name);
@@ -126,11 +127,24 @@ private:
     bool Editer(const QString& oTexte, const std::function<void(Personnage&)>& fEdition, int nFusion = -1);
     // Puts a state back (undo, redo) and shows it.
     void Montrer(const EtatPersonnage& oEtat);
+    // Brings the rows, the lists and the tool tips in step with the character, which was in oAvant.
+    void Suivre(const EtatPersonnage& oAvant);
     void Reprendre();
     void UpdateNom();
     void MettreAJourTitre();
-    QString NomPropose() const;
+    // The character's name as a file name with this extension, in the folder last used.
+    QString NomPropose(const char* oExtension) const;
     bool EnregistrerDans(const QString& oFichier);
+
+    // The status line at the bottom: why the last edit was refused, or what it did that the player did not ask.
+    void Annoncer(const QString& oTexte, bool bRefus = false);
+    void AnnoncerRaisons();
+    // What each box costs and allows at the grade, and what the lists offer to this character now.
+    void MettreAJourAides();
+    void MettreAJourListes();
+    QString AideLigne(bool bTalent, const std::string& oNom) const;
+    // Tab goes through the sheet from top to bottom and left to right, then through the rows in their order.
+    void OrdonnerTabulation();
 
     // The rows stand for exactly what the character holds: rows of what it no longer holds go, and what it has
     // come to hold gets a row at the end of its column, in name order.
@@ -156,6 +170,7 @@ private:
     // The character as the last edit, undo or redo left it: the state before the next edit.
     EtatPartage mpoEtat;
     QString moFichier;
+    int mnGradeDesAides = -1;  // the grade the boxes' tool tips speak of
 };
 
 #endif

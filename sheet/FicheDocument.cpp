@@ -97,17 +97,16 @@ void Fiche::ConnecterDocument()
 
 bool Fiche::Editer(const QString& oTexte, const std::function<void(Personnage&)>& fEdition, int nFusion)
 {
+    mpoPerso->OublierRaisons();
     fEdition(*mpoPerso);
+    AnnoncerRaisons();
     auto poApres = std::make_shared<const EtatPersonnage>(mpoPerso->GetEtat());
     if (*poApres == *mpoEtat)
         return false;
-    const bool bMemesLignes =
-        MemesNoms(poApres->moTalents, mpoEtat->moTalents) && MemesNoms(poApres->moPouvoirs, mpoEtat->moPouvoirs);
     EtatPartage poAvant = std::exchange(mpoEtat, poApres);
+    Suivre(*poAvant);
     mpoPile->push(new CommandeEdition(oTexte, std::move(poAvant), std::move(poApres),
                                       [this](const EtatPersonnage& oEtat) { Montrer(oEtat); }, nFusion));
-    if (!bMemesLignes)
-        SynchroniserLignes();
     MettreAJourTitre();
     return true;
 }
@@ -116,11 +115,23 @@ void Fiche::Montrer(const EtatPersonnage& oEtat)
 {
     // Every state on the stack came from this character, and the character takes it back as it gave it.
     mpoPerso->Restaurer(oEtat);
-    mpoEtat = std::make_shared<const EtatPersonnage>(oEtat);
+    EtatPartage poAvant = std::exchange(mpoEtat, std::make_shared<const EtatPersonnage>(oEtat));
     SetCaractMaximum(Grade::LimitCaractMax(mpoPerso->GetGrade()));
-    SynchroniserLignes();
+    Suivre(*poAvant);
+    Annoncer(QString());
     UpdateFiche();
     MettreAJourTitre();
+}
+
+void Fiche::Suivre(const EtatPersonnage& oAvant)
+{
+    const bool bMemesNoms =
+        MemesNoms(mpoEtat->moTalents, oAvant.moTalents) && MemesNoms(mpoEtat->moPouvoirs, oAvant.moPouvoirs);
+    if (!bMemesNoms)
+        SynchroniserLignes();
+    if (!bMemesNoms || mpoEtat->moSuperieur != oAvant.moSuperieur)
+        MettreAJourListes();
+    MettreAJourAides();
 }
 
 void Fiche::Reprendre()
@@ -159,16 +170,14 @@ void Fiche::MettreAJourTitre()
     setWindowFilePath(moFichier);
 }
 
-QString Fiche::NomPropose() const
+QString Fiche::NomPropose(const char* oExtension) const
 {
-    if (!moFichier.isEmpty())
-        return moFichier;
     QString oNom = QString::fromStdString(mpoPerso->GetNom()).trimmed();
     // Characters a file name may not hold on some system.
     oNom.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("_"));
     if (oNom.isEmpty())
         oNom = tr("personnage");
-    return QDir::current().filePath(oNom + QLatin1String(FichierPersonnage::kExtension));
+    return QDir(Dialogues::Dossier()).filePath(oNom + QLatin1String(oExtension));
 }
 
 bool Fiche::PeutAbandonner()
@@ -213,8 +222,7 @@ bool Fiche::OuvrirAction()
 {
     if (!PeutAbandonner())
         return false;
-    const QString oDossier = moFichier.isEmpty() ? QDir::currentPath() : QFileInfo(moFichier).path();
-    const QString oFichier = Dialogues::NomPourOuvrir(this, tr("Ouvrir un personnage"), oDossier, Filtre());
+    const QString oFichier = Dialogues::NomPourOuvrir(this, tr("Ouvrir un personnage"), Dialogues::Dossier(), Filtre());
     return !oFichier.isEmpty() && OuvrirFichier(oFichier);
 }
 
@@ -231,7 +239,8 @@ bool Fiche::EnregistrerSousAction()
 {
     if (!mpoPerso)
         return false;
-    QString oFichier = Dialogues::NomPourEnregistrer(this, tr("Enregistrer le personnage"), NomPropose(), Filtre());
+    const QString oPropose = moFichier.isEmpty() ? NomPropose(FichierPersonnage::kExtension) : moFichier;
+    QString oFichier = Dialogues::NomPourEnregistrer(this, tr("Enregistrer le personnage"), oPropose, Filtre());
     if (oFichier.isEmpty())
         return false;
     if (QFileInfo(oFichier).suffix().isEmpty())
@@ -252,6 +261,7 @@ bool Fiche::EnregistrerDans(const QString& oFichier)
     moFichier = oFichier;
     mpoPile->setClean();
     MettreAJourTitre();
+    Annoncer(tr("Personnage enregistré : %1").arg(QDir::toNativeSeparators(oFichier)));
     return true;
 }
 

@@ -10,7 +10,7 @@ void Fiche::ExportAction()
 {
     if (!mpoPerso)
         return;
-    const QString oNom = Dialogues::NomPourEnregistrer(this, tr("Choose a file"));
+    const QString oNom = Dialogues::NomPourEnregistrer(this, tr("Choose a file"), NomPropose(".txt"));
     if (oNom.isEmpty())
         return;
     // The platform's own file-name encoding, so the file bears exactly the name the player chose.
@@ -18,7 +18,9 @@ void Fiche::ExportAction()
     {
         Dialogues::Avertir(this, tr("Export"),
                            tr("Impossible d'ecrire le fichier %1").arg(QDir::toNativeSeparators(oNom)));
+        return;
     }
+    Annoncer(tr("Fiche exportée : %1").arg(QDir::toNativeSeparators(oNom)));
 }
 
 void Fiche::ExportPressed()

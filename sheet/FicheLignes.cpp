@@ -1,10 +1,12 @@
 #include "Fiche.h"
 
+#include "FiltreSaisie.h"
 #include "PouvoirTalentWidget.h"
 #include "model/Ange.h"
 #include "model/Demon.h"
 #include "model/Personnage.h"
 
+#include <QDoubleSpinBox>
 #include <QSignalBlocker>
 #include <QStringList>
 
@@ -24,7 +26,7 @@ void PourChaqueLigne(QVBoxLayout* poColonne, Fonction f)
     }
 }
 
-// Gives a column the height of its rows, so that they scroll instead of overlapping.
+// Gives a column the height of its rows, so that they scroll when they do not fit, and only then.
 void AjusterHauteur(QVBoxLayout* poColonne)
 {
     QWidget* poConteneur = poColonne->parentWidget();
@@ -132,6 +134,9 @@ void Fiche::AjouterLigne(QVBoxLayout* poColonne, const std::string& oNom, const 
     auto* poLigne = new PouvoirTalentWidget(poColonne->parentWidget());
     poLigne->SetName(oNom.c_str());
     poLigne->setToolTip(oToolTip);
+    auto* poBoite = poLigne->findChild<QDoubleSpinBox*>();
+    FiltreSaisie::Proteger(poBoite);
+    poBoite->setToolTip(AideLigne(poColonne == vboxLayout1, oNom));
     poColonne->addWidget(poLigne, 10);
     // Shown at once rather than on the next turn of the event loop, so that the column's height counts it.
     poLigne->show();
@@ -167,6 +172,7 @@ void Fiche::SynchroniserColonne(QVBoxLayout* poColonne, const std::vector<Niveau
     }
     AjouterSpacer(poColonne);
     AjusterHauteur(poColonne);
+    OrdonnerTabulation();
 }
 
 void Fiche::SynchroniserLignes()
@@ -186,8 +192,13 @@ void Fiche::AddTalentItem()
     const std::string oNom = NomChoisi(comboBoxTalents);
     const ListeTalents::Map* poCatalogue = mpoPerso->GetListeDesTalents();
     const auto oRecord = poCatalogue->find(oNom);
-    if (oRecord == poCatalogue->end() || TalentExisteDeja(oNom))
+    if (oRecord == poCatalogue->end())
         return;
+    if (TalentExisteDeja(oNom))
+    {
+        Annoncer(tr("%1 est déjà acquis").arg(QString::fromStdString(oNom)), true);
+        return;
+    }
     const Talent& oModele = *oRecord->second;
     Editer(tr("Ajout de %1").arg(QString::fromStdString(oNom)), [&](Personnage& oPerso) {
         oPerso.AjouterTalentBase(oModele.GetName(), oModele.GetPriorite(), oModele.GetCaractBase());

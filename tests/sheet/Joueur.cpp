@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStyleOptionButton>
 #include <QTest>
 
@@ -124,11 +125,13 @@ bool Choisir(QComboBox* poListe, const QString& oEntree)
     QAbstractItemView* poVue = poListe->view();
     if (!poVue->isVisible())
         return false;
-    const int nEcart = nCible - poVue->currentIndex().row();
+    // A list showing no entry starts its walk from the first one.
+    const int nEcart = nCible - std::max(poVue->currentIndex().row(), 0);
     for (int n = 0; n < std::abs(nEcart); ++n)
         QTest::keyClick(poVue, nEcart > 0 ? Qt::Key_Down : Qt::Key_Up);
+    QSignalSpy oPris(poListe, &QComboBox::activated);
     QTest::keyClick(poVue, Qt::Key_Return);
-    return !poVue->isVisible() && poListe->currentIndex() == nCible;
+    return !poVue->isVisible() && oPris.size() == 1 && oPris.first().first().toInt() == nCible;
 }
 
 void Cocher(PouvoirTalentWidget* poLigne)

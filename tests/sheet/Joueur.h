@@ -39,7 +39,8 @@ void Entamer(QAbstractSpinBox* poBoite, const QString& oTexte);
 // Selects the whole text, pastes oTexte in one go and presses Enter.
 void Coller(QAbstractSpinBox* poBoite, const QString& oTexte);
 // Opens the list, walks to the entry with the arrow keys and takes it with Enter, which the list
-// reports as the player's choice. False when the entry is missing or was not taken.
+// reports as the player's choice. False when the entry is missing or was not taken. What the list shows
+// afterwards is the sheet's answer.
 bool Choisir(QComboBox* poListe, const QString& oEntree);
 // Clicks the check box of a row.
 void Cocher(PouvoirTalentWidget* poLigne);

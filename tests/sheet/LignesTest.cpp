@@ -671,7 +671,10 @@ void LignesTest::SuperiorStaysWhileItsPowerIsHeld()
 
     QCOMPARE(poFiche->SupLabel->text(), superieur);
     QCOMPARE(poFiche->GetPerso()->GetSuperieur(), superieur.toStdString());
-    QCOMPARE(poFiche->SuperieurListe->currentText(), autre);
+    // The list springs back to the superior the character keeps, and the sheet says why.
+    QCOMPARE(poFiche->SuperieurListe->currentText(), superieur);
+    QCOMPARE(poFiche->BarreEtat->text(),
+             QStringLiteral("%1 est réservé à %2 : impossible de changer de supérieur").arg(pouvoir, superieur));
 
     Joueur::Cocher(Ligne(poFiche->vboxLayout, pouvoir));
     Joueur::Cliquer(poFiche->RemovePouvoir);

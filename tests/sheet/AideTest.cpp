@@ -1,0 +1,124 @@
+#include "Joueur.h"
+
+#include "Fiche.h"
+#include "PouvoirTalentWidget.h"
+#include "model/Demon.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QTest>
+#include <QWheelEvent>
+
+#include <algorithm>
+
+namespace
+{
+// Three notches of a wheel turned over the middle of a widget; whether the widget took them. What it leaves goes
+// on to the widgets behind it, when the wheel comes from the window system.
+bool Tourner(QWidget* poWidget)
+{
+    const QPointF oCentre = QRectF(poWidget->rect()).center();
+    QWheelEvent oRoulette(oCentre, poWidget->mapToGlobal(oCentre), QPoint(), QPoint(0, 3 * 120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(poWidget, &oRoulette);
+    return oRoulette.isAccepted();
+}
+
+bool LireDansLOrdre(const QWidget* a, const QWidget* b)
+{
+    return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+}
+}
+
+class AideTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void ARefusalSaysWhyUntilTheNextEdit();
+    void TheWheelChangesOnlyTheBoxThePlayerClickedInto();
+    void TabFollowsTheSheetThenItsRows();
+};
+
+void AideTest::ARefusalSaysWhyUntilTheNextEdit()
+{
+    const auto poFiche = OuvrirFiche(new Demon);
+    QVERIFY(poFiche);
+    QVERIFY(poFiche->BarreEtat->text().isEmpty());
+
+    Joueur::Taper(poFiche->PPValue, QStringLiteral("20"));
+    QCOMPARE(poFiche->PPValue->value(), 4);
+    QCOMPARE(poFiche->BarreEtat->text(), QStringLiteral("Au grade 0, les PP ne dépassent pas 15"));
+
+    Joueur::Monter(poFiche->ForceValue);
+    QVERIFY(poFiche->BarreEtat->text().isEmpty());
+
+    QVERIFY(Joueur::AjouterTalent(*poFiche, QStringLiteral("Acrobatie")));
+    Joueur::Monter(BoiteDe(Ligne(poFiche->vboxLayout1, QStringLiteral("Acrobatie"))));
+    QCOMPARE(poFiche->BarreEtat->text(), QStringLiteral("1 PA converti en 2 PA secondaires"));
+}
+
+// Turned over a box or a list the player has not clicked into, the wheel is left to the column and spends nothing.
+void AideTest::TheWheelChangesOnlyTheBoxThePlayerClickedInto()
+{
+    const auto poFiche = OuvrirFiche(new Demon);
+    QVERIFY(poFiche);
+    QVERIFY(Joueur::AjouterPouvoir(*poFiche, QStringLiteral("Vol")));
+    QVERIFY(Joueur::Choisir(poFiche->SuperieurListe, QStringLiteral("Baal")));
+    poFiche->setFocus();
+    QDoubleSpinBox* poBoite = BoiteDe(Lignes(poFiche->vboxLayout).first());
+    const int nPA = poFiche->GetPerso()->GetPA();
+
+    QVERIFY(!Tourner(poBoite));
+    QVERIFY(!Tourner(poFiche->SuperieurListe));
+    QVERIFY(!Tourner(poFiche->ForceValue));
+
+    QCOMPARE(poFiche->GetPerso()->GetPA(), nPA);
+    QCOMPARE(poFiche->SuperieurListe->currentText(), QStringLiteral("Baal"));
+
+    QTest::mouseClick(poBoite, Qt::LeftButton);
+    QVERIFY(poBoite->hasFocus());
+    QVERIFY(Tourner(poBoite));
+    QVERIFY(poFiche->GetPerso()->GetPA() < nPA);
+}
+
+void AideTest::TabFollowsTheSheetThenItsRows()
+{
+    const auto poFiche = OuvrirFiche(new Demon);
+    QVERIFY(poFiche);
+    QVERIFY(Joueur::AjouterTalent(*poFiche, QStringLiteral("Combat")));
+    QVERIFY(Joueur::AjouterPouvoir(*poFiche, QStringLiteral("Vol")));
+
+    // The widgets Tab stops at, from the first one, once round the chain.
+    QList<QWidget*> oOrdre;
+    QWidget* poWidget = poFiche->spinBoxPATOT;
+    do
+    {
+        // A box's own line edit is part of the box.
+        const bool bDeLaFiche = poWidget->parentWidget() == poFiche.get()
+            || qobject_cast<PouvoirTalentWidget*>(poWidget->parentWidget()) != nullptr;
+        if (bDeLaFiche && (poWidget->focusPolicy() & Qt::TabFocus) && poWidget->isVisibleTo(poFiche.get()))
+            oOrdre << poWidget;
+        poWidget = poWidget->nextInFocusChain();
+    } while (poWidget != poFiche->spinBoxPATOT);
+
+    QList<QWidget*> oFiche;
+    for (QWidget* poEnfant : oOrdre)
+    {
+        if (poEnfant->parentWidget() == poFiche.get())
+            oFiche << poEnfant;
+    }
+    QVERIFY(std::is_sorted(oFiche.begin(), oFiche.end(), LireDansLOrdre));
+    QVERIFY(oFiche.indexOf(poFiche->FoiValue) < oFiche.indexOf(poFiche->PPValue));
+    QList<QWidget*> oLignes;
+    for (QVBoxLayout* poColonne : {poFiche->vboxLayout, poFiche->vboxLayout1})
+    {
+        for (PouvoirTalentWidget* poLigne : Lignes(poColonne))
+            oLignes << poLigne->findChild<QCheckBox*>() << BoiteDe(poLigne);
+    }
+    QCOMPARE(oOrdre.mid(oFiche.size()), oLignes);
+}
+
+QTEST_MAIN(AideTest)
+#include "AideTest.moc"
