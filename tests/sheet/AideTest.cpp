@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QTest>
 #include <QWheelEvent>
@@ -39,6 +40,8 @@ private slots:
     void ARefusalSaysWhyUntilTheNextEdit();
     void TheWheelChangesOnlyTheBoxThePlayerClickedInto();
     void TabFollowsTheSheetThenItsRows();
+    void APointOrACommaMakesAHalf();
+    void TheListsSayWhatTheCharacterCannotTakeNow();
 };
 
 void AideTest::ARefusalSaysWhyUntilTheNextEdit()
@@ -118,6 +121,36 @@ void AideTest::TabFollowsTheSheetThenItsRows()
             oLignes << poLigne->findChild<QCheckBox*>() << BoiteDe(poLigne);
     }
     QCOMPARE(oOrdre.mid(oFiche.size()), oLignes);
+}
+
+void AideTest::APointOrACommaMakesAHalf()
+{
+    const auto poFiche = OuvrirFiche(new Demon);
+    QVERIFY(poFiche);
+    for (const char* oTexte : {"3,5", "2.5"})
+    {
+        QTest::keyClick(poFiche->ForceValue, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(poFiche->ForceValue, QLatin1String(oTexte));
+        QTest::keyClick(poFiche->ForceValue, Qt::Key_Return);
+        QCOMPARE(poFiche->GetPerso()->GetCaract(FORCE), QString::fromLatin1(oTexte).replace(',', '.').toFloat());
+    }
+}
+
+void AideTest::TheListsSayWhatTheCharacterCannotTakeNow()
+{
+    const auto poFiche = OuvrirFiche(new Demon);
+    QVERIFY(poFiche);
+    const auto Aide = [&](QComboBox* poListe, const char* oEntree) {
+        return poListe->itemData(poListe->findText(QLatin1String(oEntree)), Qt::ToolTipRole).toString();
+    };
+    QCOMPARE(Aide(poFiche->PouvoirsListe, "ArtDeCombat"), QStringLiteral("Réservé aux serviteurs de Baal"));
+    QCOMPARE(Aide(poFiche->comboBoxTalents, "Combat"),
+             QStringLiteral("Talent primaire (Agilité) : 1 PA la demi-point, qui rapporte 1 PA secondaire"));
+
+    QVERIFY(Joueur::Choisir(poFiche->SuperieurListe, QStringLiteral("Baal")));
+    QVERIFY(Joueur::AjouterTalent(*poFiche, QStringLiteral("Combat")));
+    QCOMPARE(Aide(poFiche->PouvoirsListe, "ArtDeCombat"), QStringLiteral("3 PA la demi-point, réservé aux serviteurs de Baal"));
+    QCOMPARE(Aide(poFiche->comboBoxTalents, "Combat"), QStringLiteral("Déjà acquis"));
 }
 
 QTEST_MAIN(AideTest)
