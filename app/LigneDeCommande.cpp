@@ -1,5 +1,6 @@
 #include "LigneDeCommande.h"
 
+#include "FichierPdf.h"
 #include "MyWidget.h"
 #include "export/FichierAtomique.h"
 #include "fichier/FichierPersonnage.h"
@@ -20,14 +21,29 @@ namespace
 {
 const char* const kSansFenetre[] = {"--export", "-h", "--help", "--help-all", "-v", "--version"};
 
-// Work with no window needs no display: such a run gets no graphical application at all.
+bool EstOption(const char* oArgument, const char* oOption)
+{
+    const std::size_t nLongueur = std::strlen(oOption);
+    return std::strncmp(oArgument, oOption, nLongueur) == 0 && (oArgument[nLongueur] == '\0' || oArgument[nLongueur] == '=');
+}
+
+// Work with no window needs no display. A PDF needs fonts, which a graphical application on Qt's offscreen platform
+// has without any screen; the rest gets no graphical application at all.
 std::unique_ptr<QCoreApplication> CreerApplication(int& argc, char** argv)
 {
     for (int n = 1; n < argc; ++n)
     {
+        if (EstOption(argv[n], "--pdf"))
+        {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            return std::make_unique<QGuiApplication>(argc, argv);
+        }
+    }
+    for (int n = 1; n < argc; ++n)
+    {
         for (const char* oOption : kSansFenetre)
         {
-            if (std::strcmp(argv[n], oOption) == 0 || std::strncmp(argv[n], "--export=", 9) == 0)
+            if (EstOption(argv[n], oOption))
                 return std::make_unique<QCoreApplication>(argc, argv);
         }
     }
@@ -65,6 +81,21 @@ int Exporter(const QString& oSortie, const QString& oFichier)
         return Refuser(oSortie, oErreur);
     return 0;
 }
+
+int EcrirePdf(const QString& oSortie, const QString& oFichier)
+{
+    std::string oErreur;
+    const std::unique_ptr<Personnage> poPerso = Lire(oFichier, oErreur);
+    if (!poPerso)
+        return Refuser(oFichier, oErreur);
+    QString oRaison;
+    if (!ImprimerPdf(*poPerso, oSortie, oRaison))
+    {
+        std::fprintf(stderr, "vexal: %s\n", qPrintable(oRaison));
+        return 1;
+    }
+    return 0;
+}
 }
 
 int Lancer(int& argc, char** argv)
@@ -82,18 +113,25 @@ int Lancer(int& argc, char** argv)
                                      QCoreApplication::translate("Lancer", "Écrit l'export texte du personnage."),
                                      QStringLiteral("SORTIE.txt"));
     oLigne.addOption(oExport);
+    const QCommandLineOption oPdf(QStringLiteral("pdf"),
+                                  QCoreApplication::translate("Lancer", "Écrit la feuille du personnage en PDF."),
+                                  QStringLiteral("SORTIE.pdf"));
+    oLigne.addOption(oPdf);
     oLigne.addPositionalArgument(QStringLiteral("FICHIER.vexal"),
                                  QCoreApplication::translate("Lancer", "Le personnage à ouvrir."));
     oLigne.process(*poApplication);
 
     const QStringList oFichiers = oLigne.positionalArguments();
-    if (oFichiers.size() > 1 || (oLigne.isSet(oExport) && oFichiers.isEmpty()))
+    const bool bSansFenetre = oLigne.isSet(oExport) || oLigne.isSet(oPdf);
+    if (oFichiers.size() > 1 || (bSansFenetre && oFichiers.isEmpty()) || (oLigne.isSet(oExport) && oLigne.isSet(oPdf)))
     {
         std::fprintf(stderr, "%s\n", qPrintable(oLigne.helpText()));
         return 1;
     }
     if (oLigne.isSet(oExport))
         return Exporter(oLigne.value(oExport), oFichiers.first());
+    if (oLigne.isSet(oPdf))
+        return EcrirePdf(oLigne.value(oPdf), oFichiers.first());
 
     std::unique_ptr<Personnage> poPerso;
     if (!oFichiers.isEmpty())

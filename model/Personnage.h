@@ -50,7 +50,9 @@ public:
 
     // Null for a character made without a side, which has no power catalogue.
     virtual ListePouvoirs::Map* GetListeDesPouvoirs();
+    const ListePouvoirs::Map* GetListeDesPouvoirs() const { return mpoListe ? mpoListe->GetInstancePouvoirs() : nullptr; }
     ListeTalents::Map* GetListeDesTalents() { return moListeTalents.GetInstanceTalents(); }
+    const ListeTalents::Map* GetListeDesTalents() const { return moListeTalents.GetInstanceTalents(); }
 
     // Point accounting. PA run short: converted PA come back, two PA secondaire each.
     // The amounts of the operations below count points or steps: a negative amount would turn a purchase

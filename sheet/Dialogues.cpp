@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QStandardPaths>
 
@@ -78,6 +80,18 @@ Dialogues::Reponse Dialogues::DemanderEnregistrer(QWidget* poParent, const QStri
     if (oQuestion.clickedButton() == poAbandonner)
         return Reponse::NePasEnregistrer;
     return Reponse::Annuler;
+}
+
+bool Dialogues::ChoisirImprimante(QWidget* poParent, QPrinter& oImprimante)
+{
+    if (std::optional<QString> oNom = Prendre(moProchainNom))
+    {
+        oImprimante.setOutputFormat(QPrinter::PdfFormat);
+        oImprimante.setOutputFileName(*oNom);
+        return !oNom->isEmpty();
+    }
+    QPrintDialog oDialogue(&oImprimante, poParent);
+    return oDialogue.exec() == QDialog::Accepted;
 }
 
 void Dialogues::SetProchainNom(const QString& oNom)

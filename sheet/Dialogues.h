@@ -6,6 +6,7 @@
 
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 // The sheet's modal dialogs go through here, so that a test can answer them without a window.
@@ -30,6 +31,8 @@ public:
     // The folder of the file last chosen in a file dialog: the player's documents until one is.
     static QString Dossier();
     static Reponse DemanderEnregistrer(QWidget* poParent, const QString& oTexte);
+    // The print dialog; false when the player cancels. Answered by SetProchainNom, the printer writes that PDF file.
+    static bool ChoisirImprimante(QWidget* poParent, QPrinter& oImprimante);
 
     // The next file dialog is not shown and answers this name instead (an empty name cancels).
     static void SetProchainNom(const QString& oNom);

@@ -1,5 +1,6 @@
 #include "Fiche.h"
 
+#include "FenetreNotes.h"
 #include "FiltreSaisie.h"
 #include "Fond.h"
 #include "PouvoirTalentWidget.h"
@@ -66,7 +67,8 @@ QScrollArea* CreerZone(QWidget* poFiche, const char* oNom, QWidget* poColonne, c
 
 Fiche::Fiche(QWidget*)
     : QWidget(nullptr),
-      mpoPile(new QUndoStack(this))
+      mpoPile(new QUndoStack(this)),
+      mpoNotes(new FenetreNotes(this))
 {
     setBackgroundRole(QPalette::Midlight);
     // Children take the sheet's font as they are made; set afterwards, it would reach each of them again and
@@ -248,6 +250,7 @@ void Fiche::UpdateFiche()
     const QString oNom = QString::fromStdString(oPerso.GetNom());
     if (NomValue->text() != oNom)
         NomValue->setText(oNom);
+    mpoNotes->SetTexte(QString::fromStdString(oPerso.GetNotes()));
 
     UpdateLignesTalents();
     UpdateLignesPouvoirs();

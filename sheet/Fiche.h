@@ -15,6 +15,7 @@
 
 class Personnage;
 class PouvoirTalentWidget;
+class FenetreNotes;
 class QComboBox;
 class QDoubleSpinBox;
 class QScrollArea;
@@ -52,6 +53,8 @@ public:
     bool OuvrirAction();
     bool EnregistrerAction();
     bool EnregistrerSousAction();
+    void PdfAction();
+    void ImprimerAction();
 
     void UpdateFiche();
     void ConnectAll();
@@ -170,6 +173,7 @@ private:
     // The character as the last edit, undo or redo left it: the state before the next edit.
     EtatPartage mpoEtat;
     QString moFichier;
+    FenetreNotes* mpoNotes;
     int mnGradeDesAides = -1;  // the grade the boxes' tool tips speak of
 };
 

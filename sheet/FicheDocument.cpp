@@ -1,6 +1,7 @@
 #include "Fiche.h"
 
 #include "Dialogues.h"
+#include "FenetreNotes.h"
 #include "fichier/FichierPersonnage.h"
 #include "model/Grade.h"
 #include "model/Personnage.h"
@@ -61,8 +62,28 @@ void Fiche::ConnecterDocument()
     connect(poOuvrir, &QAction::triggered, this, &Fiche::OuvrirAction);
     connect(poEnregistrer, &QAction::triggered, this, &Fiche::EnregistrerAction);
     connect(poEnregistrerSous, &QAction::triggered, this, &Fiche::EnregistrerSousAction);
-    connect(poAnnuler, &QAction::triggered, mpoPile, &QUndoStack::undo);
-    connect(poRetablir, &QAction::triggered, mpoPile, &QUndoStack::redo);
+    // Notes typed a moment ago are a step of their own, which an undo takes back first.
+    connect(poAnnuler, &QAction::triggered, this, [this] {
+        mpoNotes->Valider();
+        mpoPile->undo();
+    });
+    connect(poRetablir, &QAction::triggered, this, [this] {
+        mpoNotes->Valider();
+        mpoPile->redo();
+    });
+    QAction* poImprimer = Action(this, Imprimer->text(), QKeySequence::Print);
+    connect(poImprimer, &QAction::triggered, this, &Fiche::ImprimerAction);
+    connect(Imprimer, &QPushButton::clicked, poImprimer, &QAction::trigger);
+    connect(Pdf, &QPushButton::clicked, this, &Fiche::PdfAction);
+    connect(Notes, &QPushButton::clicked, mpoNotes, [this] {
+        mpoNotes->show();
+        mpoNotes->raise();
+        mpoNotes->activateWindow();
+    });
+    connect(mpoNotes, &FenetreNotes::TexteChange, this, [this](const QString& oNotes) {
+        if (mpoPerso)
+            Editer(tr("Notes"), [&oNotes](Personnage& oPerso) { oPerso.SetNotes(oNotes.toStdString()); });
+    });
 
     connect(Ouvrir, &QPushButton::clicked, poOuvrir, &QAction::trigger);
     connect(Annuler, &QPushButton::clicked, poAnnuler, &QAction::trigger);
@@ -159,6 +180,7 @@ void Fiche::MettreAJourTitre()
     const QString oProgramme = tr("VEXAL Fiche de perso Version 1.0");
     const QString oNom = mpoPerso ? QString::fromStdString(mpoPerso->GetNom()) : QString();
     const QString oFichier = QFileInfo(moFichier).fileName();
+    mpoNotes->setWindowTitle(oNom.isEmpty() ? tr("Notes") : tr("Notes : %1").arg(oNom));
     QString oQui = oNom.isEmpty() || oFichier.isEmpty() ? oNom + oFichier : tr("%1 (%2)").arg(oNom, oFichier);
     const bool bModifie = !mpoPile->isClean();
     // The mark goes where Qt shows it, and a new character untouched reads as the program alone.
@@ -182,6 +204,7 @@ QString Fiche::NomPropose(const char* oExtension) const
 
 bool Fiche::PeutAbandonner()
 {
+    mpoNotes->Valider();
     if (!mpoPerso || mpoPile->isClean())
         return true;
     // The player sees what is at stake.
@@ -250,6 +273,7 @@ bool Fiche::EnregistrerSousAction()
 
 bool Fiche::EnregistrerDans(const QString& oFichier)
 {
+    mpoNotes->Valider();
     std::string oErreur;
     if (!FichierPersonnage::Enregistrer(*mpoPerso, QFile::encodeName(oFichier).constData(), oErreur))
     {

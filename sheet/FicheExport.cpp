@@ -1,6 +1,7 @@
 #include "Fiche.h"
 
 #include "Dialogues.h"
+#include "FenetreNotes.h"
 #include "model/Personnage.h"
 
 #include <QDir>
@@ -10,6 +11,7 @@ void Fiche::ExportAction()
 {
     if (!mpoPerso)
         return;
+    mpoNotes->Valider();
     const QString oNom = Dialogues::NomPourEnregistrer(this, tr("Choose a file"), NomPropose(".txt"));
     if (oNom.isEmpty())
         return;

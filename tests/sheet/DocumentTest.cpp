@@ -11,6 +11,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -78,6 +79,7 @@ private slots:
     void ARefusedFileLeavesTheOpenCharacterAsItWas();
     void ACharacterIsSavedReopenedAndNeverDroppedUnasked();
     void TheCommandLineExportsAFileOrSaysWhyNot();
+    void NotesAreOneStepAPauseAndKeptInTheFile();
 
 private:
     QTemporaryDir moDossier;
@@ -270,8 +272,43 @@ void DocumentTest::TheCommandLineExportsAFileOrSaysWhyNot()
     QVERIFY2(oMessage.contains(QStringLiteral("Ce n'est pas une fiche de personnage VEXAL")), qPrintable(oMessage));
     QVERIFY(!QFile::exists(oAutreSortie));
     QCOMPARE(Lancer({QStringLiteral("--version")}).first, 0);
+    const QString oPdf = moDossier.filePath(QStringLiteral("azazel.pdf"));
+    QCOMPARE(Lancer({QStringLiteral("--pdf"), oPdf, oFichier}).first, 0);
+    QFile oFeuille(oPdf);
+    QVERIFY(oFeuille.open(QIODevice::ReadOnly));
+    QVERIFY(oFeuille.read(5) == "%PDF-");
+    const QString oAutrePdf = moDossier.filePath(QStringLiteral("refuse.pdf"));
+    QCOMPARE(Lancer({QStringLiteral("--pdf"), oAutrePdf, oRefuse}).first, 1);
+    QVERIFY(!QFile::exists(oAutrePdf));
     QCOMPARE(Lancer({QStringLiteral("--export"), moDossier.filePath(QStringLiteral("absent/x.txt")), oFichier}).first,
              1);
+}
+
+// A pause in the typing ends a step; the notes go into the file and come back with an undo.
+void DocumentTest::NotesAreOneStepAPauseAndKeptInTheFile()
+{
+    const auto poFiche = OuvrirFiche(new Demon);
+    QVERIFY(poFiche);
+    Joueur::Cliquer(poFiche->Notes);
+    auto* poNotes = poFiche->findChild<QPlainTextEdit*>(QStringLiteral("NotesTexte"));
+    QVERIFY(poNotes != nullptr && poNotes->isVisible());
+
+    poNotes->insertPlainText(QStringLiteral("Né à Paris"));
+    QCOMPARE(poFiche->GetPile()->count(), 0);
+    QTRY_COMPARE(poFiche->GetPile()->count(), 1);
+    QTest::keyClicks(poNotes, QStringLiteral(", en 1920"));
+    QTRY_COMPARE(poFiche->GetPile()->count(), 2);
+    QCOMPARE(poFiche->GetPerso()->GetNotes(), std::string("Né à Paris, en 1920"));
+
+    const QString oChemin = moDossier.filePath(QStringLiteral("notes.vexal"));
+    Dialogues::SetProchainNom(oChemin);
+    Joueur::Cliquer(poFiche->Enregistrer);
+    std::string oErreur;
+    QCOMPARE(FichierPersonnage::Ouvrir(QFile::encodeName(oChemin).constData(), oErreur)->GetNotes(),
+             std::string("Né à Paris, en 1920"));
+
+    Joueur::Cliquer(poFiche->Annuler);
+    QCOMPARE(poNotes->toPlainText(), QStringLiteral("Né à Paris"));
 }
 
 QTEST_MAIN(DocumentTest)
