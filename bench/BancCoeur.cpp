@@ -1,3 +1,5 @@
+#include "PersonnagePlein.h"
+#include "fichier/FichierPersonnage.h"
 #include "model/Demon.h"
 
 #include <benchmark/benchmark.h>
@@ -18,34 +20,41 @@ void BM_CreerDemon(benchmark::State& oEtat)
     }
 }
 
-// The character of a long session: total PA at 999, every talent of its catalogue and every power it may hold.
-void Remplir(Personnage& oPerso)
-{
-    oPerso.AddPATotal(999 - oPerso.GetPATotal());
-    for (const auto& [oNom, poTalent] : *oPerso.GetListeDesTalents())
-        oPerso.AjouterTalentBase(oNom, poTalent->GetPriorite(), poTalent->GetCaractBase());
-    for (const auto& oEntree : *oPerso.GetListeDesPouvoirs())
-        oPerso.AjouterPouvoirBase(oEntree.first);
-}
-
-// The full character written to its text file, which each export replaces.
-void BM_Exporter(benchmark::State& oEtat)
+// The full character written to a file of its own, which each write replaces; fEcrire says whether it wrote it.
+template <class Ecriture>
+void Ecrire(benchmark::State& oEtat, const char* oExtension, Ecriture fEcrire)
 {
     Demon oDemon;
-    Remplir(oDemon);
+    RemplirPersonnage(oDemon);
     const std::filesystem::path oFichier =
-        std::filesystem::temp_directory_path() / ("vexal-banc-" + std::to_string(getpid()) + ".txt");
+        std::filesystem::temp_directory_path() / ("vexal-banc-" + std::to_string(getpid()) + oExtension);
     for (auto _ : oEtat)
     {
-        if (!oDemon.Export(oFichier.c_str()))
+        if (!fEcrire(oDemon, oFichier.c_str()))
         {
-            oEtat.SkipWithError("the export was not written");
+            oEtat.SkipWithError("the file was not written");
             break;
         }
     }
     std::filesystem::remove(oFichier);
 }
+
+// The full character's text export.
+void BM_Exporter(benchmark::State& oEtat)
+{
+    Ecrire(oEtat, ".txt", [](Demon& oDemon, const char* oFichier) { return oDemon.Export(oFichier); });
+}
+
+// The full character saved to its character file.
+void BM_Enregistrer(benchmark::State& oEtat)
+{
+    Ecrire(oEtat, FichierPersonnage::kExtension, [](const Demon& oDemon, const char* oFichier) {
+        std::string oErreur;
+        return FichierPersonnage::Enregistrer(oDemon, oFichier, oErreur);
+    });
+}
 }
 
 BENCHMARK(BM_CreerDemon)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Exporter)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Enregistrer)->Unit(benchmark::kMicrosecond);

@@ -1,16 +1,25 @@
+#include "Dialogues.h"
 #include "Fiche.h"
 #include "FichePleine.h"
+#include "FichierPdf.h"
 #include "MyWidget.h"
+#include "fichier/FichierPersonnage.h"
 #include "model/Demon.h"
 #include "ui_VEXALFiche.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QSignalBlocker>
+#include <QTemporaryDir>
+#include <QUndoStack>
 
 #include <array>
 #include <chrono>
+#include <cstddef>
+#include <functional>
+#include <malloc.h>
 #include <map>
 #include <memory>
 #include <string>
@@ -20,17 +29,26 @@
 namespace
 {
 // Times one player action per iteration. Between two actions the event loop runs, as it does between two
-// clicks: it polishes, lays out and paints what the last action left, and that is not the action's time.
-template <class Action>
-void Mesurer(benchmark::State& oEtat, Action oAction)
+// clicks: it polishes, lays out and paints what the last action left, and that is not the action's time. Nor is
+// oRevenir's, which takes the action back on the settled sheet, so that every action starts from the same place.
+template <class Action, class Retour>
+void Mesurer(benchmark::State& oEtat, Action oAction, Retour oRevenir)
 {
     for (auto _ : oEtat)
     {
         oAction();
         oEtat.PauseTiming();
         QCoreApplication::processEvents();
+        oRevenir();
+        QCoreApplication::processEvents();
         oEtat.ResumeTiming();
     }
+}
+
+template <class Action>
+void Mesurer(benchmark::State& oEtat, Action oAction)
+{
+    Mesurer(oEtat, oAction, [] {});
 }
 
 // "&Faire un Demon": the character with its catalogues, the previous sheet dropped, the new one built, its
@@ -68,7 +86,7 @@ void BM_NouveauDemonParEtape(benchmark::State& oEtat)
                                                         benchmark::Counter::kAvgIterations);
 }
 
-// The floor of a new sheet: the bare form built on a plain widget, which replaces the previous one as a
+// The floor of a new sheet: the bare form built on a plain widget and shown, which replaces the previous one as a
 // new sheet replaces the old.
 void BM_FormeSeule(benchmark::State& oEtat)
 {
@@ -78,7 +96,100 @@ void BM_FormeSeule(benchmark::State& oEtat)
         poForme = std::make_unique<QWidget>();
         Ui::VEXALFiche oForme;
         oForme.setupUi(poForme.get());
+        poForme->show();
     });
+}
+
+// The full character as the player saved it once every talent and power of the lists was on its sheet.
+struct PersonnageEnregistre
+{
+    PersonnageEnregistre()
+    {
+        Fiche oFiche;
+        oFiche.SetPerso(new Demon);
+        RemplirFiche(oFiche);
+        oEtat = oFiche.GetPerso()->GetEtat();
+        oFichier = oDossier.filePath(QStringLiteral("plein") + QLatin1String(FichierPersonnage::kExtension));
+        FichierPersonnage::Enregistrer(*oFiche.GetPerso(), QFile::encodeName(oFichier).constData(), oErreur);
+    }
+
+    QTemporaryDir oDossier;
+    QString oFichier;
+    EtatPersonnage oEtat;
+    std::string oErreur;  // why the file could not be written; empty when it was
+};
+
+// A new sheet handed the full character by fDonner, and shown. The sheet goes before the next, untimed, once it is
+// known to show a row for each talent and power of the character; fPreparer readies the next character, untimed.
+template <class Don, class Preparation>
+void MesurerNouvelleFiche(benchmark::State& oEtat, const PersonnageEnregistre& oPlein, Don fDonner,
+                          Preparation fPreparer)
+{
+    if (!oPlein.oErreur.empty())
+    {
+        oEtat.SkipWithError(("the character was not saved: " + oPlein.oErreur).c_str());
+        return;
+    }
+    const auto nLignes = static_cast<int>(oPlein.oEtat.moTalents.size() + oPlein.oEtat.moPouvoirs.size());
+    std::unique_ptr<Fiche> poFiche;
+    bool bToutesLesLignes = true;
+    fPreparer();
+    Mesurer(
+        oEtat,
+        [&] {
+            poFiche = std::make_unique<Fiche>();
+            fDonner(*poFiche);
+            poFiche->show();
+        },
+        [&] {
+            bToutesLesLignes = bToutesLesLignes && CompterLignes(*poFiche) == nLignes;
+            poFiche.reset();
+            fPreparer();
+        });
+    if (!bToutesLesLignes)
+        oEtat.SkipWithError("the sheet does not show a row for each talent and power of the character");
+    oEtat.counters["Lignes"] = nLignes;
+}
+
+// "Ouvrir…" on the full character's file: the file read, its character built and checked against the rules, and a
+// new sheet built with its rows and shown.
+void BM_Ouverture(benchmark::State& oEtat, const PersonnageEnregistre& oPlein)
+{
+    // A file refused is told in a warning, which must not wait for a player; the missing rows tell it.
+    QStringList oAvertissements;
+    Dialogues::SetTemoinAvertissements(&oAvertissements);
+    MesurerNouvelleFiche(
+        oEtat, oPlein, [&](Fiche& oFiche) { oFiche.OuvrirFichier(oPlein.oFichier); }, [] {});
+    Dialogues::SetTemoinAvertissements(nullptr);
+}
+
+// The floor of opening: the same character, already in memory, handed to a new sheet that is then shown.
+void BM_FicheDonnee(benchmark::State& oEtat, const PersonnageEnregistre& oPlein)
+{
+    std::unique_ptr<Personnage> poPerso;
+    MesurerNouvelleFiche(
+        oEtat, oPlein, [&](Fiche& oFiche) { oFiche.SetPerso(poPerso.release()); },
+        [&] {
+            poPerso = std::make_unique<Demon>();
+            poPerso->Restaurer(oPlein.oEtat);
+        });
+}
+
+// The full character's printed sheet written as a PDF file, which each write replaces.
+void BM_Pdf(benchmark::State& oEtat, const PersonnageEnregistre& oPlein)
+{
+    Demon oDemon;
+    oDemon.Restaurer(oPlein.oEtat);
+    const QString oFichier = oPlein.oDossier.filePath(QStringLiteral("plein.pdf"));
+    QString oRaison;
+    for (auto _ : oEtat)
+    {
+        if (!ImprimerPdf(oDemon, oFichier, oRaison))
+        {
+            oEtat.SkipWithError(oRaison.toStdString().c_str());
+            break;
+        }
+    }
 }
 
 // A demon that counts how often the sheet reads its BL: every refresh reads it the same number of times.
@@ -97,6 +208,14 @@ public:
 // FORCE between 3.5 and 4 moves the bonus of every talent based on it, so the edit changes those rows too.
 constexpr double kForceBasse = 3.5;
 constexpr double kForceHaute = 4.0;
+
+// The player's edit: FORCE to its other value. Returns the value asked for.
+double Basculer(QDoubleSpinBox* poForce)
+{
+    const double fForce = poForce->value() == kForceBasse ? kForceHaute : kForceBasse;
+    poForce->setValue(fForce);
+    return fForce;
+}
 
 struct FicheDeBanc
 {
@@ -130,16 +249,87 @@ void BM_Edition(benchmark::State& oEtat, FicheDeBanc& oBanc)
     QDoubleSpinBox* poForce = oBanc.oFiche.ForceValue;
     const long nAvant = oBanc.poPerso->mnLectures;
     double fForce = poForce->value();
-    Mesurer(oEtat, [&] {
-        fForce = fForce == kForceBasse ? kForceHaute : kForceBasse;
-        poForce->setValue(fForce);
-    });
+    Mesurer(oEtat, [&] { fForce = Basculer(poForce); });
     if (oBanc.poPerso->GetCaract(FORCE) != static_cast<float>(fForce))
         oEtat.SkipWithError("the character refused the edit");
     const double fRafraichissements = static_cast<double>(oBanc.poPerso->mnLectures - nAvant)
         / static_cast<double>(oBanc.nLecturesParRafraichissement);
     oEtat.counters["Lignes"] = oBanc.nLignes;
     oEtat.counters["Rafraichissements"] = benchmark::Counter(fRafraichissements, benchmark::Counter::kAvgIterations);
+}
+
+// One step through the undo stack across a FORCE edit, from the command to the settled sheet. The opposite step takes
+// it back untimed, so that every timed step crosses the same edit.
+void MesurerPas(benchmark::State& oEtat, FicheDeBanc& oBanc, void (QUndoStack::*pPas)(), void (QUndoStack::*pRetour)())
+{
+    QUndoStack* poPile = oBanc.oFiche.GetPile();
+    const float fAvant = oBanc.poPerso->GetCaract(FORCE);
+    Basculer(oBanc.oFiche.ForceValue);
+    const float fApres = oBanc.poPerso->GetCaract(FORCE);
+    // A redo starts from the edit undone.
+    if (pPas == &QUndoStack::redo)
+        poPile->undo();
+    QCoreApplication::processEvents();
+    const float fAttendue = pPas == &QUndoStack::undo ? fAvant : fApres;
+    bool bTraverse = fAvant != fApres;
+    Mesurer(
+        oEtat, [&] { (poPile->*pPas)(); },
+        [&] {
+            bTraverse = bTraverse && oBanc.poPerso->GetCaract(FORCE) == fAttendue
+                && oBanc.oFiche.ForceValue->value() == fAttendue;
+            (poPile->*pRetour)();
+        });
+    if (!bTraverse)
+        oEtat.SkipWithError("the step did not put the character's FORCE back");
+    oEtat.counters["Lignes"] = oBanc.nLignes;
+}
+
+void BM_Annuler(benchmark::State& oEtat, FicheDeBanc& oBanc)
+{
+    MesurerPas(oEtat, oBanc, &QUndoStack::undo, &QUndoStack::redo);
+}
+
+void BM_Retablir(benchmark::State& oEtat, FicheDeBanc& oBanc)
+{
+    MesurerPas(oEtat, oBanc, &QUndoStack::redo, &QUndoStack::undo);
+}
+
+// The bytes in use on the heap, blocks mapped on their own included.
+std::size_t TasOccupe()
+{
+    const struct mallinfo2 oTas = mallinfo2();
+    return oTas.uordblks + oTas.hblkhd;
+}
+
+// The stack keeps at least this many steps.
+constexpr int kPasGardes = 1000;
+
+// The heap one undo step keeps: FORCE edited kPasGardes times from an empty stack, which must keep every step. Not a
+// time: OctetsParPas is the figure.
+void BM_MemoireParPas(benchmark::State& oEtat, FicheDeBanc& oBanc)
+{
+    QUndoStack* poPile = oBanc.oFiche.GetPile();
+    double fOctets = 0;
+    for (auto _ : oEtat)
+    {
+        poPile->clear();
+        QCoreApplication::processEvents();
+        const std::size_t nAvant = TasOccupe();
+        for (int i = 0; i < kPasGardes; ++i)
+        {
+            Basculer(oBanc.oFiche.ForceValue);
+            QCoreApplication::processEvents();
+        }
+        const std::size_t nApres = TasOccupe();
+        if (poPile->count() < kPasGardes)
+        {
+            oEtat.SkipWithError("the undo stack did not keep every step");
+            break;
+        }
+        fOctets += (static_cast<double>(nApres) - static_cast<double>(nAvant)) / kPasGardes;
+    }
+    oEtat.counters["Lignes"] = oBanc.nLignes;
+    oEtat.counters["OctetsParPas"] = benchmark::Counter(fOctets, benchmark::Counter::kAvgIterations);
 }
 
 // What the settled sheet shows in every widget that a refresh writes.
@@ -216,11 +406,12 @@ public:
         return *poBanc;
     }
 
-    void Enregistrer(const std::string& oNom, void (*pBanc)(benchmark::State&, FicheDeBanc&), int nLignes)
+    benchmark::internal::Benchmark* Enregistrer(const std::string& oNom,
+                                                void (*pBanc)(benchmark::State&, FicheDeBanc&), int nLignes)
     {
-        benchmark::RegisterBenchmark(oNom.c_str(), [this, pBanc, nLignes](benchmark::State& oEtat) {
-            pBanc(oEtat, Pour(pBanc, nLignes));
-        })->Unit(benchmark::kMicrosecond);
+        return benchmark::RegisterBenchmark(oNom.c_str(), [this, pBanc, nLignes](benchmark::State& oEtat) {
+                   pBanc(oEtat, Pour(pBanc, nLignes));
+               })->Unit(benchmark::kMicrosecond);
     }
 
 private:
@@ -237,13 +428,21 @@ int main(int argc, char** argv)
 
     // Declared after the application: the sheets must go before it does.
     Fiches oFiches;
+    const PersonnageEnregistre oPlein;
     benchmark::RegisterBenchmark("BM_NouveauDemon", BM_NouveauDemon)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("BM_NouveauDemonParEtape", BM_NouveauDemonParEtape)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("BM_FormeSeule", BM_FormeSeule)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("BM_Ouverture", BM_Ouverture, std::cref(oPlein))->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("BM_FicheDonnee", BM_FicheDonnee, std::cref(oPlein))->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("BM_Pdf", BM_Pdf, std::cref(oPlein))->Unit(benchmark::kMicrosecond);
     for (int nLignes : {0, 50, 100})
         oFiches.Enregistrer("BM_Edition/" + std::to_string(nLignes), BM_Edition, nLignes);
     oFiches.Enregistrer("BM_Edition/toutes", BM_Edition, kToutesLesLignes);
     oFiches.Enregistrer("BM_EcritureBloquee/toutes", BM_EcritureBloquee, kToutesLesLignes);
+    oFiches.Enregistrer("BM_Annuler/toutes", BM_Annuler, kToutesLesLignes);
+    oFiches.Enregistrer("BM_Retablir/toutes", BM_Retablir, kToutesLesLignes);
+    oFiches.Enregistrer("BM_MemoireParPas/0", BM_MemoireParPas, 0)->Iterations(1);
+    oFiches.Enregistrer("BM_MemoireParPas/toutes", BM_MemoireParPas, kToutesLesLignes)->Iterations(1);
 
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

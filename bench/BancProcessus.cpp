@@ -95,4 +95,5 @@ void BM_Processus(benchmark::State& oEtat, const char* oProgramme)
 
 BENCHMARK_CAPTURE(BM_Processus, vexal, VEXAL_PROGRAMME)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Processus, minimal, VEXAL_MINIMAL)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Processus, minimal_lignes, VEXAL_MINIMAL_LIGNES)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Processus, fiche_remplie, VEXAL_FICHE_REMPLIE)->UseManualTime()->Unit(benchmark::kMillisecond);

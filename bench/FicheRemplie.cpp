@@ -13,6 +13,9 @@ int main(int argc, char** argv)
     oFenetre.setGeometry(100, 100, 250, 355);
     oFenetre.show();
     oFenetre.NewDemon();
-    RemplirFiche(*oFenetre.GetFiche());
+    // Its memory is measured against a floor holding VEXAL_LIGNES_PLEINES bare rows: a sheet of another size would
+    // be measured against the wrong floor.
+    if (RemplirFiche(*oFenetre.GetFiche()) != VEXAL_LIGNES_PLEINES)
+        return 1;
     return oApplication.exec();
 }

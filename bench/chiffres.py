@@ -51,7 +51,10 @@ def main():
     print(f"{'  its steps':<16} {'':>6}  close and delete the previous sheet {etapes['Fermer'] * 1e6:.0f} us, "
           f"build the new one {etapes['Construire'] * 1e6:.0f} us, SetPerso {etapes['SetPerso'] * 1e6:.0f} us, "
           f"show {etapes['Afficher'] * 1e6:.0f} us")
+    ratio("open", "BM_Ouverture", "BM_FicheDonnee", 1.5, "ms", 1e3)
     ratio("edit", "BM_Edition/toutes", "BM_EcritureBloquee/toutes", 1.5, "us", 1e6)
+    ratio("undo", "BM_Annuler/toutes", "BM_Edition/toutes", 1.5, "us", 1e6)
+    ratio("redo", "BM_Retablir/toutes", "BM_Edition/toutes", 1.5, "us", 1e6)
 
     editions = sorted((m[nom]["Lignes"], nom) for nom in m if nom.startswith("BM_Edition/"))
     rafraichissements = [m[nom]["Rafraichissements"] for _, nom in editions]
@@ -67,12 +70,19 @@ def main():
           f"per row, over {t0 * 1e6:.1f} us with none: "
           + " ".join(f"{int(n)} rows {c * 1e9:.0f} ns" for n, c in par_ligne))
 
-    pic, plancher = m["BM_Processus/fiche_remplie"]["PicKo"], m["BM_Processus/minimal"]["PicKo"]
+    ratio("save", "BM_Enregistrer", "BM_Exporter", 2, "us", 1e6)
+
+    pic, plancher = m["BM_Processus/fiche_remplie"]["PicKo"], m["BM_Processus/minimal_lignes"]["PicKo"]
     ligne("memory", pic / plancher, "target <= 1.3", pic / plancher <= 1.3,
           f"{pic / 1024:.1f} MiB peak against {plancher / 1024:.1f} MiB")
+    pas = sorted((m[nom]["Lignes"], m[nom]["OctetsParPas"]) for nom in m if nom.startswith("BM_MemoireParPas/"))
+    print(f"{'undo step':<16} {pas[-1][1] / 1024:>6.1f}  KiB of heap per undo step kept with {int(pas[-1][0])} rows, "
+          f"{pas[0][1] / 1024:.2f} KiB with {int(pas[0][0])}")
 
     print(f"{'core Demon':<16} {temps('BM_CreerDemon') * 1e6:>6.1f}  us per Demon built with its catalogues")
     print(f"{'core export':<16} {temps('BM_Exporter') * 1e6:>6.1f}  us per export of the full character")
+    print(f"{'pdf':<16} {temps('BM_Pdf') / temps('BM_Exporter'):>6.1f}  (baseline, no target)  "
+          f"{temps('BM_Pdf') * 1e3:.1f} ms per PDF of the full character against its text export")
 
     if manques:
         print("missed: " + ", ".join(manques))

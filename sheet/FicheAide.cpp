@@ -9,6 +9,7 @@
 #include <QHelpEvent>
 #include <QScrollArea>
 #include <QStandardItemModel>
+#include <QSignalBlocker>
 #include <QToolTip>
 
 #include <algorithm>
@@ -20,18 +21,31 @@ QString Texte(const std::string& oTexte)
     return QString::fromStdString(oTexte);
 }
 
-// A list entry the character cannot take now is greyed, and says why instead of what it is.
-void Griser(QComboBox* poListe, int nEntree, const QString& oPourquoi, const QString& oAide)
+// The entries of a list, filled from a catalogue in its order, beside the names the character holds, in the same
+// order: for each entry, what it is and why the character cannot take it now (empty when it can).
+template <class Catalogue, class Aide, class Obstacle>
+void Griser(QComboBox* poListe, const Catalogue& oCatalogue, const std::vector<Niveau>& oTenus, Aide fAide,
+            Obstacle fObstacle)
 {
     auto* poModele = qobject_cast<QStandardItemModel*>(poListe->model());
-    QStandardItem* poEntree = poModele->item(nEntree);
-    poEntree->setToolTip(oPourquoi.isEmpty() ? oAide : oPourquoi);
-    poEntree->setForeground(oPourquoi.isEmpty() ? QBrush() : poListe->palette().brush(QPalette::Disabled, QPalette::Text));
-}
-
-bool EstTenu(const std::vector<Niveau>& oTenus, const std::string& oNom)
-{
-    return std::any_of(oTenus.begin(), oTenus.end(), [&oNom](const Niveau& oTenu) { return oTenu.moNom == oNom; });
+    // Nothing the list shows changes: the pop-up reads its entries again when it opens.
+    const QSignalBlocker oBloque(poModele);
+    const QBrush oGris = poListe->palette().brush(QPalette::Disabled, QPalette::Text);
+    auto oTenu = oTenus.begin();
+    int nEntree = 0;
+    for (const auto& [oNom, poRecord] : oCatalogue)
+    {
+        while (oTenu != oTenus.end() && oTenu->moNom < oNom)
+            ++oTenu;
+        const bool bTenu = oTenu != oTenus.end() && oTenu->moNom == oNom;
+        const QString oPourquoi = bTenu ? QObject::tr("Déjà acquis") : fObstacle(*poRecord);
+        QStandardItem* poEntree = poModele->item(nEntree++);
+        // What an entry is never changes: it is worded once.
+        if (!poEntree->data(Qt::UserRole).isValid())
+            poEntree->setData(QString::fromStdString(fAide(*poRecord)), Qt::UserRole);
+        poEntree->setToolTip(oPourquoi.isEmpty() ? poEntree->data(Qt::UserRole).toString() : oPourquoi);
+        poEntree->setForeground(oPourquoi.isEmpty() ? QBrush() : oGris);
+    }
 }
 }
 
@@ -87,25 +101,16 @@ void Fiche::MettreAJourAides()
 
 void Fiche::MettreAJourListes()
 {
-    const ListePouvoirs::Map* poPouvoirs = mpoPerso->GetListeDesPouvoirs();
-    for (int i = 0; poPouvoirs != nullptr && i < PouvoirsListe->count(); ++i)
+    if (const ListePouvoirs::Map* poPouvoirs = mpoPerso->GetListeDesPouvoirs())
     {
-        const std::string oNom = PouvoirsListe->itemText(i).toStdString();
-        Pouvoir& oModele = *poPouvoirs->at(oNom);
-        QString oPourquoi;
-        if (EstTenu(mpoEtat->moPouvoirs, oNom))
-            oPourquoi = tr("Déjà acquis");
-        else if (!mpoPerso->AllConditionsPouvoir(&oModele))
-            oPourquoi = tr("Réservé aux serviteurs de %1").arg(Texte(oModele.GetSpecialOf()));
-        Griser(PouvoirsListe, i, oPourquoi, Texte(Aides::EntreePouvoir(oModele)));
+        Griser(PouvoirsListe, *poPouvoirs, mpoEtat->moPouvoirs, Aides::EntreePouvoir, [this](Pouvoir& oModele) {
+            return mpoPerso->AllConditionsPouvoir(&oModele)
+                ? QString()
+                : tr("Réservé aux serviteurs de %1").arg(Texte(oModele.GetSpecialOf()));
+        });
     }
-    const ListeTalents::Map* poTalents = mpoPerso->GetListeDesTalents();
-    for (int i = 0; i < comboBoxTalents->count(); ++i)
-    {
-        const std::string oNom = comboBoxTalents->itemText(i).toStdString();
-        Griser(comboBoxTalents, i, EstTenu(mpoEtat->moTalents, oNom) ? tr("Déjà acquis") : QString(),
-               Texte(Aides::EntreeTalent(*poTalents->at(oNom))));
-    }
+    Griser(comboBoxTalents, *mpoPerso->GetListeDesTalents(), mpoEtat->moTalents, Aides::EntreeTalent,
+           [](const Talent&) { return QString(); });
 }
 
 void Fiche::OrdonnerTabulation()

@@ -34,12 +34,14 @@ bool MemesNoms(const std::vector<Niveau>& oGauche, const std::vector<Niveau>& oD
                       [](const Niveau& a, const Niveau& b) { return a.moNom == b.moNom; });
 }
 
-// Another window of the program still on screen keeps it running when this one closes.
+// Another window of the program still on screen keeps it running when this one closes; the sheet's own notes
+// window goes with the sheet.
 bool EstDerniereFenetre(const QWidget* poFenetre)
 {
     const QWidgetList oFenetres = QApplication::topLevelWidgets();
     return std::none_of(oFenetres.begin(), oFenetres.end(), [poFenetre](const QWidget* poAutre) {
-        return poAutre != poFenetre && poAutre->isVisible() && poAutre->windowType() == Qt::Window;
+        return poAutre != poFenetre && poAutre->parentWidget() == nullptr && poAutre->isVisible()
+            && poAutre->windowType() == Qt::Window;
     });
 }
 
@@ -63,14 +65,13 @@ void Fiche::ConnecterDocument()
     connect(poEnregistrer, &QAction::triggered, this, &Fiche::EnregistrerAction);
     connect(poEnregistrerSous, &QAction::triggered, this, &Fiche::EnregistrerSousAction);
     // Notes typed a moment ago are a step of their own, which an undo takes back first.
-    connect(poAnnuler, &QAction::triggered, this, [this] {
-        mpoNotes->Valider();
-        mpoPile->undo();
-    });
-    connect(poRetablir, &QAction::triggered, this, [this] {
-        mpoNotes->Valider();
-        mpoPile->redo();
-    });
+    for (auto [poAction, pPas] : {std::pair{poAnnuler, &QUndoStack::undo}, std::pair{poRetablir, &QUndoStack::redo}})
+    {
+        connect(poAction, &QAction::triggered, this, [this, pPas = pPas] {
+            mpoNotes->Valider();
+            (mpoPile->*pPas)();
+        });
+    }
     QAction* poImprimer = Action(this, Imprimer->text(), QKeySequence::Print);
     connect(poImprimer, &QAction::triggered, this, &Fiche::ImprimerAction);
     connect(Imprimer, &QPushButton::clicked, poImprimer, &QAction::trigger);
@@ -294,7 +295,10 @@ void Fiche::closeEvent(QCloseEvent* poEvent)
     // Closed while another window stays, the sheet only hides and keeps its character; closed last, it ends the
     // program, and the character goes with it.
     if (EstDerniereFenetre(this) && !PeutAbandonner())
+    {
         poEvent->ignore();
-    else
-        QWidget::closeEvent(poEvent);
+        return;
+    }
+    mpoNotes->close();
+    QWidget::closeEvent(poEvent);
 }

@@ -1,5 +1,6 @@
 #include "FeuilleImprimee.h"
 #include "FichierPdf.h"
+#include "PersonnagePlein.h"
 #include "model/Demon.h"
 
 #include <QBuffer>
@@ -61,16 +62,6 @@ QRegularExpression Motif(const Rangee& oRangee)
 bool NommeSeul(const QString& oTexte, const QString& oNom)
 {
     return oTexte.contains(QRegularExpression(QStringLiteral("(^|\\s)%1(\\s|$)").arg(QRegularExpression::escape(oNom))));
-}
-
-// A demon of a long session, built as the benchmarks build it: total PA at 999, every talent and every power.
-void Remplir(Personnage& oPerso)
-{
-    oPerso.AddPATotal(999 - oPerso.GetPATotal());
-    for (const auto& [oNom, poTalent] : *oPerso.GetListeDesTalents())
-        oPerso.AjouterTalentBase(oNom, poTalent->GetPriorite(), poTalent->GetCaractBase());
-    for (const auto& oEntree : *oPerso.GetListeDesPouvoirs())
-        oPerso.AjouterPouvoirBase(oEntree.first);
 }
 
 // Every row the full demon prints: its characteristics all stand at 2, so each talent scores its level plus 1.
@@ -234,7 +225,7 @@ void FeuilleImprimeeTest::EveryRowOfAFullDemonStaysWholeOnItsPage()
 {
     Demon oDemon;
     oDemon.SetNom("Plein");
-    Remplir(oDemon);
+    RemplirPersonnage(oDemon);
     const std::vector<Rangee> oRangees = RangeesPleines(oDemon);
     QCOMPARE(oRangees.size(), std::size_t(202));
     const QTemporaryDir oDossier;
