@@ -53,6 +53,35 @@ std::string NiveauFaux(const Niveau& oNiveau)
         + " : un niveau va par demi-points, à partir de 0";
 }
 
+// When the records held bear the names of the state's, in its order, only their levels move: the records stay.
+template <class Map>
+bool RemettreNiveaux(Map& oTenus, const std::vector<Niveau>& oNiveaux)
+{
+    std::vector<typename Map::mapped_type> oRecords;
+    for (const auto& [oNom, poRecord] : oTenus)
+    {
+        if (poRecord == nullptr)
+            continue;
+        if (oRecords.size() == oNiveaux.size() || oNiveaux[oRecords.size()].moNom != oNom)
+            return false;
+        oRecords.push_back(poRecord);
+    }
+    if (oRecords.size() != oNiveaux.size())
+        return false;
+    for (std::size_t n = 0; n < oRecords.size(); ++n)
+        oRecords[n]->SetNiveau(static_cast<decltype(oRecords[n]->GetNiveau())>(oNiveaux[n].mfNiveau));
+    return true;
+}
+
+// The first entry of a catalogue, from oDepuis on, whose name does not come before oNom.
+template <class Iterateur>
+Iterateur Avancer(Iterateur oDepuis, Iterateur oFin, const std::string& oNom)
+{
+    while (oDepuis != oFin && oDepuis->first < oNom)
+        ++oDepuis;
+    return oDepuis;
+}
+
 const char* NomCamp(PERSO eCamp)
 {
     switch (eCamp)
@@ -148,11 +177,13 @@ std::string Personnage::Verifier(const EtatPersonnage& oEtat) const
 
     if (std::string oDesordre = Desordre(oEtat.moTalents); !oDesordre.empty())
         return oDesordre;
+    // The names come in the catalogue's order: one walk finds every record.
     const ListeTalents::Map& oTalents = *moListeTalents.GetInstanceTalents();
+    auto oRecord = oTalents.begin();
     for (const Niveau& oTalent : oEtat.moTalents)
     {
-        const auto oRecord = oTalents.find(oTalent.moNom);
-        if (oRecord == oTalents.end() || oRecord->second == nullptr)
+        oRecord = Avancer(oRecord, oTalents.end(), oTalent.moNom);
+        if (oRecord == oTalents.end() || oRecord->first != oTalent.moNom || oRecord->second == nullptr)
             return oTalent.moNom + " n'est pas un talent du catalogue";
         const Talent& oModele = *oRecord->second;
         const long long nDemis = Demis(oTalent.mfNiveau);
@@ -189,13 +220,16 @@ std::string Personnage::Verifier(const EtatPersonnage& oEtat) const
 
     if (std::string oDesordre = Desordre(oEtat.moPouvoirs); !oDesordre.empty())
         return oDesordre;
+    const ListePouvoirs::Map oAucun;
+    const ListePouvoirs::Map& oPouvoirs = mpoListe ? *mpoListe->GetInstancePouvoirs() : oAucun;
+    auto oPouvoirRecord = oPouvoirs.begin();
     for (const Niveau& oPouvoir : oEtat.moPouvoirs)
     {
-        const ListePouvoirs::Map* poPouvoirs = mpoListe ? mpoListe->GetInstancePouvoirs() : nullptr;
-        const auto oRecord = poPouvoirs ? poPouvoirs->find(oPouvoir.moNom) : ListePouvoirs::Map::const_iterator();
-        if (poPouvoirs == nullptr || oRecord == poPouvoirs->end() || oRecord->second == nullptr)
+        oPouvoirRecord = Avancer(oPouvoirRecord, oPouvoirs.end(), oPouvoir.moNom);
+        if (oPouvoirRecord == oPouvoirs.end() || oPouvoirRecord->first != oPouvoir.moNom
+            || oPouvoirRecord->second == nullptr)
             return oPouvoir.moNom + " n'est pas un pouvoir des " + NomCamp(meCamp) + "s";
-        const Pouvoir& oModele = *oRecord->second;
+        const Pouvoir& oModele = *oPouvoirRecord->second;
         const long long nDemis = Demis(oPouvoir.mfNiveau);
         if (nDemis < 0)
             return NiveauFaux(oPouvoir);
@@ -236,28 +270,34 @@ std::string Personnage::Restaurer(const EtatPersonnage& oEtat)
     std::copy(oEtat.mfCaract.begin(), oEtat.mfCaract.end(), moCaract.begin());
     mnPP = oEtat.mnPP;
 
-    Possession::Vider(moTalents);
-    const ListeTalents::Map& oTalents = *moListeTalents.GetInstanceTalents();
-    for (const Niveau& oTalent : oEtat.moTalents)
+    if (!RemettreNiveaux(moTalents, oEtat.moTalents))
     {
-        Talent* poCopie = CopierTalent(*oTalents.at(oTalent.moNom));
-        poCopie->SetNiveau(static_cast<float>(oTalent.mfNiveau));
-        moTalents.emplace_hint(moTalents.end(), oTalent.moNom, poCopie);
-    }
-    // Every speciality is held with its general talent, as Verifier made sure.
-    for (const auto& [oNom, poTalent] : moTalents)
-    {
-        if (const Talent* poSpecialite = oTalents.at(oNom)->GetSpecialite())
-            poTalent->SetSpecialite(moTalents.at(poSpecialite->GetName()));
+        Possession::Vider(moTalents);
+        const ListeTalents::Map& oTalents = *moListeTalents.GetInstanceTalents();
+        for (const Niveau& oTalent : oEtat.moTalents)
+        {
+            Talent* poCopie = CopierTalent(*oTalents.at(oTalent.moNom));
+            poCopie->SetNiveau(static_cast<float>(oTalent.mfNiveau));
+            moTalents.emplace_hint(moTalents.end(), oTalent.moNom, poCopie);
+        }
+        // Every speciality is held with its general talent, as Verifier made sure.
+        for (const auto& [oNom, poTalent] : moTalents)
+        {
+            if (const Talent* poSpecialite = oTalents.at(oNom)->GetSpecialite())
+                poTalent->SetSpecialite(moTalents.at(poSpecialite->GetName()));
+        }
     }
 
-    Possession::Vider(moPouvoirs);
-    for (const Niveau& oPouvoir : oEtat.moPouvoirs)
+    if (!RemettreNiveaux(moPouvoirs, oEtat.moPouvoirs))
     {
-        // A power passed Verifier only if the character has a catalogue that holds it.
-        auto* poCopie = new Pouvoir(*mpoListe->GetInstancePouvoirs()->at(oPouvoir.moNom));
-        poCopie->SetNiveau(oPouvoir.mfNiveau);
-        moPouvoirs.emplace_hint(moPouvoirs.end(), oPouvoir.moNom, poCopie);
+        Possession::Vider(moPouvoirs);
+        for (const Niveau& oPouvoir : oEtat.moPouvoirs)
+        {
+            // A power passed Verifier only if the character has a catalogue that holds it.
+            auto* poCopie = new Pouvoir(*mpoListe->GetInstancePouvoirs()->at(oPouvoir.moNom));
+            poCopie->SetNiveau(oPouvoir.mfNiveau);
+            moPouvoirs.emplace_hint(moPouvoirs.end(), oPouvoir.moNom, poCopie);
+        }
     }
     return {};
 }

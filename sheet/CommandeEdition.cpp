@@ -3,7 +3,7 @@
 #include <utility>
 
 CommandeEdition::CommandeEdition(const QString& oTexte, EtatPartage poAvant, EtatPartage poApres,
-                                 std::function<void(const EtatPersonnage&)> fMontrer, int nFusion)
+                                 std::function<void(const EtatPartage&)> fMontrer, int nFusion)
     : QUndoCommand(oTexte),
       mpoAvant(std::move(poAvant)),
       mpoApres(std::move(poApres)),
@@ -14,14 +14,14 @@ CommandeEdition::CommandeEdition(const QString& oTexte, EtatPartage poAvant, Eta
 
 void CommandeEdition::undo()
 {
-    mfMontrer(*mpoAvant);
+    mfMontrer(mpoAvant);
 }
 
 void CommandeEdition::redo()
 {
     if (std::exchange(mbFaite, false))
         return;
-    mfMontrer(*mpoApres);
+    mfMontrer(mpoApres);
 }
 
 bool CommandeEdition::mergeWith(const QUndoCommand* poAutre)

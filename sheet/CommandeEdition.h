@@ -18,7 +18,7 @@ class CommandeEdition : public QUndoCommand
 public:
     // Edits of the same kind in a row (nFusion not -1) make one step: typing a name letter by letter.
     CommandeEdition(const QString& oTexte, EtatPartage poAvant, EtatPartage poApres,
-                    std::function<void(const EtatPersonnage&)> fMontrer, int nFusion = -1);
+                    std::function<void(const EtatPartage&)> fMontrer, int nFusion = -1);
 
     void undo() override;
     void redo() override;
@@ -28,7 +28,7 @@ public:
 private:
     EtatPartage mpoAvant;
     EtatPartage mpoApres;
-    std::function<void(const EtatPersonnage&)> mfMontrer;
+    std::function<void(const EtatPartage&)> mfMontrer;
     int mnFusion;
     bool mbFaite = true;  // pushed once the edit is done: the first redo has nothing to do
 };

@@ -125,11 +125,11 @@ private:
     void ViderColonnes();
     void ConnecterDocument();
 
-    // The one road of every edit: one call on the character, then one undo step if the character changed.
-    // Returns whether it did; the caller refreshes.
-    bool Editer(const QString& oTexte, const std::function<void(Personnage&)>& fEdition, int nFusion = -1);
+    // The one road of every edit: one call on the character, then one undo step if the character changed; the
+    // caller refreshes.
+    void Editer(const QString& oTexte, const std::function<void(Personnage&)>& fEdition, int nFusion = -1);
     // Puts a state back (undo, redo) and shows it.
-    void Montrer(const EtatPersonnage& oEtat);
+    void Montrer(const EtatPartage& poEtat);
     // Brings the rows, the lists and the tool tips in step with the character, which was in oAvant.
     void Suivre(const EtatPersonnage& oAvant);
     void Reprendre();

@@ -113,31 +113,30 @@ void Fiche::ConnecterDocument()
     });
     connect(mpoPile, &QUndoStack::cleanChanged, this, &Fiche::MettreAJourTitre);
     connect(NomValue, &QLineEdit::textEdited, this, &Fiche::UpdateNom);
-    // Far more steps than a session makes; each keeps only what its edit changed apart from a shared state.
+    // Far more steps than a session makes; each keeps one state of the character, shared with the step beside it.
     mpoPile->setUndoLimit(1000);
 }
 
-bool Fiche::Editer(const QString& oTexte, const std::function<void(Personnage&)>& fEdition, int nFusion)
+void Fiche::Editer(const QString& oTexte, const std::function<void(Personnage&)>& fEdition, int nFusion)
 {
     mpoPerso->OublierRaisons();
     fEdition(*mpoPerso);
     AnnoncerRaisons();
     auto poApres = std::make_shared<const EtatPersonnage>(mpoPerso->GetEtat());
     if (*poApres == *mpoEtat)
-        return false;
+        return;
     EtatPartage poAvant = std::exchange(mpoEtat, poApres);
     Suivre(*poAvant);
     mpoPile->push(new CommandeEdition(oTexte, std::move(poAvant), std::move(poApres),
-                                      [this](const EtatPersonnage& oEtat) { Montrer(oEtat); }, nFusion));
+                                      [this](const EtatPartage& poEtat) { Montrer(poEtat); }, nFusion));
     MettreAJourTitre();
-    return true;
 }
 
-void Fiche::Montrer(const EtatPersonnage& oEtat)
+void Fiche::Montrer(const EtatPartage& poEtat)
 {
     // Every state on the stack came from this character, and the character takes it back as it gave it.
-    mpoPerso->Restaurer(oEtat);
-    EtatPartage poAvant = std::exchange(mpoEtat, std::make_shared<const EtatPersonnage>(oEtat));
+    mpoPerso->Restaurer(*poEtat);
+    EtatPartage poAvant = std::exchange(mpoEtat, poEtat);
     SetCaractMaximum(Grade::LimitCaractMax(mpoPerso->GetGrade()));
     Suivre(*poAvant);
     Annoncer(QString());
@@ -182,7 +181,7 @@ void Fiche::MettreAJourTitre()
     const QString oNom = mpoPerso ? QString::fromStdString(mpoPerso->GetNom()) : QString();
     const QString oFichier = QFileInfo(moFichier).fileName();
     mpoNotes->setWindowTitle(oNom.isEmpty() ? tr("Notes") : tr("Notes : %1").arg(oNom));
-    QString oQui = oNom.isEmpty() || oFichier.isEmpty() ? oNom + oFichier : tr("%1 (%2)").arg(oNom, oFichier);
+    const QString oQui = oNom.isEmpty() || oFichier.isEmpty() ? oNom + oFichier : tr("%1 (%2)").arg(oNom, oFichier);
     const bool bModifie = !mpoPile->isClean();
     // The mark goes where Qt shows it, and a new character untouched reads as the program alone.
     if (oQui.isEmpty())

@@ -26,6 +26,16 @@ void PourChaqueLigne(QVBoxLayout* poColonne, Fonction f)
     }
 }
 
+// A row that already shows the value is left alone: writing it again costs the whole text of its box, and a
+// number still being typed there stays. The program's own writes never come back as edits.
+void EcrireLigne(PouvoirTalentWidget& oLigne, double fValeur)
+{
+    if (oLigne.GetValue() == fValeur)
+        return;
+    const QSignalBlocker oBloque(oLigne);
+    oLigne.SetValue(fValeur);
+}
+
 // Gives a column the height of its rows, so that they scroll when they do not fit, and only then.
 void AjusterHauteur(QVBoxLayout* poColonne)
 {
@@ -298,22 +308,16 @@ void Fiche::UpdatePouvoirs()
 void Fiche::UpdateLignesTalents()
 {
     PourChaqueLigne(vboxLayout1, [this](PouvoirTalentWidget& oLigne) {
-        const Talent* poTalent = mpoPerso->GetTalent(oLigne.GetName());
-        if (poTalent == nullptr)
-            return;
-        const QSignalBlocker oBloque(oLigne);
-        oLigne.SetValue(poTalent->GetNiveau() + mpoPerso->GetBonusCaract(poTalent->GetCaractBase()));
+        if (const Talent* poTalent = mpoPerso->GetTalent(oLigne.GetName()))
+            EcrireLigne(oLigne, poTalent->GetNiveau() + mpoPerso->GetBonusCaract(poTalent->GetCaractBase()));
     });
 }
 
 void Fiche::UpdateLignesPouvoirs()
 {
     PourChaqueLigne(vboxLayout, [this](PouvoirTalentWidget& oLigne) {
-        const Pouvoir* poPouvoir = mpoPerso->GetPouvoir(oLigne.GetName());
-        if (poPouvoir == nullptr)
-            return;
-        const QSignalBlocker oBloque(oLigne);
-        oLigne.SetValue(poPouvoir->GetNiveau());
+        if (const Pouvoir* poPouvoir = mpoPerso->GetPouvoir(oLigne.GetName()))
+            EcrireLigne(oLigne, poPouvoir->GetNiveau());
     });
 }
 
