@@ -8,6 +8,7 @@
 #include "model/Personnage.h"
 #include "model/Texte.h"
 
+#include <QAbstractItemView>
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
@@ -67,8 +68,7 @@ QScrollArea* CreerZone(QWidget* poFiche, const char* oNom, QWidget* poColonne, c
 
 Fiche::Fiche(QWidget*)
     : QWidget(nullptr),
-      mpoPile(new QUndoStack(this)),
-      mpoNotes(new FenetreNotes(this))
+      mpoPile(new QUndoStack(this))
 {
     setBackgroundRole(QPalette::Midlight);
     // Children take the sheet's font as they are made; set afterwards, it would reach each of them again and
@@ -118,6 +118,9 @@ Fiche::Fiche(QWidget*)
     // A new character has no superior yet, and the list says so rather than show a choice never made.
     SuperieurListe->setPlaceholderText(tr("Choisir…"));
     OrdonnerTabulation();
+    // What the lists say of each entry is only read once they open.
+    for (QComboBox* poListe : {PouvoirsListe, comboBoxTalents})
+        poListe->view()->installEventFilter(this);
 }
 
 Fiche::~Fiche()
@@ -208,7 +211,7 @@ void Fiche::SetPerso(Personnage* perso)
     SynchroniserLignes();
     mnGradeDesAides = -1;
     MettreAJourAides();
-    MettreAJourListes();
+    mbListesAJour = false;
     UpdateFiche();
     if (bAutre)
         Reprendre();
@@ -250,7 +253,8 @@ void Fiche::UpdateFiche()
     const QString oNom = QString::fromStdString(oPerso.GetNom());
     if (NomValue->text() != oNom)
         NomValue->setText(oNom);
-    mpoNotes->SetTexte(QString::fromStdString(oPerso.GetNotes()));
+    if (mpoNotes != nullptr)
+        mpoNotes->SetTexte(QString::fromStdString(oPerso.GetNotes()));
 
     UpdateLignesTalents();
     UpdateLignesPouvoirs();

@@ -107,6 +107,8 @@ public slots:
 protected:
     void closeEvent(QCloseEvent* poEvent) override;
     bool event(QEvent* poEvent) override;
+    // A list about to open says first what the character can take from it now.
+    bool eventFilter(QObject* poObjet, QEvent* poEvent) override;
 
 private:
     bool TalentExisteDeja(std::string name);
@@ -135,6 +137,9 @@ private:
     void Reprendre();
     void UpdateNom();
     void MettreAJourTitre();
+    void OuvrirNotes();
+    // Hands on what is typed in the notes and not yet an edit: before they are saved, printed, undone or dropped.
+    void ValiderNotes();
     // The character's name as a file name with this extension, in the folder last used.
     QString NomPropose(const char* oExtension) const;
     bool EnregistrerDans(const QString& oFichier);
@@ -142,7 +147,8 @@ private:
     // The status line at the bottom: why the last edit was refused, or what it did that the player did not ask.
     void Annoncer(const QString& oTexte, bool bRefus = false);
     void AnnoncerRaisons();
-    // What each box costs and allows at the grade, and what the lists offer to this character now.
+    // What each box costs and allows at the grade, and what the lists offer to this character now; the lists are
+    // brought up to date as they open, the last one seen kept in mbListesAJour.
     void MettreAJourAides();
     void MettreAJourListes();
     QString AideLigne(bool bTalent, const std::string& oNom) const;
@@ -173,8 +179,9 @@ private:
     // The character as the last edit, undo or redo left it: the state before the next edit.
     EtatPartage mpoEtat;
     QString moFichier;
-    FenetreNotes* mpoNotes;
+    FenetreNotes* mpoNotes = nullptr;  // made the first time the player opens the notes
     int mnGradeDesAides = -1;  // the grade the boxes' tool tips speak of
+    bool mbListesAJour = false;
 };
 
 #endif

@@ -137,6 +137,16 @@ void Fiche::OrdonnerTabulation()
         setTabOrder(oOrdre[i - 1], oOrdre[i]);
 }
 
+bool Fiche::eventFilter(QObject* poObjet, QEvent* poEvent)
+{
+    if (poEvent->type() == QEvent::Show && mpoPerso && !mbListesAJour)
+    {
+        MettreAJourListes();
+        mbListesAJour = true;
+    }
+    return QWidget::eventFilter(poObjet, poEvent);
+}
+
 bool Fiche::event(QEvent* poEvent)
 {
     // The sheet's own tool tip is for its empty background; a widget without a tool tip of its own shows none.

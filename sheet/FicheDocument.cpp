@@ -68,7 +68,7 @@ void Fiche::ConnecterDocument()
     for (auto [poAction, pPas] : {std::pair{poAnnuler, &QUndoStack::undo}, std::pair{poRetablir, &QUndoStack::redo}})
     {
         connect(poAction, &QAction::triggered, this, [this, pPas = pPas] {
-            mpoNotes->Valider();
+            ValiderNotes();
             (mpoPile->*pPas)();
         });
     }
@@ -76,15 +76,7 @@ void Fiche::ConnecterDocument()
     connect(poImprimer, &QAction::triggered, this, &Fiche::ImprimerAction);
     connect(Imprimer, &QPushButton::clicked, poImprimer, &QAction::trigger);
     connect(Pdf, &QPushButton::clicked, this, &Fiche::PdfAction);
-    connect(Notes, &QPushButton::clicked, mpoNotes, [this] {
-        mpoNotes->show();
-        mpoNotes->raise();
-        mpoNotes->activateWindow();
-    });
-    connect(mpoNotes, &FenetreNotes::TexteChange, this, [this](const QString& oNotes) {
-        if (mpoPerso)
-            Editer(tr("Notes"), [&oNotes](Personnage& oPerso) { oPerso.SetNotes(oNotes.toStdString()); });
-    });
+    connect(Notes, &QPushButton::clicked, this, &Fiche::OuvrirNotes);
 
     connect(Ouvrir, &QPushButton::clicked, poOuvrir, &QAction::trigger);
     connect(Annuler, &QPushButton::clicked, poAnnuler, &QAction::trigger);
@@ -151,8 +143,32 @@ void Fiche::Suivre(const EtatPersonnage& oAvant)
     if (!bMemesNoms)
         SynchroniserLignes();
     if (!bMemesNoms || mpoEtat->moSuperieur != oAvant.moSuperieur)
-        MettreAJourListes();
+        mbListesAJour = false;
     MettreAJourAides();
+}
+
+void Fiche::OuvrirNotes()
+{
+    if (!mpoPerso)
+        return;
+    if (mpoNotes == nullptr)
+    {
+        mpoNotes = new FenetreNotes(this);
+        connect(mpoNotes, &FenetreNotes::TexteChange, this, [this](const QString& oNotes) {
+            Editer(tr("Notes"), [&oNotes](Personnage& oPerso) { oPerso.SetNotes(oNotes.toStdString()); });
+        });
+        mpoNotes->SetTexte(QString::fromStdString(mpoPerso->GetNotes()));
+        MettreAJourTitre();
+    }
+    mpoNotes->show();
+    mpoNotes->raise();
+    mpoNotes->activateWindow();
+}
+
+void Fiche::ValiderNotes()
+{
+    if (mpoNotes != nullptr)
+        mpoNotes->Valider();
 }
 
 void Fiche::Reprendre()
@@ -180,7 +196,8 @@ void Fiche::MettreAJourTitre()
     const QString oProgramme = tr("VEXAL Fiche de perso Version 1.0");
     const QString oNom = mpoPerso ? QString::fromStdString(mpoPerso->GetNom()) : QString();
     const QString oFichier = QFileInfo(moFichier).fileName();
-    mpoNotes->setWindowTitle(oNom.isEmpty() ? tr("Notes") : tr("Notes : %1").arg(oNom));
+    if (mpoNotes != nullptr)
+        mpoNotes->setWindowTitle(oNom.isEmpty() ? tr("Notes") : tr("Notes : %1").arg(oNom));
     const QString oQui = oNom.isEmpty() || oFichier.isEmpty() ? oNom + oFichier : tr("%1 (%2)").arg(oNom, oFichier);
     const bool bModifie = !mpoPile->isClean();
     // The mark goes where Qt shows it, and a new character untouched reads as the program alone.
@@ -204,7 +221,7 @@ QString Fiche::NomPropose(const char* oExtension) const
 
 bool Fiche::PeutAbandonner()
 {
-    mpoNotes->Valider();
+    ValiderNotes();
     if (!mpoPerso || mpoPile->isClean())
         return true;
     // The player sees what is at stake.
@@ -273,7 +290,7 @@ bool Fiche::EnregistrerSousAction()
 
 bool Fiche::EnregistrerDans(const QString& oFichier)
 {
-    mpoNotes->Valider();
+    ValiderNotes();
     std::string oErreur;
     if (!FichierPersonnage::Enregistrer(*mpoPerso, QFile::encodeName(oFichier).constData(), oErreur))
     {
@@ -298,6 +315,7 @@ void Fiche::closeEvent(QCloseEvent* poEvent)
         poEvent->ignore();
         return;
     }
-    mpoNotes->close();
+    if (mpoNotes != nullptr)
+        mpoNotes->close();
     QWidget::closeEvent(poEvent);
 }

@@ -1,7 +1,6 @@
 #include "Fiche.h"
 
 #include "Dialogues.h"
-#include "FenetreNotes.h"
 #include "model/Personnage.h"
 
 #include <QDir>
@@ -11,7 +10,7 @@ void Fiche::ExportAction()
 {
     if (!mpoPerso)
         return;
-    mpoNotes->Valider();
+    ValiderNotes();
     const QString oNom = Dialogues::NomPourEnregistrer(this, tr("Choose a file"), NomPropose(".txt"));
     if (oNom.isEmpty())
         return;

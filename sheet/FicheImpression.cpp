@@ -2,7 +2,6 @@
 
 #include "Dialogues.h"
 #include "FeuilleImprimee.h"
-#include "FenetreNotes.h"
 #include "FichierPdf.h"
 #include "model/Personnage.h"
 
@@ -14,7 +13,7 @@ void Fiche::PdfAction()
 {
     if (!mpoPerso)
         return;
-    mpoNotes->Valider();
+    ValiderNotes();
     QString oFichier =
         Dialogues::NomPourEnregistrer(this, tr("Enregistrer la feuille en PDF"), NomPropose(".pdf"), tr("PDF (*.pdf)"));
     if (oFichier.isEmpty())
@@ -34,7 +33,7 @@ void Fiche::ImprimerAction()
 {
     if (!mpoPerso)
         return;
-    mpoNotes->Valider();
+    ValiderNotes();
     QPrinter oImprimante(QPrinter::HighResolution);
     oImprimante.setDocName(QString::fromStdString(mpoPerso->GetNom()));
     if (!Dialogues::ChoisirImprimante(this, oImprimante))

@@ -140,7 +140,10 @@ void AideTest::TheListsSayWhatTheCharacterCannotTakeNow()
 {
     const auto poFiche = OuvrirFiche(new Demon);
     QVERIFY(poFiche);
+    // As the player sees it, once the list is open.
     const auto Aide = [&](QComboBox* poListe, const char* oEntree) {
+        poListe->showPopup();
+        poListe->hidePopup();
         return poListe->itemData(poListe->findText(QLatin1String(oEntree)), Qt::ToolTipRole).toString();
     };
     QCOMPARE(Aide(poFiche->PouvoirsListe, "ArtDeCombat"), QStringLiteral("Réservé aux serviteurs de Baal"));
