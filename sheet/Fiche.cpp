@@ -8,7 +8,6 @@
 #include "model/Personnage.h"
 #include "model/Texte.h"
 
-#include <QAbstractItemView>
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
@@ -118,9 +117,9 @@ Fiche::Fiche(QWidget*)
     // A new character has no superior yet, and the list says so rather than show a choice never made.
     SuperieurListe->setPlaceholderText(tr("Choisir…"));
     OrdonnerTabulation();
-    // What the lists say of each entry is only read once they open.
+    // What the lists say of each entry is only read once they open, by the mouse or the keyboard.
     for (QComboBox* poListe : {PouvoirsListe, comboBoxTalents})
-        poListe->view()->installEventFilter(this);
+        poListe->installEventFilter(this);
 }
 
 Fiche::~Fiche()

@@ -107,7 +107,7 @@ public slots:
 protected:
     void closeEvent(QCloseEvent* poEvent) override;
     bool event(QEvent* poEvent) override;
-    // A list about to open says first what the character can take from it now.
+    // A list the player is about to open says first what the character can take from it now.
     bool eventFilter(QObject* poObjet, QEvent* poEvent) override;
 
 private:

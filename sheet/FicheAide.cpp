@@ -139,7 +139,8 @@ void Fiche::OrdonnerTabulation()
 
 bool Fiche::eventFilter(QObject* poObjet, QEvent* poEvent)
 {
-    if (poEvent->type() == QEvent::Show && mpoPerso && !mbListesAJour)
+    const bool bOuvre = poEvent->type() == QEvent::MouseButtonPress || poEvent->type() == QEvent::KeyPress;
+    if (bOuvre && mpoPerso && !mbListesAJour)
     {
         MettreAJourListes();
         mbListesAJour = true;

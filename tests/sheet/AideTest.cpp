@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QTest>
@@ -142,8 +143,8 @@ void AideTest::TheListsSayWhatTheCharacterCannotTakeNow()
     QVERIFY(poFiche);
     // As the player sees it, once the list is open.
     const auto Aide = [&](QComboBox* poListe, const char* oEntree) {
-        poListe->showPopup();
-        poListe->hidePopup();
+        QTest::keyClick(poListe, Qt::Key_F4);
+        QTest::keyClick(poListe->view(), Qt::Key_Escape);
         return poListe->itemData(poListe->findText(QLatin1String(oEntree)), Qt::ToolTipRole).toString();
     };
     QCOMPARE(Aide(poFiche->PouvoirsListe, "ArtDeCombat"), QStringLiteral("Réservé aux serviteurs de Baal"));
