@@ -1,5 +1,6 @@
 #include "Dialogues.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -49,9 +50,11 @@ QString Dialogues::Retenir(const QString& oNom)
 
 QString Dialogues::Dossier()
 {
-    if (moDossier.isEmpty())
-        return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return moDossier;
+    if (!moDossier.isEmpty())
+        return moDossier;
+    // A documents folder that does not exist would be taken for a file name.
+    const QString oDocuments = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(oDocuments).isDir() ? oDocuments : QDir::homePath();
 }
 
 void Dialogues::Avertir(QWidget* poParent, const QString& oTitre, const QString& oTexte)

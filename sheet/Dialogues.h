@@ -28,8 +28,10 @@ public:
     static QString NomPourOuvrir(QWidget* poParent, const QString& oTitre, const QString& oProposition,
                                  const QString& oFiltre);
     static void Avertir(QWidget* poParent, const QString& oTitre, const QString& oTexte);
-    // The folder of the file last chosen in a file dialog: the player's documents until one is.
+    // The folder of the file last chosen in a file dialog or opened: the player's documents until one is.
     static QString Dossier();
+    // Takes the file's folder as the one last used; gives the name back.
+    static QString Retenir(const QString& oNom);
     static Reponse DemanderEnregistrer(QWidget* poParent, const QString& oTexte);
     // The print dialog; false when the player cancels. Answered by SetProchainNom, the printer writes that PDF file.
     static bool ChoisirImprimante(QWidget* poParent, QPrinter& oImprimante);
@@ -44,8 +46,6 @@ public:
     static std::optional<Reponse> ProchaineReponse() { return moProchaineReponse; }
 
 private:
-    static QString Retenir(const QString& oNom);
-
     static QString moDossier;
     static std::optional<QString> moProchainNom;
     static QStringList* mpoTemoin;

@@ -187,7 +187,7 @@ void Fiche::UpdateNom()
 
 void Fiche::SetFichier(const QString& oFichier)
 {
-    moFichier = oFichier;
+    moFichier = Dialogues::Retenir(oFichier);
     MettreAJourTitre();
 }
 
