@@ -123,7 +123,7 @@ bool Personnage::RemovePASecondaire(int val)
     mnPASecondConverti += nPANeed;
     // Each converted PA gives two PA secondaire: an odd shortfall leaves one over.
     mnPASecondaire = nDiff % 2;
-    Remarquer(Converti(nPANeed) + " en " + std::to_string(2 * nPANeed) + " PA secondaires");
+    Remarquer(Converti(nPANeed) + " en " + std::to_string(2LL * nPANeed) + " PA secondaires");
     return true;
 }
 

@@ -125,9 +125,13 @@ Fiche::Fiche(QWidget*)
 Fiche::~Fiche()
 {
     // Going, the window hides its boxes, and a box takes the number still being typed in it as it is hidden: that
-    // number must not reach a sheet and a character that are no longer there.
+    // number must not reach a sheet and a character that are no longer there. Nor may the undo stack, which empties
+    // itself as it goes, nor notes still being typed.
     for (QAbstractSpinBox* poBoite : findChildren<QAbstractSpinBox*>())
         poBoite->blockSignals(true);
+    mpoPile->blockSignals(true);
+    if (mpoNotes != nullptr)
+        mpoNotes->blockSignals(true);
 }
 
 std::string Fiche::NomChoisi(const QComboBox* poListe)

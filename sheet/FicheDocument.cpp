@@ -65,13 +65,17 @@ void Fiche::ConnecterDocument()
     connect(poEnregistrer, &QAction::triggered, this, &Fiche::EnregistrerAction);
     connect(poEnregistrerSous, &QAction::triggered, this, &Fiche::EnregistrerSousAction);
     // Notes typed a moment ago are a step of their own, which an undo takes back first.
-    for (auto [poAction, pPas] : {std::pair{poAnnuler, &QUndoStack::undo}, std::pair{poRetablir, &QUndoStack::redo}})
-    {
-        connect(poAction, &QAction::triggered, this, [this, pPas = pPas] {
+    const auto Pas = [this](bool bRetablir) {
+        return [this, bRetablir] {
             ValiderNotes();
-            (mpoPile->*pPas)();
-        });
-    }
+            if (bRetablir)
+                mpoPile->redo();
+            else
+                mpoPile->undo();
+        };
+    };
+    connect(poAnnuler, &QAction::triggered, this, Pas(false));
+    connect(poRetablir, &QAction::triggered, this, Pas(true));
     QAction* poImprimer = Action(this, Imprimer->text(), QKeySequence::Print);
     connect(poImprimer, &QAction::triggered, this, &Fiche::ImprimerAction);
     connect(Imprimer, &QPushButton::clicked, poImprimer, &QAction::trigger);
