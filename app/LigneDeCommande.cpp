@@ -71,30 +71,38 @@ std::unique_ptr<Personnage> Lire(const QString& oFichier, std::string& oErreur)
     return FichierPersonnage::Ouvrir(QFile::encodeName(oFichier).constData(), oErreur);
 }
 
-int Exporter(const QString& oSortie, const QString& oFichier)
-{
-    std::string oErreur;
-    const std::unique_ptr<Personnage> poPerso = Lire(oFichier, oErreur);
-    if (!poPerso)
-        return Refuser(oFichier, oErreur);
-    if (!RemplacerFichier(QFile::encodeName(oSortie).constData(), poPerso->TexteExport(), &oErreur))
-        return Refuser(oSortie, oErreur);
-    return 0;
-}
-
-int EcrirePdf(const QString& oSortie, const QString& oFichier)
+// Writes what fEcrire makes of the file's character, with no window; a refused file or a failed write ends with
+// the reason on stderr.
+template <class Ecriture>
+int EcrireSansFenetre(const QString& oFichier, Ecriture fEcrire)
 {
     std::string oErreur;
     const std::unique_ptr<Personnage> poPerso = Lire(oFichier, oErreur);
     if (!poPerso)
         return Refuser(oFichier, oErreur);
     QString oRaison;
-    if (!ImprimerPdf(*poPerso, oSortie, oRaison))
-    {
-        std::fprintf(stderr, "vexal: %s\n", qPrintable(oRaison));
-        return 1;
-    }
-    return 0;
+    if (fEcrire(*poPerso, oRaison))
+        return 0;
+    std::fprintf(stderr, "vexal: %s\n", qPrintable(oRaison));
+    return 1;
+}
+
+int Exporter(const QString& oSortie, const QString& oFichier)
+{
+    return EcrireSansFenetre(oFichier, [&oSortie](const Personnage& oPerso, QString& oRaison) {
+        std::string oErreur;
+        if (RemplacerFichier(QFile::encodeName(oSortie).constData(), oPerso.TexteExport(), &oErreur))
+            return true;
+        oRaison = oSortie + QStringLiteral(" : ") + QString::fromStdString(oErreur);
+        return false;
+    });
+}
+
+int EcrirePdf(const QString& oSortie, const QString& oFichier)
+{
+    return EcrireSansFenetre(oFichier, [&oSortie](const Personnage& oPerso, QString& oRaison) {
+        return ImprimerPdf(oPerso, oSortie, oRaison);
+    });
 }
 }
 
