@@ -2,52 +2,134 @@
 
 #include "FichierPdf.h"
 #include "MyWidget.h"
-#include "export/FichierAtomique.h"
+#include "NomFichier.h"
+#include "disque/FichierAtomique.h"
 #include "fichier/FichierPersonnage.h"
 #include "model/Personnage.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
+#include <algorithm>
+#include <csignal>
 #include <cstdio>
-#include <cstring>
 #include <memory>
+#include <string>
 
 namespace
 {
-const char* const kSansFenetre[] = {"--export", "-h", "--help", "--help-all", "-v", "--version"};
-
-bool EstOption(const char* oArgument, const char* oOption)
+// What the command line asks of the program decides which application it gets: work with no window needs no
+// display, and a PDF needs only fonts, which Qt's offscreen platform has without any screen.
+enum class Besoin
 {
-    const std::size_t nLongueur = std::strlen(oOption);
-    return std::strncmp(oArgument, oOption, nLongueur) == 0 && (oArgument[nLongueur] == '\0' || oArgument[nLongueur] == '=');
+    Fenetre,
+    Texte,
+    Pdf,
+    // A mistake on the command line: it is only reported, which needs no display either.
+    Erreur
+};
+
+struct Option
+{
+    const char* moNom;
+    bool mbLong;    // written --nom, else -n
+    bool mbValeur;  // takes the next argument, unless given as --nom=valeur
+    Besoin meBesoin;
+};
+
+constexpr Option kOptions[] = {
+    {"export",   true,  true,  Besoin::Texte},
+    {"pdf",      true,  true,  Besoin::Pdf},
+    {"help",     true,  false, Besoin::Texte},
+    {"help-all", true,  false, Besoin::Texte},
+    {"version",  true,  false, Besoin::Texte},
+    {"h",        false, false, Besoin::Texte},
+    {"v",        false, false, Besoin::Texte},
+};
+
+// Qt's own for a graphical application, with one dash or two, which the application takes off the command line.
+constexpr Option kOptionsQt[] = {
+    {"platform",        false, true,  Besoin::Fenetre}, {"platformpluginpath", false, true, Besoin::Fenetre},
+    {"platformtheme",   false, true,  Besoin::Fenetre}, {"plugin",             false, true, Besoin::Fenetre},
+    {"qmljsdebugger",   false, true,  Besoin::Fenetre}, {"qwindowgeometry",    false, true, Besoin::Fenetre},
+    {"qwindowicon",     false, true,  Besoin::Fenetre}, {"qwindowtitle",       false, true, Besoin::Fenetre},
+    {"reverse",         false, false, Besoin::Fenetre}, {"session",            false, true, Besoin::Fenetre},
+    {"display",         false, true,  Besoin::Fenetre}, {"geometry",           false, true, Besoin::Fenetre},
+    {"style",           false, true,  Besoin::Fenetre}, {"stylesheet",         false, true, Besoin::Fenetre},
+    {"widgetcount",     false, false, Besoin::Fenetre},
+};
+
+const Option* Trouver(const std::string& oNom, bool bLong)
+{
+    for (const Option& oOption : kOptions)
+    {
+        if (oNom == oOption.moNom && bLong == oOption.mbLong)
+            return &oOption;
+    }
+    for (const Option& oOption : kOptionsQt)
+    {
+        if (oNom == oOption.moNom)
+            return &oOption;
+    }
+    return nullptr;
 }
 
-// Work with no window needs no display. A PDF needs fonts, which a graphical application on Qt's offscreen platform
-// has without any screen; the rest gets no graphical application at all.
-std::unique_ptr<QCoreApplication> CreerApplication(int& argc, char** argv)
+// A first look at the arguments, before any application exists; the parser reads them for good afterwards.
+Besoin BesoinDe(int argc, char** argv)
 {
+    Besoin eBesoin = Besoin::Fenetre;
     for (int n = 1; n < argc; ++n)
     {
-        if (EstOption(argv[n], "--pdf"))
-        {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-            return std::make_unique<QGuiApplication>(argc, argv);
-        }
+        const std::string oArgument = argv[n];
+        if (oArgument == "--")
+            break;
+        if (oArgument.size() < 2 || oArgument[0] != '-')
+            continue;
+        const bool bLong = oArgument[1] == '-';
+        const std::size_t nEgal = oArgument.find('=');
+        const std::size_t nDebut = bLong ? 2 : 1;
+        const Option* poOption = Trouver(oArgument.substr(nDebut, nEgal - nDebut), bLong);
+        if (poOption == nullptr)
+            return Besoin::Erreur;
+        eBesoin = std::max(eBesoin, poOption->meBesoin);
+        if (poOption->mbValeur && nEgal == std::string::npos)
+            ++n;
     }
-    for (int n = 1; n < argc; ++n)
+    return eBesoin;
+}
+
+QtMessageHandler soMessages = nullptr;
+
+// Setting Qt's offscreen platform up speaks of what a run without a window never uses (the desktop's runtime
+// folder): words for developers, not for a player who asked for a PDF. Only failures go through.
+void TaireRemarques(QtMsgType eType, const QMessageLogContext& oContexte, const QString& oMessage)
+{
+    if (eType == QtCriticalMsg || eType == QtFatalMsg)
+        soMessages(eType, oContexte, oMessage);
+}
+
+std::unique_ptr<QCoreApplication> CreerApplication(Besoin eBesoin, int& argc, char** argv)
+{
+    switch (eBesoin)
     {
-        for (const char* oOption : kSansFenetre)
-        {
-            if (EstOption(argv[n], oOption))
-                return std::make_unique<QCoreApplication>(argc, argv);
-        }
+    case Besoin::Fenetre:
+        return std::make_unique<QApplication>(argc, argv);
+    case Besoin::Pdf:
+    {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        soMessages = qInstallMessageHandler(TaireRemarques);
+        auto poApplication = std::make_unique<QGuiApplication>(argc, argv);
+        qInstallMessageHandler(soMessages);
+        return poApplication;
     }
-    return std::make_unique<QApplication>(argc, argv);
+    case Besoin::Texte:
+    case Besoin::Erreur:
+        break;
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
 }
 
 // Qt's own texts (the file dialogs, the overwrite question, the command line's help) in French, from the
@@ -60,28 +142,35 @@ void ParlerFrancais(QCoreApplication& oApplication)
         QCoreApplication::installTranslator(poTraduction);
 }
 
-int Refuser(const QString& oFichier, const std::string& oRaison)
+int Refuser(const QString& oFichier, const QString& oRaison)
 {
-    std::fprintf(stderr, "vexal: %s : %s\n", qPrintable(oFichier), oRaison.c_str());
+    // The file's name as the system gave it, bytes and all.
+    const QByteArray oNom = NomFichier::Octets(oFichier);
+    std::fprintf(stderr, "vexal: %s : %s\n", oNom.constData(), qPrintable(oRaison));
     return 1;
 }
 
-std::unique_ptr<Personnage> Lire(const QString& oFichier, std::string& oErreur)
+// A command line the program cannot follow: why, then how to use it; nothing is done.
+int Mauvais(const QCommandLineParser& oLigne, const QString& oRaison)
 {
-    return FichierPersonnage::Ouvrir(QFile::encodeName(oFichier).constData(), oErreur);
+    std::fprintf(stderr, "vexal: %s\n\n%s", qPrintable(oRaison), qPrintable(oLigne.helpText()));
+    return 2;
 }
 
-// Writes what fEcrire makes of the file's character, with no window; a refused file or a failed write ends with
-// the reason on stderr.
+// Writes what fEcrire makes of the file's character into oSortie, with no window, never over the file itself; a
+// refused file or a failed write ends with the reason on stderr.
 template <class Ecriture>
-int EcrireSansFenetre(const QString& oFichier, Ecriture fEcrire)
+int EcrireSansFenetre(const QString& oSortie, const QString& oFichier, Ecriture fEcrire)
 {
     std::string oErreur;
-    const std::unique_ptr<Personnage> poPerso = Lire(oFichier, oErreur);
+    const QByteArray oSource = NomFichier::Octets(oFichier);
+    const std::unique_ptr<Personnage> poPerso = FichierPersonnage::Ouvrir(oSource.constData(), oErreur);
     if (!poPerso)
-        return Refuser(oFichier, oErreur);
+        return Refuser(oFichier, QString::fromStdString(oErreur));
+    Remplacement oOptions;
+    oOptions.moSource = oSource.toStdString();
     QString oRaison;
-    if (fEcrire(*poPerso, oRaison))
+    if (fEcrire(*poPerso, NomFichier::Octets(oSortie).constData(), oOptions, oRaison))
         return 0;
     std::fprintf(stderr, "vexal: %s\n", qPrintable(oRaison));
     return 1;
@@ -89,26 +178,31 @@ int EcrireSansFenetre(const QString& oFichier, Ecriture fEcrire)
 
 int Exporter(const QString& oSortie, const QString& oFichier)
 {
-    return EcrireSansFenetre(oFichier, [&oSortie](const Personnage& oPerso, QString& oRaison) {
+    return EcrireSansFenetre(oSortie, oFichier, [&oSortie](const Personnage& oPerso, const char* oNom,
+                                                            const Remplacement& oOptions, QString& oRaison) {
         std::string oErreur;
-        if (RemplacerFichier(QFile::encodeName(oSortie).constData(), oPerso.TexteExport(), &oErreur))
-            return true;
+        const bool bEcrit = RemplacerFichier(oNom, oPerso.TexteExport(), &oErreur, oOptions);
         oRaison = oSortie + QStringLiteral(" : ") + QString::fromStdString(oErreur);
-        return false;
+        return bEcrit;
     });
 }
 
 int EcrirePdf(const QString& oSortie, const QString& oFichier)
 {
-    return EcrireSansFenetre(oFichier, [&oSortie](const Personnage& oPerso, QString& oRaison) {
-        return ImprimerPdf(oPerso, oSortie, oRaison);
+    return EcrireSansFenetre(oSortie, oFichier, [](const Personnage& oPerso, const char* oNom,
+                                                   const Remplacement& oOptions, QString& oRaison) {
+        return ImprimerPdf(oPerso, oNom, oRaison, oOptions);
     });
 }
 }
 
 int Lancer(int& argc, char** argv)
 {
-    const std::unique_ptr<QCoreApplication> poApplication = CreerApplication(argc, argv);
+    // A file grown past the user's size limit is a failed write, which the writers report; by default the system
+    // would end the program in the middle of the write instead.
+    std::signal(SIGXFSZ, SIG_IGN);
+    const Besoin eBesoin = BesoinDe(argc, argv);
+    const std::unique_ptr<QCoreApplication> poApplication = CreerApplication(eBesoin, argc, argv);
     ParlerFrancais(*poApplication);
     QCoreApplication::setApplicationName(QStringLiteral("vexal"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VEXAL_VERSION));
@@ -127,33 +221,40 @@ int Lancer(int& argc, char** argv)
     oLigne.addOption(oPdf);
     oLigne.addPositionalArgument(QStringLiteral("FICHIER.vexal"),
                                  QCoreApplication::translate("Lancer", "Le personnage à ouvrir."));
-    oLigne.process(*poApplication);
 
+    // Names keep the system's bytes: QCoreApplication::arguments() would replace what is not UTF-8.
+    QStringList oArguments;
+    for (int n = 0; n < argc; ++n)
+        oArguments << NomFichier::DepuisOctets(QByteArray(argv[n]));
+    if (!oLigne.parse(oArguments))
+        return Mauvais(oLigne, oLigne.errorText());
     const QStringList oFichiers = oLigne.positionalArguments();
-    const bool bSansFenetre = oLigne.isSet(oExport) || oLigne.isSet(oPdf);
-    if (oFichiers.size() > 1 || (bSansFenetre && oFichiers.isEmpty()) || (oLigne.isSet(oExport) && oLigne.isSet(oPdf)))
+    for (const QCommandLineOption* poOption : {&oExport, &oPdf})
     {
-        std::fprintf(stderr, "%s\n", qPrintable(oLigne.helpText()));
-        return 1;
+        if (oLigne.values(*poOption).size() > 1)
+            return Mauvais(oLigne, QCoreApplication::translate("Lancer", "l'option --%1 est donnée plus d'une fois")
+                                       .arg(poOption->names().first()));
     }
+    const bool bSansFenetre = oLigne.isSet(oExport) || oLigne.isSet(oPdf);
+    if (oLigne.isSet(oExport) && oLigne.isSet(oPdf))
+        return Mauvais(oLigne, QCoreApplication::translate("Lancer", "--export et --pdf ne vont pas ensemble"));
+    if (oFichiers.size() > 1)
+        return Mauvais(oLigne, QCoreApplication::translate("Lancer", "un seul fichier de personnage à la fois"));
+    if (bSansFenetre && oFichiers.isEmpty())
+        return Mauvais(oLigne, QCoreApplication::translate("Lancer", "il manque le fichier du personnage"));
+    // The help and the version, as Qt's parser gives them.
+    oLigne.process(oArguments);
     if (oLigne.isSet(oExport))
         return Exporter(oLigne.value(oExport), oFichiers.first());
     if (oLigne.isSet(oPdf))
         return EcrirePdf(oLigne.value(oPdf), oFichiers.first());
 
-    std::unique_ptr<Personnage> poPerso;
-    if (!oFichiers.isEmpty())
-    {
-        std::string oErreur;
-        poPerso = Lire(oFichiers.first(), oErreur);
-        if (!poPerso)
-            return Refuser(oFichiers.first(), oErreur);
-    }
     MyWidget oFenetre;
     // The window's fixed size wins over the requested one.
     oFenetre.setGeometry(100, 100, 250, 355);
     oFenetre.show();
-    if (poPerso)
-        oFenetre.MontrerPersonnage(std::move(poPerso), oFichiers.first());
+    oFenetre.ProposerRecuperations();
+    if (!oFichiers.isEmpty())
+        oFenetre.OuvrirFichier(oFichiers.first());
     return poApplication->exec();
 }

@@ -6,7 +6,11 @@
 //   vexal FICHIER.vexal                     the start window and that character's sheet
 //   vexal --export SORTIE.txt FICHIER.vexal the character's text export, with no window and no display
 //   vexal --pdf SORTIE.pdf FICHIER.vexal    the character's printed sheet as a PDF, likewise
-// A file that cannot be read or is refused ends the program with exit code 1 and the reason on stderr.
+// Without a window, a file that cannot be read or is refused, or an output that cannot be written (or that is the
+// character's own file), ends the program with exit code 1 and the reason on stderr; with a window, the reason is
+// shown and the start window stays. A command line the program cannot follow ends it with exit code 2, the reason
+// and the usage on stderr, before anything is read or written. At start, the recovery copies a stopped program left
+// are offered back.
 int Lancer(int& argc, char** argv);
 
 #endif

@@ -1,13 +1,18 @@
 #include "MyWidget.h"
 
+#include "Dialogues.h"
 #include "Fiche.h"
 #include "Fond.h"
+#include "Recuperations.h"
 #include "model/Ange.h"
 #include "model/Demon.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QGridLayout>
+#include <QLocale>
+#include <QLockFile>
 #include <QPushButton>
 
 MyWidget::MyWidget(QWidget* parent)
@@ -79,10 +84,50 @@ void MyWidget::closeEvent(QCloseEvent* poEvent)
         QWidget::closeEvent(poEvent);
 }
 
-void MyWidget::MontrerPersonnage(std::unique_ptr<Personnage> poPerso, const QString& oFichier)
+void MyWidget::OuvrirFichier(const QString& oFichier)
 {
-    OuvrirFiche(poPerso.release());
-    mpoFiche->SetFichier(oFichier);
+    if (mpoFiche->PeutAbandonner() && mpoFiche->OuvrirFichier(oFichier))
+        mpoFiche->show();
+}
+
+void MyWidget::ProposerRecuperations()
+{
+    for (CopieOrpheline& oCopie : CopiesOrphelines())
+        ProposerRecuperation(oCopie);
+}
+
+void MyWidget::ProposerRecuperation(CopieOrpheline& oCopie)
+{
+    const QString oCopieMontree = QDir::toNativeSeparators(oCopie.moChemin);
+    if (!oCopie.moEtat)
+    {
+        const QString oQuestion =
+            tr("Une copie de récupération ne peut pas être ouverte : %1.\n(%2)\n\nLa supprimer ?")
+                .arg(oCopie.moErreur, oCopieMontree);
+        if (Dialogues::Demander(this, oQuestion, {tr("Supprimer"), tr("Plus tard")}, 1) == 0)
+            Supprimer(oCopie);
+        return;
+    }
+    const QString oNom = QString::fromStdString(oCopie.moEtat->moNom);
+    const QString oQuestion =
+        tr("VEXAL s'est arrêté avant que %1 soit enregistré.\nFichier : %2\nDernière modification : %3\n\n"
+           "Récupérer ce personnage ? « Plus tard » garde la copie pour le prochain démarrage.")
+            .arg(oNom.isEmpty() ? tr("un personnage sans nom") : tr("« %1 »").arg(oNom),
+                 oCopie.moOrigine.isEmpty() ? tr("aucun, il n'a jamais été enregistré")
+                                            : QDir::toNativeSeparators(oCopie.moOrigine),
+                 QLocale(QLocale::French).toString(oCopie.moDate, QLocale::LongFormat));
+    switch (Dialogues::Demander(this, oQuestion, {tr("Récupérer"), tr("Supprimer"), tr("Plus tard")}))
+    {
+    case 0:
+        if (mpoFiche->PeutAbandonner() && mpoFiche->Recuperer(oCopie))
+            mpoFiche->show();
+        break;
+    case 1:
+        Supprimer(oCopie);
+        break;
+    default:
+        break;
+    }
 }
 
 void MyWidget::OuvrirFiche(Personnage* poPerso)

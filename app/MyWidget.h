@@ -7,6 +7,7 @@
 
 class Fiche;
 class Personnage;
+struct CopieOrpheline;
 
 // The start window: make a demon, make an angel, or quit. It keeps exactly one current sheet.
 class MyWidget : public QWidget
@@ -18,8 +19,12 @@ public:
     ~MyWidget() override;
 
     Fiche* GetFiche() const { return mpoFiche.get(); }
-    // Shows the sheet of a character read from this file.
-    void MontrerPersonnage(std::unique_ptr<Personnage> poPerso, const QString& oFichier);
+    // Shows the character of this file on the sheet, once the player has had the chance to save the one there; a
+    // refused file is shown with its reason, and everything stays as it was.
+    void OuvrirFichier(const QString& oFichier);
+    // Asks about each recovery copy a stopped program left behind: take the character up, keep the copy for later,
+    // or delete it.
+    void ProposerRecuperations();
 
 public slots:
     void NewDemon();
@@ -33,6 +38,7 @@ private:
     void OuvrirFiche(Personnage* poPerso);
     void Ouvrir();
     void Quitter();
+    void ProposerRecuperation(CopieOrpheline& oCopie);
 
     std::unique_ptr<Fiche> mpoFiche;
 };

@@ -184,7 +184,7 @@ void BM_Pdf(benchmark::State& oEtat, const PersonnageEnregistre& oPlein)
     QString oRaison;
     for (auto _ : oEtat)
     {
-        if (!ImprimerPdf(oDemon, oFichier, oRaison))
+        if (!ImprimerPdf(oDemon, QFile::encodeName(oFichier).constData(), oRaison))
         {
             oEtat.SkipWithError(oRaison.toStdString().c_str());
             break;

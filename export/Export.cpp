@@ -1,6 +1,6 @@
 #include "model/Personnage.h"
 
-#include "export/FichierAtomique.h"
+#include "disque/FichierAtomique.h"
 #include "export/ScoreAffiche.h"
 
 #include <cmath>

@@ -1,13 +1,14 @@
 #include "fichier/FichierPersonnage.h"
 
-#include "export/FichierAtomique.h"
+#include "disque/FichierAtomique.h"
+#include "disque/LectureFichier.h"
 #include "model/Ange.h"
 #include "model/Demon.h"
 
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
-#include <cerrno>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -16,8 +17,10 @@ namespace FichierPersonnage
 {
 namespace
 {
-// Keys keep the order they are written in.
+// Keys keep the order they are written in. A file read is searched by key, whatever their order and number: the
+// ordered kind would search a long list key by key.
 using Json = nlohmann::ordered_json;
+using JsonLu = nlohmann::json;
 
 constexpr const char* kCaracteristiques[] = {"FORCE", "AGILITE", "PERCEPTION", "PRESENCE", "VOLONTE", "FOI"};
 
@@ -66,7 +69,7 @@ public:
             moErreur = oRaison;
     }
 
-    const Json* Valeur(const Json& oObjet, const std::string& oCle)
+    const JsonLu* Valeur(const JsonLu& oObjet, const std::string& oCle)
     {
         const auto oTrouve = oObjet.find(oCle);
         if (oTrouve == oObjet.end())
@@ -77,18 +80,18 @@ public:
         return &*oTrouve;
     }
 
-    void Texte(const Json& oObjet, const std::string& oCle, std::string& oTexte)
+    void Texte(const JsonLu& oObjet, const std::string& oCle, std::string& oTexte)
     {
-        const Json* poValeur = Valeur(oObjet, oCle);
+        const JsonLu* poValeur = Valeur(oObjet, oCle);
         if (poValeur != nullptr && !poValeur->is_string())
             Refuser("La clé " + Cle(oCle) + " doit être un texte");
         else if (poValeur != nullptr && !Echoue())
             oTexte = poValeur->get<std::string>();
     }
 
-    void Entier(const Json& oObjet, const std::string& oCle, int& nEntier)
+    void Entier(const JsonLu& oObjet, const std::string& oCle, int& nEntier)
     {
-        const Json* poValeur = Valeur(oObjet, oCle);
+        const JsonLu* poValeur = Valeur(oObjet, oCle);
         if (poValeur == nullptr)
             return;
         bool bDansUnInt = false;
@@ -103,19 +106,19 @@ public:
             nEntier = poValeur->get<int>();
     }
 
-    void Reel(const Json& oObjet, const std::string& oCle, double& fReel)
+    void Reel(const JsonLu& oObjet, const std::string& oCle, double& fReel)
     {
-        const Json* poValeur = Valeur(oObjet, oCle);
+        const JsonLu* poValeur = Valeur(oObjet, oCle);
         if (poValeur != nullptr && !poValeur->is_number())
             Refuser("La clé " + Cle(oCle) + " doit être un nombre");
         else if (poValeur != nullptr && !Echoue())
             fReel = poValeur->get<double>();
     }
 
-    const Json* Sorte(const Json& oObjet, const std::string& oCle, bool (Json::*pEst)() const noexcept,
+    const JsonLu* Sorte(const JsonLu& oObjet, const std::string& oCle, bool (JsonLu::*pEst)() const noexcept,
                       const char* oSorte)
     {
-        const Json* poValeur = Valeur(oObjet, oCle);
+        const JsonLu* poValeur = Valeur(oObjet, oCle);
         if (poValeur != nullptr && !(poValeur->*pEst)())
         {
             Refuser("La clé " + Cle(oCle) + " doit être " + oSorte);
@@ -125,12 +128,12 @@ public:
     }
 
     // Talents or powers, in any order, each name once; kept in byte-wise name order.
-    void Niveaux(const Json& oObjet, const std::string& oCle, const char* oGenre, std::vector<Niveau>& oNiveaux)
+    void Niveaux(const JsonLu& oObjet, const std::string& oCle, const char* oGenre, std::vector<Niveau>& oNiveaux)
     {
-        const Json* poListe = Sorte(oObjet, oCle, &Json::is_array, "une liste");
+        const JsonLu* poListe = Sorte(oObjet, oCle, &JsonLu::is_array, "une liste");
         if (poListe == nullptr)
             return;
-        for (const Json& oElement : *poListe)
+        for (const JsonLu& oElement : *poListe)
         {
             if (!oElement.is_object())
             {
@@ -167,33 +170,32 @@ std::string Position(const std::string& oTexte, std::size_t nOctet)
     return "ligne " + std::to_string(nLigne) + ", colonne " + std::to_string(nColonne);
 }
 
-std::optional<std::string> LireTexte(const char* fileName, std::string& oErreur)
+// What the reader says of a text it cannot take, as a player reads it.
+std::string RaisonJson(const std::string& oTexte, const JsonLu::exception& oErreurJson)
 {
-    errno = 0;
-    std::FILE* poFichier = fileName != nullptr ? std::fopen(fileName, "rb") : nullptr;
-    if (poFichier == nullptr)
+    const std::string oMessage = oErreurJson.what();
+    if (const auto* poSyntaxe = dynamic_cast<const JsonLu::parse_error*>(&oErreurJson))
     {
-        oErreur = "Lecture impossible : " + RaisonSysteme(errno);
-        return std::nullopt;
+        // The parser stopped past the last byte: the text ends in the middle of the character.
+        if (poSyntaxe->byte > oTexte.size())
+            return "Le fichier est tronqué : il s'arrête avant la fin du personnage";
+        const std::string oOu = Position(oTexte, poSyntaxe->byte - 1);
+        if (oMessage.find("expected end of input") != std::string::npos)
+            return "Le fichier continue après la fin du personnage (" + oOu + ")";
+        return "Le fichier n'est pas du JSON valide (" + oOu + ")";
     }
-    // One byte more than the largest file: reading it tells the file is too large.
-    std::string oTexte(kTailleMax + 1, '\0');
-    errno = 0;
-    oTexte.resize(std::fread(oTexte.data(), 1, oTexte.size(), poFichier));
-    const bool bErreur = std::ferror(poFichier) != 0;
-    const int nErreur = errno;
-    std::fclose(poFichier);
-    if (bErreur)
-        oErreur = "Lecture impossible : " + RaisonSysteme(nErreur == 0 ? EIO : nErreur);
-    else if (oTexte.size() > kTailleMax)
-        oErreur = "Le fichier dépasse 1 Mio : ce n'est pas une fiche de personnage";
-    if (!oErreur.empty())
-        return std::nullopt;
-    return oTexte;
+    // "number overflow parsing '1e400'": the number is quoted as the file has it.
+    const std::size_t nDebut = oMessage.find('\'');
+    const std::size_t nFin = oMessage.rfind('\'');
+    if (oErreurJson.id == 406 && nDebut != std::string::npos && nFin > nDebut)
+        return "Le fichier contient un nombre trop grand pour être lu : " + oMessage.substr(nDebut + 1, nFin - nDebut - 1);
+    return "Le fichier ne peut pas être lu comme du JSON (erreur " + std::to_string(oErreurJson.id) + ")";
 }
 }
 
-std::string Ecrire(const EtatPersonnage& oEtat)
+namespace
+{
+Json JsonDe(const EtatPersonnage& oEtat)
 {
     const auto oCamp = std::find_if(std::begin(kCamps), std::end(kCamps),
                                     [&](const Camp& o) { return o.meCamp == oEtat.meCamp; });
@@ -201,7 +203,7 @@ std::string Ecrire(const EtatPersonnage& oEtat)
     for (int nCaract = FORCE; nCaract < AUCUNE; ++nCaract)
         oCaract[kCaracteristiques[nCaract]] = Nombre(oEtat.mfCaract[nCaract]);
 
-    const Json oFichier = {
+    return {
         {"format", kFormat},
         {"version", kVersion},
         {"camp", oCamp != std::end(kCamps) ? oCamp->moNom : ""},
@@ -218,11 +220,24 @@ std::string Ecrire(const EtatPersonnage& oEtat)
         {"pouvoirs", Niveaux(oEtat.moPouvoirs)},
         {"notes", oEtat.moNotes},
     };
-    // Text that is not UTF-8 cannot stand in JSON: its stray bytes are written as replacement characters.
-    return oFichier.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 
-std::optional<EtatPersonnage> Lire(const std::string& oTexte, std::string& oErreur)
+// Text that is not UTF-8 cannot stand in JSON: its stray bytes are written as replacement characters.
+std::string Texte(const Json& oFichier)
+{
+    return oFichier.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+}
+
+std::string Ecrire(const EtatPersonnage& oEtat)
+{
+    return Texte(JsonDe(oEtat));
+}
+
+namespace
+{
+// The JSON value the whole text holds, or nothing and why.
+std::optional<JsonLu> Analyser(const std::string& oTexte, std::string& oErreur)
 {
     oErreur.clear();
     if (oTexte.find_first_not_of(" \t\r\n") == std::string::npos)
@@ -230,23 +245,27 @@ std::optional<EtatPersonnage> Lire(const std::string& oTexte, std::string& oErre
         oErreur = "Le fichier est vide";
         return std::nullopt;
     }
-    Json oFichier;
-    try
+    // JSON has no place for a NUL byte, and the reader would take one for the end of the text.
+    if (const std::size_t nNul = oTexte.find('\0'); nNul != std::string::npos)
     {
-        oFichier = Json::parse(oTexte);
-    }
-    catch (const Json::parse_error& oErreurJson)
-    {
-        // The parser stopped past the last byte: the text ends in the middle of the character.
-        if (oErreurJson.byte > oTexte.size())
-            oErreur = "Le fichier est tronqué : il s'arrête avant la fin du personnage";
-        else
-            oErreur = "Le fichier n'est pas du JSON valide (" + Position(oTexte, oErreurJson.byte - 1) + ")";
+        oErreur = "Le fichier contient un octet nul (" + Position(oTexte, nNul) + ") : ce n'est pas du texte";
         return std::nullopt;
     }
+    try
+    {
+        return JsonLu::parse(oTexte);
+    }
+    catch (const JsonLu::exception& oErreurJson)
+    {
+        oErreur = RaisonJson(oTexte, oErreurJson);
+        return std::nullopt;
+    }
+}
 
+std::optional<EtatPersonnage> EtatDe(const JsonLu& oFichier, std::string& oErreur)
+{
     const auto oFormat = oFichier.is_object() ? oFichier.find("format") : oFichier.end();
-    const Json* poFormat = oFormat != oFichier.end() ? &*oFormat : nullptr;
+    const JsonLu* poFormat = oFormat != oFichier.end() ? &*oFormat : nullptr;
     if (poFormat == nullptr || !poFormat->is_string())
     {
         oErreur = "Ce n'est pas une fiche de personnage VEXAL";
@@ -284,7 +303,7 @@ std::optional<EtatPersonnage> Lire(const std::string& oTexte, std::string& oErre
     oLecteur.Entier(oFichier, "paConverti", oEtat.mnPAConverti);
     oLecteur.Entier(oFichier, "grade", oEtat.mnGrade);
     oLecteur.Texte(oFichier, "superieur", oEtat.moSuperieur);
-    if (const Json* poCaract = oLecteur.Sorte(oFichier, "caracteristiques", &Json::is_object, "un objet"))
+    if (const JsonLu* poCaract = oLecteur.Sorte(oFichier, "caracteristiques", &JsonLu::is_object, "un objet"))
     {
         for (int nCaract = FORCE; nCaract < AUCUNE; ++nCaract)
         {
@@ -300,28 +319,98 @@ std::optional<EtatPersonnage> Lire(const std::string& oTexte, std::string& oErre
     return oEtat;
 }
 
-std::unique_ptr<Personnage> Ouvrir(const char* fileName, std::string& oErreur)
+// A file name in JSON, which holds only UTF-8: "%" and every byte outside printable ASCII are written %XX.
+std::string NomEchappe(const std::string& oNom)
 {
-    const std::optional<std::string> oTexte = LireTexte(fileName, oErreur);
-    if (!oTexte)
-        return nullptr;
-    const std::optional<EtatPersonnage> oEtat = Lire(*oTexte, oErreur);
-    if (!oEtat)
-        return nullptr;
+    std::string oEchappe;
+    for (const unsigned char nOctet : oNom)
+    {
+        char oCode[4];
+        std::snprintf(oCode, sizeof oCode, "%%%02X", nOctet);
+        oEchappe += nOctet < 0x20 || nOctet > 0x7E || nOctet == '%' ? std::string(oCode) : std::string(1, nOctet);
+    }
+    return oEchappe;
+}
+
+std::string NomLu(const std::string& oEchappe)
+{
+    std::string oNom;
+    for (std::size_t n = 0; n < oEchappe.size(); ++n)
+    {
+        if (oEchappe[n] == '%' && n + 2 < oEchappe.size() && std::isxdigit(static_cast<unsigned char>(oEchappe[n + 1]))
+            && std::isxdigit(static_cast<unsigned char>(oEchappe[n + 2])))
+        {
+            oNom += static_cast<char>(std::stoi(oEchappe.substr(n + 1, 2), nullptr, 16));
+            n += 2;
+        }
+        else
+            oNom += oEchappe[n];
+    }
+    return oNom;
+}
+}
+
+std::optional<EtatPersonnage> Lire(const std::string& oTexte, std::string& oErreur)
+{
+    const std::optional<JsonLu> oFichier = Analyser(oTexte, oErreur);
+    return oFichier ? EtatDe(*oFichier, oErreur) : std::nullopt;
+}
+
+std::string EcrireCopie(const EtatPersonnage& oEtat, const std::string& oOrigine)
+{
+    Json oCopie = JsonDe(oEtat);
+    oCopie["origine"] = NomEchappe(oOrigine);
+    return Texte(oCopie);
+}
+
+std::optional<EtatPersonnage> LireCopie(const std::string& oTexte, std::string& oErreur, std::string& oOrigine)
+{
+    const std::optional<JsonLu> oFichier = Analyser(oTexte, oErreur);
+    std::optional<EtatPersonnage> oEtat = oFichier ? EtatDe(*oFichier, oErreur) : std::nullopt;
+    std::string oEchappe;
+    if (oEtat)
+        Lecteur(oErreur).Texte(*oFichier, "origine", oEchappe);
+    if (!oErreur.empty())
+        return std::nullopt;
+    oOrigine = NomLu(oEchappe);
+    return oEtat;
+}
+
+std::unique_ptr<Personnage> Creer(const EtatPersonnage& oEtat, std::string& oErreur)
+{
     std::unique_ptr<Personnage> poPerso;
-    if (oEtat->meCamp == ANGE)
+    if (oEtat.meCamp == ANGE)
         poPerso = std::make_unique<Ange>();
     else
         poPerso = std::make_unique<Demon>();
-    oErreur = poPerso->Restaurer(*oEtat);
+    oErreur = poPerso->Restaurer(oEtat);
     if (!oErreur.empty())
         return nullptr;
     return poPerso;
 }
 
+std::unique_ptr<Personnage> Ouvrir(const char* fileName, std::string& oErreur)
+{
+    const std::optional<std::string> oTexte = LireFichier(fileName, kTailleMax, oErreur);
+    if (!oTexte)
+    {
+        oErreur = "Lecture impossible : " + oErreur;
+        return nullptr;
+    }
+    if (oTexte->size() > kTailleMax)
+    {
+        oErreur = "Le fichier dépasse 1 Mio : ce n'est pas une fiche de personnage";
+        return nullptr;
+    }
+    const std::optional<EtatPersonnage> oEtat = Lire(*oTexte, oErreur);
+    return oEtat ? Creer(*oEtat, oErreur) : nullptr;
+}
+
 bool Enregistrer(const Personnage& oPerso, const char* fileName, std::string& oErreur)
 {
     oErreur.clear();
-    return RemplacerFichier(fileName, Ecrire(oPerso.GetEtat()), &oErreur);
+    Remplacement oOptions;
+    oOptions.mbCopieDeSecours = true;
+    return RemplacerFichier(fileName, Ecrire(oPerso.GetEtat()), &oErreur, oOptions);
 }
 }

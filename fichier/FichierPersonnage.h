@@ -27,11 +27,20 @@ std::string Ecrire(const EtatPersonnage& oEtat);
 // that state is for the character to say (Personnage::Verifier).
 std::optional<EtatPersonnage> Lire(const std::string& oTexte, std::string& oErreur);
 
+// A new character of the state's side, in that state; null, with why, when the rules could not have reached it.
+std::unique_ptr<Personnage> Creer(const EtatPersonnage& oEtat, std::string& oErreur);
+
 // A new character of the file's side, in the file's state; null, with the first problem found, when the file
-// cannot be read or holds no state the rules could reach.
+// cannot be read (it must be a regular file) or holds no state the rules could reach.
 std::unique_ptr<Personnage> Ouvrir(const char* fileName, std::string& oErreur);
 
-// Replaces the file whole with the character, or leaves it as it was and says why.
+// A recovery copy is a character file that also names the file the character belongs to ("origine": its bytes,
+// with "%" and whatever is not printable ASCII written %XX; empty for a character never saved).
+std::string EcrireCopie(const EtatPersonnage& oEtat, const std::string& oOrigine);
+std::optional<EtatPersonnage> LireCopie(const std::string& oTexte, std::string& oErreur, std::string& oOrigine);
+
+// Replaces the file whole with the character, or leaves it as it was and says why. The version replaced stays beside
+// it as "<name>~".
 bool Enregistrer(const Personnage& oPerso, const char* fileName, std::string& oErreur);
 }
 

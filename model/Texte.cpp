@@ -1,5 +1,6 @@
 #include "model/Texte.h"
 
+#include <charconv>
 #include <cmath>
 
 const char* NomCaracteristique(CARACT eCaract)
@@ -8,8 +9,30 @@ const char* NomCaracteristique(CARACT eCaract)
     return eCaract >= FORCE && eCaract <= AUCUNE ? kNoms[eCaract] : "";
 }
 
+namespace
+{
+// A value far beyond any the rules allow, as a file may hold it: written in full, never wrapped round.
+std::string Grand(double fValeur)
+{
+    char oTampon[32];
+    const auto oFin = std::to_chars(oTampon, oTampon + sizeof oTampon, fValeur).ptr;
+    std::string oTexte;
+    for (const char* poCar = oTampon; poCar != oFin; ++poCar)
+    {
+        if (*poCar == '.')
+            oTexte += ',';
+        else if (*poCar != '+')
+            oTexte += *poCar;
+    }
+    return oTexte;
+}
+}
+
 std::string DemiPoints(double fValeur)
 {
+    // Beyond this, a double no longer holds every whole number, and no long long holds the largest.
+    if (!(std::fabs(fValeur) < 1e15))
+        return Grand(fValeur);
     const double fEntier = std::trunc(fValeur);
     std::string oTexte = std::to_string(static_cast<long long>(fEntier));
     if (fValeur != fEntier)

@@ -1,5 +1,8 @@
 #include "Dialogues.h"
 
+#include "NomFichier.h"
+#include "disque/LectureFichier.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -12,10 +15,16 @@
 QString Dialogues::moDossier;
 std::optional<QString> Dialogues::moProchainNom;
 QStringList* Dialogues::mpoTemoin = nullptr;
-std::optional<Dialogues::Reponse> Dialogues::moProchaineReponse;
+QStringList Dialogues::moReponses;
 
 namespace
 {
+// The answers of the question before a character goes, in the order of Dialogues::Reponse.
+QStringList ReponsesEnregistrer()
+{
+    return {QObject::tr("Enregistrer"), QObject::tr("Ne pas enregistrer"), QObject::tr("Annuler")};
+}
+
 template <class Valeur>
 std::optional<Valeur> Prendre(std::optional<Valeur>& oAttendue)
 {
@@ -26,11 +35,30 @@ std::optional<Valeur> Prendre(std::optional<Valeur>& oAttendue)
 }
 
 QString Dialogues::NomPourEnregistrer(QWidget* poParent, const QString& oTitre, const QString& oProposition,
-                                      const QString& oFiltre)
+                                      const QString& oFiltre, const QString& oSuffixe)
 {
-    if (std::optional<QString> oNom = Prendre(moProchainNom))
-        return Retenir(*oNom);
-    return Retenir(QFileDialog::getSaveFileName(poParent, oTitre, oProposition, oFiltre));
+    QString oNom;
+    if (std::optional<QString> oProchain = Prendre(moProchainNom))
+        oNom = *oProchain;
+    else
+    {
+        QFileDialog oDialogue(poParent, oTitre, oProposition, oFiltre);
+        oDialogue.setAcceptMode(QFileDialog::AcceptSave);
+        oDialogue.setDefaultSuffix(oSuffixe);
+        if (oDialogue.exec() != QDialog::Accepted || oDialogue.selectedFiles().isEmpty())
+            return {};
+        oNom = oDialogue.selectedFiles().first();
+    }
+    // A dialog of the desktop's own may leave the suffix out: the question it asked was then about another file.
+    if (!oNom.isEmpty() && !oSuffixe.isEmpty() && QFileInfo(oNom).suffix().isEmpty())
+    {
+        oNom += QLatin1Char('.') + oSuffixe;
+        const QString oQuestion = QObject::tr("« %1 » existe déjà.\nLe remplacer ?").arg(QFileInfo(oNom).fileName());
+        const QStringList oReponses{QObject::tr("Remplacer"), QObject::tr("Annuler")};
+        if (EmpreinteDe(NomFichier::Octets(oNom).constData()).mbExiste && Demander(poParent, oQuestion, oReponses, 1) != 0)
+            return {};
+    }
+    return Retenir(oNom);
 }
 
 QString Dialogues::NomPourOuvrir(QWidget* poParent, const QString& oTitre, const QString& oProposition,
@@ -69,20 +97,32 @@ void Dialogues::Avertir(QWidget* poParent, const QString& oTitre, const QString&
 
 Dialogues::Reponse Dialogues::DemanderEnregistrer(QWidget* poParent, const QString& oTexte)
 {
-    if (std::optional<Reponse> oReponse = Prendre(moProchaineReponse))
-        return *oReponse;
+    return static_cast<Reponse>(Demander(poParent, oTexte, ReponsesEnregistrer()));
+}
+
+int Dialogues::Demander(QWidget* poParent, const QString& oTexte, const QStringList& oReponses, int nDefaut)
+{
+    if (!moReponses.isEmpty())
+    {
+        const qsizetype nReponse = oReponses.indexOf(moReponses.takeFirst());
+        if (nReponse < 0)
+            qFatal("The question \"%s\" offers no such answer", qPrintable(oTexte));
+        return static_cast<int>(nReponse);
+    }
     QMessageBox oQuestion(QMessageBox::Warning, QStringLiteral("VEXAL"), oTexte, QMessageBox::NoButton, poParent);
-    QPushButton* poEnregistrer = oQuestion.addButton(QObject::tr("Enregistrer"), QMessageBox::AcceptRole);
-    QPushButton* poAbandonner = oQuestion.addButton(QObject::tr("Ne pas enregistrer"), QMessageBox::DestructiveRole);
-    QPushButton* poAnnuler = oQuestion.addButton(QObject::tr("Annuler"), QMessageBox::RejectRole);
-    oQuestion.setDefaultButton(poEnregistrer);
-    oQuestion.setEscapeButton(poAnnuler);
+    QList<QPushButton*> oBoutons;
+    for (qsizetype n = 0; n < oReponses.size(); ++n)
+    {
+        const bool bEchap = n == oReponses.size() - 1;
+        oBoutons << oQuestion.addButton(oReponses[n], bEchap ? QMessageBox::RejectRole
+                                                      : n == 0 ? QMessageBox::AcceptRole
+                                                               : QMessageBox::DestructiveRole);
+    }
+    oQuestion.setDefaultButton(oBoutons.value(nDefaut));
+    oQuestion.setEscapeButton(oBoutons.last());
     oQuestion.exec();
-    if (oQuestion.clickedButton() == poEnregistrer)
-        return Reponse::Enregistrer;
-    if (oQuestion.clickedButton() == poAbandonner)
-        return Reponse::NePasEnregistrer;
-    return Reponse::Annuler;
+    const qsizetype nReponse = oBoutons.indexOf(qobject_cast<QPushButton*>(oQuestion.clickedButton()));
+    return static_cast<int>(nReponse < 0 ? oReponses.size() - 1 : nReponse);
 }
 
 bool Dialogues::ChoisirImprimante(QWidget* poParent, QPrinter& oImprimante)
@@ -107,7 +147,20 @@ void Dialogues::SetTemoinAvertissements(QStringList* poTemoin)
     mpoTemoin = poTemoin;
 }
 
+void Dialogues::SetProchainesReponses(const QStringList& oReponses)
+{
+    moReponses = oReponses;
+}
+
 void Dialogues::SetProchaineReponse(std::optional<Reponse> oReponse)
 {
-    moProchaineReponse = oReponse;
+    moReponses.clear();
+    if (oReponse)
+        moReponses << ReponsesEnregistrer().at(static_cast<int>(*oReponse));
+}
+
+std::optional<Dialogues::Reponse> Dialogues::ProchaineReponse()
+{
+    const qsizetype nReponse = moReponses.isEmpty() ? -1 : ReponsesEnregistrer().indexOf(moReponses.first());
+    return nReponse < 0 ? std::nullopt : std::optional(static_cast<Reponse>(nReponse));
 }

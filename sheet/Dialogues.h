@@ -22,9 +22,10 @@ public:
     };
 
     // The save and open dialogs' file name; empty when the player cancels. oProposition is the folder or the file
-    // the dialog starts from, oFiltre its file types (none when empty).
+    // the dialog starts from, oFiltre its file types (none when empty). A save dialog adds oSuffixe (without its dot)
+    // to a name typed without one, so that its question before overwriting concerns the file really written.
     static QString NomPourEnregistrer(QWidget* poParent, const QString& oTitre, const QString& oProposition = {},
-                                      const QString& oFiltre = {});
+                                      const QString& oFiltre = {}, const QString& oSuffixe = {});
     static QString NomPourOuvrir(QWidget* poParent, const QString& oTitre, const QString& oProposition,
                                  const QString& oFiltre);
     static void Avertir(QWidget* poParent, const QString& oTitre, const QString& oTexte);
@@ -33,6 +34,9 @@ public:
     // Takes the file's folder as the one last used; gives the name back.
     static QString Retenir(const QString& oNom);
     static Reponse DemanderEnregistrer(QWidget* poParent, const QString& oTexte);
+    // A question and the answers it offers, the first of them the default and the last the one of Escape; gives
+    // the index of the answer.
+    static int Demander(QWidget* poParent, const QString& oTexte, const QStringList& oReponses, int nDefaut = 0);
     // The print dialog; false when the player cancels. Answered by SetProchainNom, the printer writes that PDF file.
     static bool ChoisirImprimante(QWidget* poParent, QPrinter& oImprimante);
 
@@ -40,16 +44,20 @@ public:
     static void SetProchainNom(const QString& oNom);
     // While set, warnings are added to this list instead of being shown; null shows them again.
     static void SetTemoinAvertissements(QStringList* poTemoin);
-    // The next question is not shown and gets this answer; none shows it again. ProchaineReponse tells whether
-    // the answer is still waiting, that is whether no question was asked.
+    // The next questions are not shown and get these answers in turn, each the text of one the question offers;
+    // none shows them again. ProchainesReponses tells which answers are still waiting, that is which questions were
+    // not asked.
+    static void SetProchainesReponses(const QStringList& oReponses);
+    static QStringList ProchainesReponses() { return moReponses; }
+    // The same for the question before a character goes.
     static void SetProchaineReponse(std::optional<Reponse> oReponse);
-    static std::optional<Reponse> ProchaineReponse() { return moProchaineReponse; }
+    static std::optional<Reponse> ProchaineReponse();
 
 private:
     static QString moDossier;
     static std::optional<QString> moProchainNom;
     static QStringList* mpoTemoin;
-    static std::optional<Reponse> moProchaineReponse;
+    static QStringList moReponses;
 };
 
 #endif

@@ -1,5 +1,6 @@
 #include "Fiche.h"
 
+#include "CopieRecuperation.h"
 #include "FenetreNotes.h"
 #include "FiltreSaisie.h"
 #include "Fond.h"
@@ -11,6 +12,7 @@
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QLockFile>
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QUndoStack>
@@ -67,7 +69,8 @@ QScrollArea* CreerZone(QWidget* poFiche, const char* oNom, QWidget* poColonne, c
 
 Fiche::Fiche(QWidget*)
     : QWidget(nullptr),
-      mpoPile(new QUndoStack(this))
+      mpoPile(new QUndoStack(this)),
+      mpoCopie(new CopieRecuperation(this))
 {
     setBackgroundRole(QPalette::Midlight);
     // Children take the sheet's font as they are made; set afterwards, it would reach each of them again and
@@ -193,6 +196,12 @@ void Fiche::ConnectAll()
 
 void Fiche::SetPerso(Personnage* perso)
 {
+    PrendrePerso(perso, QString(), nullptr, Empreinte());
+}
+
+void Fiche::PrendrePerso(Personnage* perso, const QString& oFichier, std::unique_ptr<QLockFile> poVerrou,
+                         const Empreinte& oEmpreinte)
+{
     // No character to show: the sheet keeps the one it has, rather than rows and values of one deleted.
     if (perso == nullptr)
         return;
@@ -217,7 +226,13 @@ void Fiche::SetPerso(Personnage* perso)
     mbListesAJour = false;
     UpdateFiche();
     if (bAutre)
-        Reprendre();
+    {
+        // Another character starts with nothing to undo, tied to its own file or to none.
+        mpoPile->clear();
+        mbLache = false;
+        moLien.Attacher(oFichier, std::move(poVerrou), oEmpreinte);
+        MettreAJourTitre();
+    }
 }
 
 void Fiche::SetCaractMaximum(float fMaximum)

@@ -2,6 +2,7 @@
 #define VEXAL_SHEET_FICHE_H
 
 #include "CommandeEdition.h"
+#include "LienFichier.h"
 #include "model/Regles.h"
 #include "ui_VEXALFiche.h"
 
@@ -13,11 +14,15 @@
 #include <string>
 #include <vector>
 
+class CopieRecuperation;
 class Personnage;
 class PouvoirTalentWidget;
 class FenetreNotes;
+class QLockFile;
+struct CopieOrpheline;
 class QComboBox;
 class QDoubleSpinBox;
+class QMenu;
 class QScrollArea;
 class QSpacerItem;
 class QUndoStack;
@@ -42,14 +47,21 @@ public:
     void SetPerso(Personnage* perso);
     Personnage* GetPerso() const { return mpoPerso.get(); }
 
-    // The file the character was opened from or last saved to; empty for a new character.
-    QString GetFichier() const { return moFichier; }
-    void SetFichier(const QString& oFichier);
+    // The file the character was opened from or last saved to; empty for a new character. File names are
+    // NomFichier's, bytes kept.
+    QString GetFichier() const { return moLien.Nom(); }
     QUndoStack* GetPile() const { return mpoPile; }
-    // Whether the character may go: it has nothing unsaved, or the player, asked, saved it or let it go.
+    // The recovery copy kept while the character has unsaved changes.
+    const CopieRecuperation& GetCopie() const { return *mpoCopie; }
+    // Whether the character may go: it has nothing unsaved, or the player, asked, saved it or let it go. What is
+    // still being typed is handed on first.
     bool PeutAbandonner();
-    // Opens the file in place of the character, or says why not and leaves everything as it was.
+    // Opens the file in place of the character, or says why not and leaves everything as it was. A file that
+    // another VEXAL has open is only opened if the player says so.
     bool OuvrirFichier(const QString& oFichier);
+    // Takes up the character of a recovery copy left by a program that stopped: modified, tied to its own file,
+    // and kept in the same copy. False, and the copy left alone, when the player keeps away from its file.
+    bool Recuperer(CopieOrpheline& oCopie);
     bool OuvrirAction();
     bool EnregistrerAction();
     bool EnregistrerSousAction();
@@ -134,12 +146,23 @@ private:
     void Montrer(const EtatPartage& poEtat);
     // Brings the rows, the lists and the tool tips in step with the character, which was in oAvant.
     void Suivre(const EtatPersonnage& oAvant);
-    void Reprendre();
+    // The character and the file it is tied to (none when empty), with that file's lock and footprint.
+    void PrendrePerso(Personnage* perso, const QString& oFichier, std::unique_ptr<QLockFile> poVerrou,
+                      const Empreinte& oEmpreinte);
+    // The lock of a file to open; false when another program has it open and the player keeps away.
+    bool Verrouiller(const QString& oFichier, std::unique_ptr<QLockFile>& poVerrou);
+    // The player let the unsaved changes go: nothing asks about them again, and their recovery copy goes.
+    void Lacher();
+    void SuivreCopie();
     void UpdateNom();
     void MettreAJourTitre();
     void OuvrirNotes();
     // Hands on what is typed in the notes and not yet an edit: before they are saved, printed, undone or dropped.
     void ValiderNotes();
+    // Hands on the number still being typed in a box, as Enter would, and the notes: what is typed is what is
+    // saved, printed or undone. A number the box cannot take is refused with its reason.
+    void ValiderSaisie();
+    void MontrerRecents(QMenu* poMenu);
     // The character's name as a file name with this extension, in the folder last used.
     QString NomPropose(const char* oExtension) const;
     bool EnregistrerDans(const QString& oFichier);
@@ -178,7 +201,9 @@ private:
     QUndoStack* mpoPile;
     // The character as the last edit, undo or redo left it: the state before the next edit.
     EtatPartage mpoEtat;
-    QString moFichier;
+    LienFichier moLien;
+    CopieRecuperation* mpoCopie;
+    bool mbLache = false;  // the player let the unsaved changes go
     FenetreNotes* mpoNotes = nullptr;  // made the first time the player opens the notes
     int mnGradeDesAides = -1;  // the grade the boxes' tool tips speak of
     bool mbListesAJour = false;

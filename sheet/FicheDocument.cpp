@@ -1,17 +1,21 @@
 #include "Fiche.h"
 
+#include "CopieRecuperation.h"
 #include "Dialogues.h"
 #include "FenetreNotes.h"
+#include "FichiersRecents.h"
+#include "NomFichier.h"
+#include "Recuperations.h"
 #include "fichier/FichierPersonnage.h"
 #include "model/Grade.h"
 #include "model/Personnage.h"
 
+#include <QAbstractSpinBox>
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QMenu>
 #include <QRegularExpression>
 #include <QUndoStack>
@@ -34,15 +38,9 @@ bool MemesNoms(const std::vector<Niveau>& oGauche, const std::vector<Niveau>& oD
                       [](const Niveau& a, const Niveau& b) { return a.moNom == b.moNom; });
 }
 
-// Another window of the program still on screen keeps it running when this one closes; the sheet's own notes
-// window goes with the sheet.
-bool EstDerniereFenetre(const QWidget* poFenetre)
+QString Montre(const QString& oFichier)
 {
-    const QWidgetList oFenetres = QApplication::topLevelWidgets();
-    return std::none_of(oFenetres.begin(), oFenetres.end(), [poFenetre](const QWidget* poAutre) {
-        return poAutre != poFenetre && poAutre->parentWidget() == nullptr && poAutre->isVisible()
-            && poAutre->windowType() == Qt::Window;
-    });
+    return QDir::toNativeSeparators(oFichier);
 }
 
 QAction* Action(QWidget* poFiche, const QString& oTexte, QKeySequence::StandardKey eTouches)
@@ -67,7 +65,7 @@ void Fiche::ConnecterDocument()
     // Notes typed a moment ago are a step of their own, which an undo takes back first.
     const auto Pas = [this](bool bRetablir) {
         return [this, bRetablir] {
-            ValiderNotes();
+            ValiderSaisie();
             if (bRetablir)
                 mpoPile->redo();
             else
@@ -82,7 +80,12 @@ void Fiche::ConnecterDocument()
     connect(Pdf, &QPushButton::clicked, this, &Fiche::PdfAction);
     connect(Notes, &QPushButton::clicked, this, &Fiche::OuvrirNotes);
 
-    connect(Ouvrir, &QPushButton::clicked, poOuvrir, &QAction::trigger);
+    connect(Ouvrir, &QToolButton::clicked, poOuvrir, &QAction::trigger);
+    // Its arrow offers the files last opened or saved.
+    auto* poRecents = new QMenu(Ouvrir);
+    connect(poRecents, &QMenu::aboutToShow, this, [this, poRecents] { MontrerRecents(poRecents); });
+    Ouvrir->setMenu(poRecents);
+    Ouvrir->setPopupMode(QToolButton::MenuButtonPopup);
     connect(Annuler, &QPushButton::clicked, poAnnuler, &QAction::trigger);
     connect(Retablir, &QPushButton::clicked, poRetablir, &QAction::trigger);
     // The save button saves; its arrow offers to save under another name.
@@ -108,6 +111,9 @@ void Fiche::ConnecterDocument()
         Retablir->setToolTip(oTexte.isEmpty() ? QString() : tr("Rétablir : %1").arg(oTexte));
     });
     connect(mpoPile, &QUndoStack::cleanChanged, this, &Fiche::MettreAJourTitre);
+    // The recovery copy follows every step, and goes once the character is back to its file.
+    connect(mpoPile, &QUndoStack::indexChanged, this, &Fiche::SuivreCopie);
+    connect(mpoPile, &QUndoStack::cleanChanged, this, &Fiche::SuivreCopie);
     connect(NomValue, &QLineEdit::textEdited, this, &Fiche::UpdateNom);
     // Far more steps than a session makes; each keeps one state of the character, shared with the step beside it.
     mpoPile->setUndoLimit(1000);
@@ -175,11 +181,36 @@ void Fiche::ValiderNotes()
         mpoNotes->Valider();
 }
 
-void Fiche::Reprendre()
+void Fiche::SuivreCopie()
 {
-    mpoPile->clear();
-    moFichier.clear();
-    MettreAJourTitre();
+    if (mpoPile->isClean())
+        mpoCopie->Retirer();
+    else
+    {
+        mbLache = false;
+        mpoCopie->Noter(mpoEtat, moLien.Nom());
+    }
+}
+
+void Fiche::Lacher()
+{
+    mbLache = true;
+    mpoCopie->Retirer();
+}
+
+void Fiche::ValiderSaisie()
+{
+    ValiderNotes();
+    // The box itself or its line edit holds the focus, whichever Qt gave it.
+    QWidget* poFocus = focusWidget();
+    auto* poBoite = qobject_cast<QAbstractSpinBox*>(poFocus);
+    if (poBoite == nullptr && poFocus != nullptr)
+        poBoite = qobject_cast<QAbstractSpinBox*>(poFocus->parentWidget());
+    if (poBoite == nullptr)
+        return;
+    if (!poBoite->hasAcceptableInput())
+        Annoncer(tr("« %1 » ne peut pas être pris : la case reprend sa valeur").arg(poBoite->text()), true);
+    poBoite->interpretText();
 }
 
 void Fiche::UpdateNom()
@@ -189,17 +220,11 @@ void Fiche::UpdateNom()
     Editer(tr("Nom"), [this](Personnage& oPerso) { oPerso.SetNom(NomValue->text().toStdString()); }, kFusionNom);
 }
 
-void Fiche::SetFichier(const QString& oFichier)
-{
-    moFichier = Dialogues::Retenir(oFichier);
-    MettreAJourTitre();
-}
-
 void Fiche::MettreAJourTitre()
 {
     const QString oProgramme = tr("VEXAL Fiche de perso Version 1.0");
     const QString oNom = mpoPerso ? QString::fromStdString(mpoPerso->GetNom()) : QString();
-    const QString oFichier = QFileInfo(moFichier).fileName();
+    const QString oFichier = QFileInfo(moLien.Nom()).fileName();
     if (mpoNotes != nullptr)
         mpoNotes->setWindowTitle(oNom.isEmpty() ? tr("Notes") : tr("Notes : %1").arg(oNom));
     const QString oQui = oNom.isEmpty() || oFichier.isEmpty() ? oNom + oFichier : tr("%1 (%2)").arg(oNom, oFichier);
@@ -210,7 +235,7 @@ void Fiche::MettreAJourTitre()
     else
         setWindowTitle(oQui + QStringLiteral("[*] - ") + oProgramme);
     setWindowModified(bModifie);
-    setWindowFilePath(moFichier);
+    setWindowFilePath(moLien.Nom());
 }
 
 QString Fiche::NomPropose(const char* oExtension) const
@@ -225,8 +250,8 @@ QString Fiche::NomPropose(const char* oExtension) const
 
 bool Fiche::PeutAbandonner()
 {
-    ValiderNotes();
-    if (!mpoPerso || mpoPile->isClean())
+    ValiderSaisie();
+    if (!mpoPerso || mbLache || mpoPile->isClean())
         return true;
     // The player sees what is at stake.
     show();
@@ -239,6 +264,7 @@ bool Fiche::PeutAbandonner()
     case Dialogues::Reponse::Enregistrer:
         return EnregistrerAction();
     case Dialogues::Reponse::NePasEnregistrer:
+        Lacher();
         return true;
     case Dialogues::Reponse::Annuler:
         break;
@@ -246,20 +272,74 @@ bool Fiche::PeutAbandonner()
     return false;
 }
 
+bool Fiche::Verrouiller(const QString& oFichier, std::unique_ptr<QLockFile>& poVerrou)
+{
+    QString oQui;
+    poVerrou = LienFichier::Verrouiller(oFichier, oQui);
+    return oQui.isEmpty()
+        || Dialogues::Demander(this,
+                               tr("« %1 » est déjà ouvert dans un autre VEXAL : %2.\nSi vous l'ouvrez ici aussi, "
+                                  "chacun pourra effacer ce que l'autre enregistre.")
+                                   .arg(Montre(oFichier), oQui),
+                               {tr("Ouvrir quand même"), tr("Annuler")}, 1)
+        == 0;
+}
+
 bool Fiche::OuvrirFichier(const QString& oFichier)
 {
+    std::unique_ptr<QLockFile> poVerrou;
+    if (!Verrouiller(oFichier, poVerrou))
+        return false;
+    const QByteArray oOctets = NomFichier::Octets(oFichier);
+    // Taken before the file is read: a write that slips in between is taken for somebody else's.
+    const Empreinte oEmpreinte = EmpreinteDe(oOctets.constData());
     std::string oErreur;
-    std::unique_ptr<Personnage> poPerso = FichierPersonnage::Ouvrir(QFile::encodeName(oFichier).constData(), oErreur);
+    std::unique_ptr<Personnage> poPerso = FichierPersonnage::Ouvrir(oOctets.constData(), oErreur);
     if (!poPerso)
     {
         Dialogues::Avertir(this, tr("Ouvrir"),
-                           tr("Impossible d'ouvrir « %1 ».\n\n%2.")
-                               .arg(QDir::toNativeSeparators(oFichier), QString::fromStdString(oErreur)));
+                           tr("Impossible d'ouvrir « %1 ».\n\n%2.").arg(Montre(oFichier), QString::fromStdString(oErreur)));
         return false;
     }
-    SetPerso(poPerso.release());
-    SetFichier(oFichier);
+    PrendrePerso(poPerso.release(), Dialogues::Retenir(oFichier), std::move(poVerrou), oEmpreinte);
+    FichiersRecents::Noter(oFichier);
+    Annoncer(QString());
     return true;
+}
+
+bool Fiche::Recuperer(CopieOrpheline& oCopie)
+{
+    std::string oErreur;
+    std::unique_ptr<Personnage> poPerso = FichierPersonnage::Creer(*oCopie.moEtat, oErreur);
+    std::unique_ptr<QLockFile> poVerrou;
+    if (!poPerso || (!oCopie.moOrigine.isEmpty() && !Verrouiller(oCopie.moOrigine, poVerrou)))
+        return false;
+    PrendrePerso(poPerso.release(), oCopie.moOrigine, std::move(poVerrou),
+                 EmpreinteDe(NomFichier::Octets(oCopie.moOrigine).constData()));
+    mpoCopie->Adopter(oCopie.moChemin, std::move(oCopie.mpoVerrou));
+    // What the copy holds was never saved.
+    mpoPile->resetClean();
+    Annoncer(tr("Personnage récupéré : enregistrez-le pour garder ses modifications"));
+    return true;
+}
+
+void Fiche::MontrerRecents(QMenu* poMenu)
+{
+    poMenu->clear();
+    const QStringList oRecents = FichiersRecents::Liste();
+    for (qsizetype n = 0; n < oRecents.size(); ++n)
+    {
+        const QString oFichier = oRecents[n];
+        QAction* poAction =
+            poMenu->addAction(tr("&%1 %2").arg(n + 1).arg(QFileInfo(oFichier).fileName()), this, [this, oFichier] {
+                if (PeutAbandonner())
+                    OuvrirFichier(oFichier);
+            });
+        poAction->setToolTip(Montre(oFichier));
+        poAction->setStatusTip(Montre(oFichier));
+    }
+    if (oRecents.isEmpty())
+        poMenu->addAction(tr("Aucun fichier récent"))->setEnabled(false);
 }
 
 bool Fiche::OuvrirAction()
@@ -274,47 +354,62 @@ bool Fiche::EnregistrerAction()
 {
     if (!mpoPerso)
         return false;
-    if (moFichier.isEmpty())
+    if (moLien.Nom().isEmpty())
         return EnregistrerSousAction();
-    return EnregistrerDans(moFichier);
+    return EnregistrerDans(moLien.Nom());
 }
 
 bool Fiche::EnregistrerSousAction()
 {
     if (!mpoPerso)
         return false;
-    const QString oPropose = moFichier.isEmpty() ? NomPropose(FichierPersonnage::kExtension) : moFichier;
-    QString oFichier = Dialogues::NomPourEnregistrer(this, tr("Enregistrer le personnage"), oPropose, Filtre());
-    if (oFichier.isEmpty())
-        return false;
-    if (QFileInfo(oFichier).suffix().isEmpty())
-        oFichier += QLatin1String(FichierPersonnage::kExtension);
-    return EnregistrerDans(oFichier);
+    const QString oPropose = moLien.Nom().isEmpty() ? NomPropose(FichierPersonnage::kExtension) : moLien.Nom();
+    const QString oFichier = Dialogues::NomPourEnregistrer(this, tr("Enregistrer le personnage"), oPropose, Filtre(),
+                                                           QString::fromLatin1(FichierPersonnage::kExtension + 1));
+    return !oFichier.isEmpty() && EnregistrerDans(oFichier);
 }
 
 bool Fiche::EnregistrerDans(const QString& oFichier)
 {
-    ValiderNotes();
+    ValiderSaisie();
+    const bool bMemeFichier = oFichier == moLien.Nom();
+    if (bMemeFichier && moLien.ChangeSurDisque()
+        && Dialogues::Demander(this,
+                               tr("« %1 » a été modifié sur le disque depuis que vous l'avez ouvert ou enregistré, "
+                                  "sans doute par un autre programme.\nL'enregistrer quand même et remplacer ces "
+                                  "modifications ?")
+                                   .arg(Montre(oFichier)),
+                               {tr("Enregistrer quand même"), tr("Annuler")}, 1)
+               != 0)
+        return false;
     std::string oErreur;
-    if (!FichierPersonnage::Enregistrer(*mpoPerso, QFile::encodeName(oFichier).constData(), oErreur))
+    const QByteArray oOctets = NomFichier::Octets(oFichier);
+    if (!FichierPersonnage::Enregistrer(*mpoPerso, oOctets.constData(), oErreur))
     {
         Dialogues::Avertir(this, tr("Enregistrer"),
                            tr("Impossible d'enregistrer « %1 » : %2.\nLe fichier sur le disque n'a pas changé.")
-                               .arg(QDir::toNativeSeparators(oFichier), QString::fromStdString(oErreur)));
+                               .arg(Montre(oFichier), QString::fromStdString(oErreur)));
         return false;
     }
-    moFichier = oFichier;
+    if (bMemeFichier)
+        moLien.Noter();
+    else
+    {
+        // Another program holding the new file's lock will hear of this save when it saves itself.
+        QString oQui;
+        moLien.Attacher(oFichier, LienFichier::Verrouiller(oFichier, oQui), EmpreinteDe(oOctets.constData()));
+    }
+    FichiersRecents::Noter(oFichier);
     mpoPile->setClean();
     MettreAJourTitre();
-    Annoncer(tr("Personnage enregistré : %1").arg(QDir::toNativeSeparators(oFichier)));
+    Annoncer(tr("Personnage enregistré : %1").arg(Montre(oFichier)));
     return true;
 }
 
 void Fiche::closeEvent(QCloseEvent* poEvent)
 {
-    // Closed while another window stays, the sheet only hides and keeps its character; closed last, it ends the
-    // program, and the character goes with it.
-    if (EstDerniereFenetre(this) && !PeutAbandonner())
+    // A sheet with unsaved changes asks as it closes; closed, it only hides and keeps its character.
+    if (!PeutAbandonner())
     {
         poEvent->ignore();
         return;

@@ -3,25 +3,25 @@
 #include "Dialogues.h"
 #include "FeuilleImprimee.h"
 #include "FichierPdf.h"
+#include "NomFichier.h"
 #include "model/Personnage.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QPrinter>
 
 void Fiche::PdfAction()
 {
     if (!mpoPerso)
         return;
-    ValiderNotes();
-    QString oFichier =
-        Dialogues::NomPourEnregistrer(this, tr("Enregistrer la feuille en PDF"), NomPropose(".pdf"), tr("PDF (*.pdf)"));
+    ValiderSaisie();
+    const QString oFichier = Dialogues::NomPourEnregistrer(this, tr("Enregistrer la feuille en PDF"), NomPropose(".pdf"),
+                                                           tr("PDF (*.pdf)"), QStringLiteral("pdf"));
     if (oFichier.isEmpty())
         return;
-    if (QFileInfo(oFichier).suffix().isEmpty())
-        oFichier += QStringLiteral(".pdf");
+    Remplacement oOptions;
+    oOptions.moSource = NomFichier::Octets(moLien.Nom()).toStdString();
     QString oRaison;
-    if (!ImprimerPdf(*mpoPerso, oFichier, oRaison))
+    if (!ImprimerPdf(*mpoPerso, NomFichier::Octets(oFichier).constData(), oRaison, oOptions))
     {
         Dialogues::Avertir(this, tr("PDF"), oRaison + QStringLiteral("."));
         return;
@@ -33,7 +33,7 @@ void Fiche::ImprimerAction()
 {
     if (!mpoPerso)
         return;
-    ValiderNotes();
+    ValiderSaisie();
     QPrinter oImprimante(QPrinter::HighResolution);
     oImprimante.setDocName(QString::fromStdString(mpoPerso->GetNom()));
     if (!Dialogues::ChoisirImprimante(this, oImprimante))

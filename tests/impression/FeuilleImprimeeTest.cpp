@@ -137,7 +137,7 @@ void FeuilleImprimeeTest::EveryFigureOfTheCharacterCanBeFoundInReadingOrder()
     const QString oPdf = oDossier.filePath(QStringLiteral("azraelle.pdf"));
     QString oRaison = QStringLiteral("pas encore écrit");
 
-    QVERIFY(ImprimerPdf(oDemon, oPdf, oRaison));
+    QVERIFY(ImprimerPdf(oDemon, QFile::encodeName(oPdf).constData(), oRaison));
 
     QVERIFY(oRaison.isEmpty());
     QCOMPARE(Contenu(oDossier.path()), QStringList{QStringLiteral("azraelle.pdf")});
@@ -186,7 +186,7 @@ void FeuilleImprimeeTest::TheDocumentIsTitledWithTheCharactersName()
     const QTemporaryDir oDossier;
     const QString oPdf = oDossier.filePath(QStringLiteral("titre.pdf"));
     QString oRaison;
-    QVERIFY(ImprimerPdf(oDemon, oPdf, oRaison));
+    QVERIFY(ImprimerPdf(oDemon, QFile::encodeName(oPdf).constData(), oRaison));
 
     QProcess oPdfInfo;
     oPdfInfo.start(QStringLiteral("pdfinfo"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), oPdf});
@@ -232,7 +232,7 @@ void FeuilleImprimeeTest::EveryRowOfAFullDemonStaysWholeOnItsPage()
     const QString oPdf = oDossier.filePath(QStringLiteral("plein.pdf"));
     QString oRaison;
 
-    QVERIFY(ImprimerPdf(oDemon, oPdf, oRaison));
+    QVERIFY(ImprimerPdf(oDemon, QFile::encodeName(oPdf).constData(), oRaison));
 
     const int nPages = static_cast<int>(Texte(oPdf).count(QLatin1Char('\f')));
     QVERIFY(nPages > 1);
@@ -272,7 +272,7 @@ void FeuilleImprimeeTest::AFailedWriteSaysWhyAndLeavesNothingBehind()
     Demon oDemon;
     QString oRaison;
 
-    QVERIFY(!ImprimerPdf(oDemon, oDossier.filePath(cible), oRaison));
+    QVERIFY(!ImprimerPdf(oDemon, QFile::encodeName(oDossier.filePath(cible)).constData(), oRaison));
 
     QVERIFY2(oRaison.startsWith(QStringLiteral("Le PDF n'a pas pu être écrit dans ")), qPrintable(oRaison));
     QVERIFY2(oRaison.endsWith(cause), qPrintable(oRaison));

@@ -213,11 +213,10 @@ void DocumentTest::ACharacterIsSavedReopenedAndNeverDroppedUnasked()
     }
 
     std::string oErreur;
-    std::unique_ptr<Personnage> poRelu = FichierPersonnage::Ouvrir(QFile::encodeName(oChemin).constData(), oErreur);
-    QVERIFY2(poRelu, oErreur.c_str());
     MyWidget oDepart;
-    oDepart.MontrerPersonnage(std::move(poRelu), oChemin);
+    oDepart.OuvrirFichier(oChemin);
     Fiche& oFiche = *oDepart.GetFiche();
+    QVERIFY(moAvertissements.isEmpty());
     QVERIFY(oFiche.GetPerso()->GetEtat() == oEnregistre);
     QCOMPARE(NomsDesLignes(oFiche.vboxLayout1), (QStringList{"Combat", "Combat(Spe)"}));
     QCOMPARE(oFiche.NomValue->text(), QStringLiteral("Azazel"));

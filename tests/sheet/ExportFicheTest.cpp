@@ -253,10 +253,16 @@ void ExportFicheTest::UnwritableTargetWarnsOnceAndLeavesTheDiskAlone_data()
     QTest::addColumn<QString>("cible");
     QTest::addColumn<QStringList>("dossiers");
     QTest::addColumn<QStringList>("fichiers");
+    QTest::addColumn<bool>("personnage");
+    QTest::addColumn<QString>("raison");
 
-    QTest::newRow("a folder") << "dossier" << QStringList{"dossier"} << QStringList{};
-    QTest::newRow("a folder holding a file") << "plein" << QStringList{"plein"} << QStringList{"plein/garde.txt"};
-    QTest::newRow("a file in a missing folder") << "absent/fiche.txt" << QStringList{} << QStringList{};
+    QTest::newRow("a folder") << "dossier" << QStringList{"dossier"} << QStringList{} << false << "c'est un dossier";
+    QTest::newRow("a folder holding a file") << "plein" << QStringList{"plein"} << QStringList{"plein/garde.txt"} << false
+                                             << "c'est un dossier";
+    QTest::newRow("a file in a missing folder") << "absent/fiche.txt" << QStringList{} << QStringList{} << false
+                                                << "le dossier %1/absent n'existe pas";
+    QTest::newRow("the character's own file") << "perso.vexal" << QStringList{} << QStringList{} << true
+                                              << "c'est le fichier du personnage lui-même, qui serait perdu";
 }
 
 void ExportFicheTest::UnwritableTargetWarnsOnceAndLeavesTheDiskAlone()
@@ -264,6 +270,8 @@ void ExportFicheTest::UnwritableTargetWarnsOnceAndLeavesTheDiskAlone()
     QFETCH(QString, cible);
     QFETCH(QStringList, dossiers);
     QFETCH(QStringList, fichiers);
+    QFETCH(bool, personnage);
+    QFETCH(QString, raison);
     for (const QString& oNom : dossiers)
         QVERIFY(QDir(moDossier.path()).mkpath(oNom));
     for (const QString& oNom : fichiers)
@@ -272,15 +280,21 @@ void ExportFicheTest::UnwritableTargetWarnsOnceAndLeavesTheDiskAlone()
         QVERIFY(oFichier.open(QIODevice::WriteOnly));
         QCOMPARE(oFichier.write("garde"), qint64(5));
     }
-    const QStringList oAvant = Contenu(moDossier.path());
     auto poFiche = OuvrirFiche(new Demon);
     QVERIFY(poFiche);
     const QString oChemin = moDossier.filePath(cible);
+    if (personnage)
+    {
+        Dialogues::SetProchainNom(oChemin);
+        Joueur::Cliquer(poFiche->Enregistrer);
+    }
+    const QStringList oAvant = Contenu(moDossier.path());
     Dialogues::SetProchainNom(oChemin);
 
     Joueur::Cliquer(poFiche->Export);
 
-    QCOMPARE(moAvertissements, QStringList{QStringLiteral("Impossible d'ecrire le fichier %1").arg(oChemin)});
+    QCOMPARE(moAvertissements, QStringList{QStringLiteral("Impossible d'écrire le fichier %1 : %2.")
+                                               .arg(oChemin, raison.arg(moDossier.path()))});
     QCOMPARE(Contenu(moDossier.path()), oAvant);
 }
 

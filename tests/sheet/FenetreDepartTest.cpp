@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 
 namespace
 {
@@ -49,19 +48,6 @@ QAbstractSpinBox* BoiteDeLaLigne(const QVBoxLayout* poColonne)
 {
     return Lignes(poColonne).value(0)->findChild<QDoubleSpinBox*>();
 }
-
-// Runs the program's event loop while fGeste plays, and gives the loop's result; a loop that does
-// not end within five seconds ends with 1.
-template <class Geste>
-int Executer(Geste fGeste)
-{
-    QTimer oGarde;
-    oGarde.setSingleShot(true);
-    QObject::connect(&oGarde, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
-    oGarde.start(5000);
-    QTimer::singleShot(0, qApp, fGeste);
-    return QApplication::exec();
-}
 }
 
 class FenetreDepartTest : public QObject
@@ -86,7 +72,7 @@ private slots:
     void EachCreationReplacesTheSheetAndLosesItsEdits();
     void ANumberStillBeingTypedGoesWithItsSheet_data();
     void ANumberStillBeingTypedGoesWithItsSheet();
-    void ClosingTheSheetOnlyHidesIt();
+    void ClosingAModifiedSheetAsksThereAndThenAndOnlyHidesIt();
     void ClosingTheStartWindowTakesTheSheetWithIt();
 
     // The end of the program.
@@ -294,15 +280,21 @@ void FenetreDepartTest::ANumberStillBeingTypedGoesWithItsSheet()
     QCOMPARE(poFiche->PArestantValue->text(), "80");
 }
 
-void FenetreDepartTest::ClosingTheSheetOnlyHidesIt()
+void FenetreDepartTest::ClosingAModifiedSheetAsksThereAndThenAndOnlyHidesIt()
 {
     const auto poFenetre = OuvrirDepart(kDemon);
     QVERIFY(poFenetre);
     const QPointer<Fiche> poFiche = poFenetre->GetFiche();
     Joueur::Monter(poFiche->ForceValue);
 
+    Dialogues::SetProchainesReponses({QStringLiteral("Annuler"), QStringLiteral("Ne pas enregistrer")});
+    QVERIFY(!poFiche->close());
+    QVERIFY(poFiche->isVisible());
     QVERIFY(poFiche->close());
 
+    QVERIFY(Dialogues::ProchainesReponses().isEmpty());
+    // Let go, the character is asked about no more.
+    QVERIFY(poFiche->PeutAbandonner());
     QVERIFY(!poFiche.isNull());
     QVERIFY(!poFiche->isVisible());
     QCOMPARE(poFiche->GetPerso()->GetCaract(FORCE), 2.5f);

@@ -7,20 +7,32 @@
 #include "model/Demon.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
 #include <QPushButton>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QTimer>
 
 #include <cstdlib>
 #include <sstream>
 
 namespace
 {
+// A test's settings (the files last used) stay in its own home, beside its recovery copies, rather than in the user's.
+// Pointing XDG_CONFIG_HOME there instead would do as well, but LeakSanitizer then fails on a library Qt loads.
+const bool sbReglagesIsoles = [] {
+    const QString oDonnees = qEnvironmentVariable("XDG_DATA_HOME");
+    if (!oDonnees.isEmpty())
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, oDonnees + QStringLiteral("/../reglages"));
+    return true;
+}();
+
 void Appuyer(QAbstractSpinBox* poBoite, Qt::Key eTouche, int nFois)
 {
     for (int n = 0; n < nFois; ++n)
@@ -96,6 +108,8 @@ void Entamer(QAbstractSpinBox* poBoite, const QString& oTexte)
 {
     QString oFrappe = oTexte;
     oFrappe.replace(QLatin1Char('.'), poBoite->locale().decimalPoint());
+    // The player has clicked into the box.
+    poBoite->setFocus(Qt::MouseFocusReason);
     QTest::keyClick(poBoite, Qt::Key_A, Qt::ControlModifier);
     if (oFrappe.isEmpty())
         QTest::keyClick(poBoite, Qt::Key_Backspace);
@@ -125,8 +139,8 @@ bool Choisir(QComboBox* poListe, const QString& oEntree)
     QAbstractItemView* poVue = poListe->view();
     if (!poVue->isVisible())
         return false;
-    // A list showing no entry starts its walk from the first one.
-    const int nEcart = nCible - std::max(poVue->currentIndex().row(), 0);
+    // From a list showing no entry, the first key down takes the first one.
+    const int nEcart = nCible - poVue->currentIndex().row();
     for (int n = 0; n < std::abs(nEcart); ++n)
         QTest::keyClick(poVue, nEcart > 0 ? Qt::Key_Down : Qt::Key_Up);
     QSignalSpy oPris(poListe, &QComboBox::activated);
@@ -183,6 +197,16 @@ std::unique_ptr<Fiche> OuvrirFiche(Personnage* poPerso)
     if (!QTest::qWaitForWindowExposed(poFiche.get()))
         return nullptr;
     return poFiche;
+}
+
+int Executer(const std::function<void()>& fGeste)
+{
+    QTimer oGarde;
+    oGarde.setSingleShot(true);
+    QObject::connect(&oGarde, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+    oGarde.start(5000);
+    QTimer::singleShot(0, qApp, fGeste);
+    return QApplication::exec();
 }
 
 QPushButton* Bouton(const QWidget& oFenetre, const QString& oTexte)

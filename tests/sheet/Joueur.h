@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -77,6 +78,10 @@ private:
 };
 // For tests of the pictures: a column "images" with a row where they are found and one where not.
 void LignesAvecEtSansImages();
+
+// Runs the program's event loop while fGeste plays, and gives the loop's result; a loop that does not end within five
+// seconds ends with 1.
+int Executer(const std::function<void()>& fGeste);
 
 // The button of the window that shows this text, mnemonic included; null when there is none.
 QPushButton* Bouton(const QWidget& oFenetre, const QString& oTexte);

@@ -1,0 +1,80 @@
+#include "CopieRecuperation.h"
+
+#include "NomFichier.h"
+#include "disque/FichierAtomique.h"
+#include "fichier/FichierPersonnage.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLockFile>
+#include <QStandardPaths>
+#include <QUuid>
+
+CopieRecuperation::CopieRecuperation(QObject* poParent)
+    : QObject(poParent)
+{
+    moDelai.setSingleShot(true);
+    moDelai.setInterval(kDelaiMs);
+    connect(&moDelai, &QTimer::timeout, this, &CopieRecuperation::Ecrire);
+    // One writer, so copies reach the disk in the order they were made.
+    moEcrivain.setMaxThreadCount(1);
+}
+
+CopieRecuperation::~CopieRecuperation() = default;
+
+QString CopieRecuperation::Dossier()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + QStringLiteral("/recuperation");
+}
+
+void CopieRecuperation::Noter(std::shared_ptr<const EtatPersonnage> poEtat, const QString& oOrigine)
+{
+    mpoEtat = std::move(poEtat);
+    moOrigine = oOrigine;
+    // The first edit since the last copy sets the time; the edits that follow ride along.
+    if (!moDelai.isActive())
+        moDelai.start();
+}
+
+void CopieRecuperation::Retirer()
+{
+    moDelai.stop();
+    mpoEtat.reset();
+    moEcrivain.waitForDone();
+    if (moChemin.isEmpty())
+        return;
+    // The copy goes before its lock: no other program may find it unlocked.
+    QFile::remove(moChemin);
+    mpoVerrou.reset();
+    moChemin.clear();
+}
+
+void CopieRecuperation::Adopter(const QString& oChemin, std::unique_ptr<QLockFile> poVerrou)
+{
+    Retirer();
+    moChemin = oChemin;
+    mpoVerrou = std::move(poVerrou);
+}
+
+void CopieRecuperation::Ecrire()
+{
+    if (!mpoEtat)
+        return;
+    if (moChemin.isEmpty())
+    {
+        QDir().mkpath(Dossier());
+        const QString oChemin =
+            Dossier() + QLatin1Char('/') + QUuid::createUuid().toString(QUuid::WithoutBraces) + QStringLiteral(".vexal");
+        auto poVerrou = std::make_unique<QLockFile>(oChemin + QStringLiteral(".lock"));
+        poVerrou->setStaleLockTime(0);
+        // A folder where not even a lock can be made takes no copy either.
+        if (!poVerrou->tryLock(0))
+            return;
+        moChemin = oChemin;
+        mpoVerrou = std::move(poVerrou);
+    }
+    moEcrivain.start([poEtat = std::exchange(mpoEtat, nullptr), oOrigine = NomFichier::Octets(moOrigine).toStdString(),
+                      oCopie = QFile::encodeName(moChemin)] {
+        RemplacerFichier(oCopie.constData(), FichierPersonnage::EcrireCopie(*poEtat, oOrigine));
+    });
+}

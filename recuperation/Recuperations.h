@@ -1,0 +1,32 @@
+#ifndef VEXAL_RECUPERATION_RECUPERATIONS_H
+#define VEXAL_RECUPERATION_RECUPERATIONS_H
+
+#include "model/EtatPersonnage.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QLockFile;
+
+// A recovery copy left by a program that did not end normally, locked now for this program.
+struct CopieOrpheline
+{
+    QString moChemin;
+    std::unique_ptr<QLockFile> mpoVerrou;
+    QDateTime moDate;  // when it was last written
+    // What it holds, or why it cannot be read.
+    std::optional<EtatPersonnage> moEtat;
+    QString moOrigine;  // the file the character belongs to (NomFichier's names); empty for a new character
+    QString moErreur;
+};
+
+// The copies whose program has stopped, oldest first; a copy that another running program keeps is never among them.
+std::vector<CopieOrpheline> CopiesOrphelines();
+// Removes the copy from the disk, and its lock.
+void Supprimer(CopieOrpheline& oCopie);
+
+#endif

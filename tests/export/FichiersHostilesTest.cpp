@@ -1,0 +1,231 @@
+#include "DossierTemporaire.h"
+
+#include "fichier/FichierPersonnage.h"
+#include "model/Demon.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+namespace fs = std::filesystem;
+
+namespace
+{
+using Arguments = std::vector<std::string>;
+
+struct Issue
+{
+    int mnCode;
+    std::string moErreur;
+};
+
+// The program itself, with no display, arguments passed as bytes, stderr kept; each file it writes is held to
+// nBlocs KiB when given, as a disk that fills would, and a program that hangs is stopped after 20 s.
+Issue Lancer(const Arguments& oArguments, long nBlocs = -1)
+{
+    std::string oCommande = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_RUNTIME_DIR "
+                            "timeout -s KILL 20 '" VEXAL_PROGRAMME "'";
+    for (const std::string& oArgument : oArguments)
+        oCommande += " '" + oArgument + "'";
+    if (nBlocs >= 0)
+        oCommande = "ulimit -f " + std::to_string(nBlocs) + "; " + oCommande;
+    std::FILE* poSortie = ::popen(("exec 2>&1 >/dev/null; " + oCommande).c_str(), "r");
+    std::string oErreur;
+    char oTampon[4096];
+    for (std::size_t nLu; (nLu = std::fread(oTampon, 1, sizeof oTampon, poSortie)) > 0;)
+        oErreur.append(oTampon, nLu);
+    const int nStatut = ::pclose(poSortie);
+    return {WIFEXITED(nStatut) ? WEXITSTATUS(nStatut) : -1, oErreur};
+}
+
+// A demon's file, with one value written otherwise.
+std::string Personnage(const std::string& oAvant = "", const std::string& oApres = "")
+{
+    std::string oTexte = FichierPersonnage::Ecrire(Demon().GetEtat());
+    if (!oAvant.empty())
+        oTexte.replace(oTexte.find(oAvant), oAvant.size(), oApres);
+    return oTexte;
+}
+
+std::string Cles(int nNombre)
+{
+    std::string oTexte = Personnage();
+    oTexte.pop_back();
+    oTexte.pop_back();
+    for (int n = 0; n < nNombre; ++n)
+        oTexte += ",\"" + std::to_string(n) + "\":0";
+    return oTexte + "}\n";
+}
+
+struct Cas
+{
+    const char* moNom;
+    int mnCode;
+    // What stderr says; nothing at all when empty.
+    const char* moRaison;
+    // The one file the run adds to the folder; none: the folder is left exactly as it was.
+    const char* moSortie;
+    // Makes what the row needs in the current folder, where "perso.vexal" is a demon's file, and gives the arguments.
+    Arguments (*Preparer)();
+};
+
+void PrintTo(const Cas& oCas, std::ostream* poFlux)
+{
+    *poFlux << oCas.moNom;
+}
+
+Arguments Export(const std::string& oEntree)
+{
+    return {"--export", "sortie.txt", oEntree};
+}
+
+Arguments Entree(const std::string& oTexte)
+{
+    EcrireFichier("entree.vexal", oTexte);
+    return Export("entree.vexal");
+}
+
+// --pdf into this output, from the demon's file.
+Arguments Pdf(const std::string& oSortie)
+{
+    return {"--pdf", oSortie, "perso.vexal"};
+}
+
+constexpr const char* kLuiMeme = "c'est le fichier du personnage lui-même";
+constexpr const char* kPasOrdinaire = "ce n'est pas un fichier ordinaire";
+
+const Cas kCas[] = {
+    {"NumberTooLarge", 1, "un nombre trop grand pour être lu : 1e999", nullptr,
+     [] { return Entree(Personnage("\"paTotal\": 80", "\"paTotal\": 1e999")); }},
+    {"NegativeNumberTooLarge", 1, "trop grand pour être lu : -1e309", nullptr,
+     [] { return Entree(Personnage("\"grade\": 0", "\"grade\": -1e309")); }},
+    {"HugeValueInAReason", 1, "Force vaut 1e19", nullptr,
+     [] { return Entree(Personnage("\"FORCE\": 2", "\"FORCE\": 1e19")); }},
+    {"NulThenText", 1, "octet nul", nullptr,
+     [] { return Entree(Personnage() + std::string(1, '\0') + "suite"); }},
+    {"SecondObject", 1, "continue après la fin du personnage", nullptr,
+     [] { return Entree(Personnage() + Personnage()); }},
+    {"OutputIsTheInput", 1, kLuiMeme, nullptr,
+     [] { return Arguments{"--export", "perso.vexal", "perso.vexal"}; }},
+    {"OutputIsTheInputByAnotherPath", 1, kLuiMeme, nullptr,
+     [] { fs::create_directory("d"); return Pdf("d/../perso.vexal"); }},
+    {"OutputLinksToTheInput", 1, kLuiMeme, nullptr,
+     [] { fs::create_symlink("perso.vexal", "lien"); return Pdf("lien"); }},
+    {"OutputIsAHardLinkToTheInput", 1, kLuiMeme, nullptr,
+     [] { fs::create_hard_link("perso.vexal", "dur"); return Pdf("dur"); }},
+    {"OutputIsAPipe", 1, kPasOrdinaire, nullptr,
+     [] { ::mkfifo("tube", 0644); return Pdf("tube"); }},
+    {"OutputIsALinkLoop", 1, "trop de liens symboliques", nullptr,
+     [] { fs::create_symlink("a", "b"); fs::create_symlink("b", "a"); return Pdf("a"); }},
+    {"InputIsAPipe", 1, kPasOrdinaire, nullptr,
+     [] { ::mkfifo("tube", 0644); return Export("tube"); }},
+    {"InputIsAFolder", 1, "c'est un dossier", nullptr,
+     [] { fs::create_directory("d"); return Export("d"); }},
+    {"InputIsMissing", 1, "Lecture impossible : le fichier n'existe pas", nullptr,
+     [] { return Export("absent.vexal"); }},
+    {"InputFolderIsMissing", 1, "le dossier absent n'existe pas", nullptr,
+     [] { return Export("absent/perso.vexal"); }},
+    {"UnknownOption", 2, "Utilisation", nullptr,
+     [] { return Arguments{"--inconnue", "perso.vexal"}; }},
+    {"ExportTwice", 2, "--export est donnée plus d'une fois", nullptr,
+     [] { return Arguments{"--export", "a.txt", "--export", "b.txt", "perso.vexal"}; }},
+    {"NamesThatAreNotUtf8", 0, "", "sortie\xff.txt",
+     [] { fs::rename("perso.vexal", "p\xfe.vexal"); return Arguments{"--export", "sortie\xff.txt", "p\xfe.vexal"}; }},
+    {"PdfSaysNothing", 0, "", "perso.pdf",
+     [] { return Pdf("perso.pdf"); }},
+    // Read key by key in a long list, these would take minutes.
+    {"AHundredThousandKeys", 0, "", "sortie.txt",
+     [] { return Entree(Cles(100000)); }},
+};
+
+class FichierHostile : public ::testing::TestWithParam<Cas>
+{
+protected:
+    DossierTemporaire moDossier;
+};
+
+TEST_P(FichierHostile, IsRefusedWithItsReasonAndChangesNothing)
+{
+    const fs::path& oDossier = moDossier.GetChemin();
+    const DossierCourant oIci(oDossier);
+    EcrireFichier("perso.vexal", Personnage());
+    const Arguments oArguments = GetParam().Preparer();
+    auto oAttendu = EtatDuDossier(oDossier);
+
+    const auto oDebut = std::chrono::steady_clock::now();
+    const Issue oIssue = Lancer(oArguments);
+
+    EXPECT_EQ(oIssue.mnCode, GetParam().mnCode) << oIssue.moErreur;
+    if (*GetParam().moRaison == '\0')
+        EXPECT_EQ(oIssue.moErreur, "");
+    else
+        EXPECT_NE(oIssue.moErreur.find(GetParam().moRaison), std::string::npos) << oIssue.moErreur;
+    EXPECT_LT(std::chrono::steady_clock::now() - oDebut, std::chrono::seconds(10));
+    if (GetParam().moSortie != nullptr)
+    {
+        const auto oApres = EtatDuDossier(oDossier);
+        ASSERT_EQ(oApres.count(GetParam().moSortie), 1u);
+        oAttendu[GetParam().moSortie] = oApres.at(GetParam().moSortie);
+    }
+    EXPECT_EQ(EtatDuDossier(oDossier), oAttendu);
+}
+
+INSTANTIATE_TEST_SUITE_P(LigneDeCommande, FichierHostile, ::testing::ValuesIn(kCas),
+                         [](const ::testing::TestParamInfo<Cas>& oInfo) { return std::string(oInfo.param.moNom); });
+
+// The disk fills as the last bytes go: the old file stays whole and no temporary file is left.
+TEST(DisquePlein, AWriteThatFailsAtItsLastBlockLeavesTheOldFileAndNothingElse)
+{
+    DossierTemporaire oDossier;
+    const fs::path oPerso = oDossier.GetChemin() / "perso.vexal";
+    Demon oDemon;
+    oDemon.SetNotes(std::string(40000, 'n'));
+    EcrireFichier(oPerso, FichierPersonnage::Ecrire(oDemon.GetEtat()));
+    for (const char* oSortie : {"sortie.txt", "sortie.pdf"})
+    {
+        const fs::path oCible = oDossier.GetChemin() / oSortie;
+        const char* oOption = oCible.extension() == ".pdf" ? "--pdf" : "--export";
+        const Arguments oArguments{oOption, oCible.string(), oPerso.string()};
+        ASSERT_EQ(Lancer(oArguments).mnCode, 0);
+        const long nBlocs = static_cast<long>(fs::file_size(oCible) - 1) / 1024;
+        EcrireFichier(oCible, "ancienne version");
+        const auto oAvant = EtatDuDossier(oDossier.GetChemin());
+
+        const Issue oIssue = Lancer(oArguments, nBlocs);
+
+        EXPECT_EQ(oIssue.mnCode, 1) << oSortie;
+        EXPECT_NE(oIssue.moErreur.find("le fichier dépasse la taille permise"), std::string::npos) << oIssue.moErreur;
+        EXPECT_EQ(EtatDuDossier(oDossier.GetChemin()), oAvant) << oSortie;
+    }
+}
+
+// Each save keeps the version it replaces as "<name>~", private as the file was.
+TEST(CopieDeSecours, EachSaveKeepsThePreviousVersionBesideTheFile)
+{
+    DossierTemporaire oDossier;
+    const fs::path oPerso = oDossier.GetChemin() / "perso.vexal";
+    Demon oDemon;
+    std::string oRaison;
+    ASSERT_TRUE(FichierPersonnage::Enregistrer(oDemon, oPerso.c_str(), oRaison));
+    EXPECT_FALSE(fs::exists(oDossier.GetChemin() / "perso.vexal~"));
+    fs::permissions(oPerso, fs::perms::owner_read | fs::perms::owner_write);
+    const std::string oPremiere = LireFichier(oPerso);
+    oDemon.SetNom("Azazel");
+
+    ASSERT_TRUE(FichierPersonnage::Enregistrer(oDemon, oPerso.c_str(), oRaison));
+
+    EXPECT_EQ(LireFichier(oDossier.GetChemin() / "perso.vexal~"), oPremiere);
+    EXPECT_EQ(LireFichier(oPerso), FichierPersonnage::Ecrire(oDemon.GetEtat()));
+    const fs::perms ePrive = fs::perms::owner_read | fs::perms::owner_write;
+    for (const char* oNom : {"perso.vexal", "perso.vexal~"})
+        EXPECT_EQ(fs::status(oDossier.GetChemin() / oNom).permissions(), ePrive);
+    EXPECT_EQ(EtatDuDossier(oDossier.GetChemin()).size(), 2u);
+}
+}
