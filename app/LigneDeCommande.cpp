@@ -29,7 +29,9 @@ enum class Besoin
     Texte,
     Pdf,
     // A mistake on the command line: it is only reported, which needs no display either.
-    Erreur
+    Erreur,
+    // A window, where no display can show one.
+    SansAffichage
 };
 
 struct Option
@@ -81,6 +83,9 @@ const Option* Trouver(const std::string& oNom, bool bLong)
 Besoin BesoinDe(int argc, char** argv)
 {
     Besoin eBesoin = Besoin::Fenetre;
+    // Without any of these, Qt would end the program in a crash rather than open a window.
+    bool bAffichage = qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY")
+        || qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
     for (int n = 1; n < argc; ++n)
     {
         const std::string oArgument = argv[n];
@@ -94,11 +99,12 @@ Besoin BesoinDe(int argc, char** argv)
         const Option* poOption = Trouver(oArgument.substr(nDebut, nEgal - nDebut), bLong);
         if (poOption == nullptr)
             return Besoin::Erreur;
+        bAffichage = bAffichage || std::string(poOption->moNom) == "platform";
         eBesoin = std::max(eBesoin, poOption->meBesoin);
         if (poOption->mbValeur && nEgal == std::string::npos)
             ++n;
     }
-    return eBesoin;
+    return eBesoin == Besoin::Fenetre && !bAffichage ? Besoin::SansAffichage : eBesoin;
 }
 
 QtMessageHandler soMessages = nullptr;
@@ -107,7 +113,7 @@ QtMessageHandler soMessages = nullptr;
 // folder): words for developers, not for a player who asked for a PDF. Only failures go through.
 void TaireRemarques(QtMsgType eType, const QMessageLogContext& oContexte, const QString& oMessage)
 {
-    if (eType == QtCriticalMsg || eType == QtFatalMsg)
+    if ((eType == QtCriticalMsg || eType == QtFatalMsg) && soMessages != nullptr)
         soMessages(eType, oContexte, oMessage);
 }
 
@@ -127,6 +133,7 @@ std::unique_ptr<QCoreApplication> CreerApplication(Besoin eBesoin, int& argc, ch
     }
     case Besoin::Texte:
     case Besoin::Erreur:
+    case Besoin::SansAffichage:
         break;
     }
     return std::make_unique<QCoreApplication>(argc, argv);
@@ -202,6 +209,13 @@ int Lancer(int& argc, char** argv)
     // would end the program in the middle of the write instead.
     std::signal(SIGXFSZ, SIG_IGN);
     const Besoin eBesoin = BesoinDe(argc, argv);
+    if (eBesoin == Besoin::SansAffichage)
+    {
+        std::fputs("vexal: aucun écran où ouvrir une fenêtre (DISPLAY n'est pas défini) ; sans fenêtre, --export et "
+                   "--pdf écrivent la fiche d'un personnage\n",
+                   stderr);
+        return 1;
+    }
     const std::unique_ptr<QCoreApplication> poApplication = CreerApplication(eBesoin, argc, argv);
     ParlerFrancais(*poApplication);
     QCoreApplication::setApplicationName(QStringLiteral("vexal"));

@@ -115,7 +115,7 @@ void MyWidget::ProposerRecuperation(CopieOrpheline& oCopie)
             .arg(oNom.isEmpty() ? tr("un personnage sans nom") : tr("« %1 »").arg(oNom),
                  oCopie.moOrigine.isEmpty() ? tr("aucun, il n'a jamais été enregistré")
                                             : QDir::toNativeSeparators(oCopie.moOrigine),
-                 QLocale(QLocale::French).toString(oCopie.moDate, QLocale::LongFormat));
+                 QLocale(QLocale::French).toString(oCopie.moDate, QStringLiteral("dddd d MMMM yyyy 'à' HH:mm")));
     switch (Dialogues::Demander(this, oQuestion, {tr("Récupérer"), tr("Supprimer"), tr("Plus tard")}))
     {
     case 0:

@@ -15,13 +15,13 @@
 #include <vector>
 
 class CopieRecuperation;
+struct CopieOrpheline;
 class Personnage;
 class PouvoirTalentWidget;
 class FenetreNotes;
-class QLockFile;
-struct CopieOrpheline;
 class QComboBox;
 class QDoubleSpinBox;
+class QLockFile;
 class QMenu;
 class QScrollArea;
 class QSpacerItem;
