@@ -1,7 +1,7 @@
 #include "ListePouvoirs.h"
 
 #include "Lignes.h"
-#include "model/Possession.h"
+#include "enregistrements/Possession.h"
 
 #include <memory>
 #include <string>

@@ -1,8 +1,8 @@
 #ifndef VEXAL_CATALOGUE_LISTEPOUVOIRS_H
 #define VEXAL_CATALOGUE_LISTEPOUVOIRS_H
 
-#include "model/Pouvoir.h"
-#include "model/Regles.h"
+#include "enregistrements/Pouvoir.h"
+#include "enregistrements/Regles.h"
 
 #include <map>
 #include <string>

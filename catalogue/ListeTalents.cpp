@@ -1,7 +1,7 @@
 #include "ListeTalents.h"
 
 #include "Lignes.h"
-#include "model/Possession.h"
+#include "enregistrements/Possession.h"
 
 #include <memory>
 #include <string>

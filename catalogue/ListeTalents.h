@@ -1,8 +1,8 @@
 #ifndef VEXAL_CATALOGUE_LISTETALENTS_H
 #define VEXAL_CATALOGUE_LISTETALENTS_H
 
-#include "model/Regles.h"
-#include "model/Talent.h"
+#include "enregistrements/Regles.h"
+#include "enregistrements/Talent.h"
 
 #include <map>
 #include <string>

@@ -1,7 +1,7 @@
 #ifndef VEXAL_CATALOGUE_SUPERIEURS_H
 #define VEXAL_CATALOGUE_SUPERIEURS_H
 
-#include "model/Regles.h"
+#include "enregistrements/Regles.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
 #ifndef VEXAL_MODEL_AIDES_H
 #define VEXAL_MODEL_AIDES_H
 
-#include "model/Regles.h"
+#include "enregistrements/Regles.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #ifndef VEXAL_MODEL_ETATPERSONNAGE_H
 #define VEXAL_MODEL_ETATPERSONNAGE_H
 
-#include "model/Regles.h"
+#include "enregistrements/Regles.h"
 
 #include <array>
 #include <string>

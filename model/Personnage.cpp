@@ -1,7 +1,7 @@
 #include "model/Personnage.h"
 
 #include "model/Grade.h"
-#include "model/Possession.h"
+#include "enregistrements/Possession.h"
 #include "model/Raisons.h"
 
 #include <algorithm>

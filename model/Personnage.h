@@ -4,9 +4,9 @@
 #include "catalogue/ListePouvoirs.h"
 #include "catalogue/ListeTalents.h"
 #include "model/EtatPersonnage.h"
-#include "model/Pouvoir.h"
-#include "model/Regles.h"
-#include "model/Talent.h"
+#include "enregistrements/Pouvoir.h"
+#include "enregistrements/Regles.h"
+#include "enregistrements/Talent.h"
 
 #include <limits>
 #include <map>

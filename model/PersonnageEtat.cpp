@@ -2,7 +2,7 @@
 
 #include "catalogue/Superieurs.h"
 #include "model/Grade.h"
-#include "model/Possession.h"
+#include "enregistrements/Possession.h"
 #include "model/Raisons.h"
 #include "model/Texte.h"
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "model/Regles.h"
+#include "enregistrements/Regles.h"
 
 // A characteristic's name as a player reads it: "Force", "Agilité"...; none for AUCUNE.
 const char* NomCaracteristique(CARACT eCaract);

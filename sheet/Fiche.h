@@ -3,7 +3,7 @@
 
 #include "CommandeEdition.h"
 #include "LienFichier.h"
-#include "model/Regles.h"
+#include "enregistrements/Regles.h"
 #include "ui_VEXALFiche.h"
 
 #include <QWidget>

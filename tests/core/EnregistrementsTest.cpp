@@ -1,8 +1,8 @@
 #include "Banc.h"
 
-#include "model/Pouvoir.h"
-#include "model/Regles.h"
-#include "model/Talent.h"
+#include "enregistrements/Pouvoir.h"
+#include "enregistrements/Regles.h"
+#include "enregistrements/Talent.h"
 
 #include <gtest/gtest.h>
 

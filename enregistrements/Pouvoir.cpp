@@ -1,4 +1,4 @@
-#include "Pouvoir.h"
+#include "enregistrements/Pouvoir.h"
 
 #include <utility>
 

@@ -1,7 +1,7 @@
-#ifndef VEXAL_MODEL_TALENT_H
-#define VEXAL_MODEL_TALENT_H
+#ifndef VEXAL_ENREGISTREMENTS_TALENT_H
+#define VEXAL_ENREGISTREMENTS_TALENT_H
 
-#include "Regles.h"
+#include "enregistrements/Regles.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "Regles.h"
+#include "enregistrements/Regles.h"
 
 const char* Priorite2String(PRIORITE ePriorite)
 {

@@ -1,4 +1,4 @@
-#include "Talent.h"
+#include "enregistrements/Talent.h"
 
 #include <utility>
 

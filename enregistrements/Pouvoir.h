@@ -1,5 +1,5 @@
-#ifndef VEXAL_MODEL_POUVOIR_H
-#define VEXAL_MODEL_POUVOIR_H
+#ifndef VEXAL_ENREGISTREMENTS_POUVOIR_H
+#define VEXAL_ENREGISTREMENTS_POUVOIR_H
 
 #include <map>
 #include <string>
