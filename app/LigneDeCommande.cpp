@@ -1,10 +1,10 @@
 #include "LigneDeCommande.h"
 
+#include "DocumentPersonnage.h"
 #include "FichierPdf.h"
 #include "MyWidget.h"
 #include "NomFichier.h"
 #include "disque/FichierAtomique.h"
-#include "fichier/FichierPersonnage.h"
 #include "model/Personnage.h"
 
 #include <QApplication>
@@ -169,15 +169,14 @@ int Mauvais(const QCommandLineParser& oLigne, const QString& oRaison)
 template <class Ecriture>
 int EcrireSansFenetre(const QString& oSortie, const QString& oFichier, Ecriture fEcrire)
 {
-    std::string oErreur;
-    const QByteArray oSource = NomFichier::Octets(oFichier);
-    const std::unique_ptr<Personnage> poPerso = FichierPersonnage::Ouvrir(oSource.constData(), oErreur);
-    if (!poPerso)
-        return Refuser(oFichier, QString::fromStdString(oErreur));
+    DocumentPersonnage oDocument;
+    const QString oErreur = oDocument.Ouvrir(oFichier, nullptr);
+    if (!oErreur.isEmpty())
+        return Refuser(oFichier, oErreur);
     Remplacement oOptions;
-    oOptions.moSource = oSource.toStdString();
+    oOptions.moSource = NomFichier::Octets(oFichier).toStdString();
     QString oRaison;
-    if (fEcrire(*poPerso, NomFichier::Octets(oSortie).constData(), oOptions, oRaison))
+    if (fEcrire(*oDocument.GetPerso(), NomFichier::Octets(oSortie).constData(), oOptions, oRaison))
         return 0;
     std::fprintf(stderr, "vexal: %s\n", qPrintable(oRaison));
     return 1;

@@ -3,6 +3,7 @@
 #include "Dialogues.h"
 #include "Fiche.h"
 #include "Fond.h"
+#include "NomFichier.h"
 #include "Recuperations.h"
 #include "model/Ange.h"
 #include "model/Demon.h"
@@ -114,7 +115,7 @@ void MyWidget::ProposerRecuperation(CopieOrpheline& oCopie)
            "Récupérer ce personnage ? « Plus tard » garde la copie pour le prochain démarrage.")
             .arg(oNom.isEmpty() ? tr("un personnage sans nom") : tr("« %1 »").arg(oNom),
                  oCopie.moOrigine.isEmpty() ? tr("aucun, il n'a jamais été enregistré")
-                                            : QDir::toNativeSeparators(oCopie.moOrigine),
+                                            : QDir::toNativeSeparators(NomFichier::DepuisOctets(oCopie.moOrigine)),
                  QLocale(QLocale::French).toString(oCopie.moDate, QStringLiteral("dddd d MMMM yyyy 'à' HH:mm")));
     switch (Dialogues::Demander(this, oQuestion, {tr("Récupérer"), tr("Supprimer"), tr("Plus tard")}))
     {

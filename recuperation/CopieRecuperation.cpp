@@ -1,6 +1,5 @@
 #include "CopieRecuperation.h"
 
-#include "NomFichier.h"
 #include "disque/FichierAtomique.h"
 #include "fichier/FichierPersonnage.h"
 
@@ -27,7 +26,7 @@ QString CopieRecuperation::Dossier()
     return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + QStringLiteral("/recuperation");
 }
 
-void CopieRecuperation::Noter(std::shared_ptr<const EtatPersonnage> poEtat, const QString& oOrigine)
+void CopieRecuperation::Noter(std::shared_ptr<const EtatPersonnage> poEtat, const QByteArray& oOrigine)
 {
     mpoEtat = std::move(poEtat);
     moOrigine = oOrigine;
@@ -73,7 +72,7 @@ void CopieRecuperation::Ecrire()
         moChemin = oChemin;
         mpoVerrou = std::move(poVerrou);
     }
-    moEcrivain.start([poEtat = std::exchange(mpoEtat, nullptr), oOrigine = NomFichier::Octets(moOrigine).toStdString(),
+    moEcrivain.start([poEtat = std::exchange(mpoEtat, nullptr), oOrigine = moOrigine.toStdString(),
                       oCopie = QFile::encodeName(moChemin)] {
         RemplacerFichier(oCopie.constData(), FichierPersonnage::EcrireCopie(*poEtat, oOrigine));
     });

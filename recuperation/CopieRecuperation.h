@@ -3,6 +3,7 @@
 
 #include "model/EtatPersonnage.h"
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <QThreadPool>
@@ -32,8 +33,9 @@ public:
     // The folder of every program's copies.
     static QString Dossier();
 
-    // The character now stands in this state, tied to this file (empty for none): a copy will hold it shortly.
-    void Noter(std::shared_ptr<const EtatPersonnage> poEtat, const QString& oOrigine);
+    // The character now stands in this state, tied to the file of these bytes (none for none): a copy will hold it
+    // shortly.
+    void Noter(std::shared_ptr<const EtatPersonnage> poEtat, const QByteArray& oOrigine);
     // The character is saved or let go: its copy goes.
     void Retirer();
     // Carries on with a copy left by a program that stopped, whose lock this program holds now.
@@ -45,7 +47,7 @@ private:
     void Ecrire();
 
     std::shared_ptr<const EtatPersonnage> mpoEtat;
-    QString moOrigine;
+    QByteArray moOrigine;
     QString moChemin;
     std::unique_ptr<QLockFile> mpoVerrou;
     QTimer moDelai;

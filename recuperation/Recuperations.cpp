@@ -1,7 +1,6 @@
 #include "Recuperations.h"
 
 #include "CopieRecuperation.h"
-#include "NomFichier.h"
 #include "disque/LectureFichier.h"
 #include "fichier/FichierPersonnage.h"
 #include "model/Personnage.h"
@@ -27,7 +26,7 @@ void Lire(CopieOrpheline& oCopie)
     if (oEtat && !FichierPersonnage::Creer(*oEtat, oErreur))
         oEtat.reset();
     oCopie.moEtat = oEtat;
-    oCopie.moOrigine = NomFichier::DepuisOctets(QByteArray::fromStdString(oOrigine));
+    oCopie.moOrigine = QByteArray::fromStdString(oOrigine);
     oCopie.moErreur = QString::fromStdString(oErreur);
 }
 }

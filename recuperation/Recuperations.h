@@ -3,6 +3,7 @@
 
 #include "model/EtatPersonnage.h"
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QString>
 
@@ -20,7 +21,7 @@ struct CopieOrpheline
     QDateTime moDate;  // when it was last written
     // What it holds, or why it cannot be read.
     std::optional<EtatPersonnage> moEtat;
-    QString moOrigine;  // the file the character belongs to (NomFichier's names); empty for a new character
+    QByteArray moOrigine;  // the name of the file the character belongs to, as bytes; empty for a new character
     QString moErreur;
 };
 

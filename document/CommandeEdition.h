@@ -1,24 +1,25 @@
-#ifndef VEXAL_SHEET_COMMANDEEDITION_H
-#define VEXAL_SHEET_COMMANDEEDITION_H
+#ifndef VEXAL_DOCUMENT_COMMANDEEDITION_H
+#define VEXAL_DOCUMENT_COMMANDEEDITION_H
 
 #include "model/EtatPersonnage.h"
 
 #include <QUndoCommand>
 
-#include <functional>
 #include <memory>
+
+class DocumentPersonnage;
 
 using EtatPartage = std::shared_ptr<const EtatPersonnage>;
 
 // One edit of the player, as the character's state before and after it. The edit itself is done when the command
-// is pushed; undoing and redoing it put one state or the other back. A state is shared with the neighbouring
-// steps, which start or end where this one does.
+// is pushed; undoing and redoing it put one state or the other back into the document, which shows it to its views.
+// A state is shared with the neighbouring steps, which start or end where this one does.
 class CommandeEdition : public QUndoCommand
 {
 public:
     // Edits of the same kind in a row (nFusion not -1) make one step: typing a name letter by letter.
-    CommandeEdition(const QString& oTexte, EtatPartage poAvant, EtatPartage poApres,
-                    std::function<void(const EtatPartage&)> fMontrer, int nFusion = -1);
+    CommandeEdition(const QString& oTexte, EtatPartage poAvant, EtatPartage poApres, DocumentPersonnage& oDocument,
+                    int nFusion = -1);
 
     void undo() override;
     void redo() override;
@@ -28,7 +29,7 @@ public:
 private:
     EtatPartage mpoAvant;
     EtatPartage mpoApres;
-    std::function<void(const EtatPartage&)> mfMontrer;
+    DocumentPersonnage& moDocument;
     int mnFusion;
     bool mbFaite = true;  // pushed once the edit is done: the first redo has nothing to do
 };

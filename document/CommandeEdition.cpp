@@ -1,27 +1,29 @@
 #include "CommandeEdition.h"
 
+#include "DocumentPersonnage.h"
+
 #include <utility>
 
 CommandeEdition::CommandeEdition(const QString& oTexte, EtatPartage poAvant, EtatPartage poApres,
-                                 std::function<void(const EtatPartage&)> fMontrer, int nFusion)
+                                 DocumentPersonnage& oDocument, int nFusion)
     : QUndoCommand(oTexte),
       mpoAvant(std::move(poAvant)),
       mpoApres(std::move(poApres)),
-      mfMontrer(std::move(fMontrer)),
+      moDocument(oDocument),
       mnFusion(nFusion)
 {
 }
 
 void CommandeEdition::undo()
 {
-    mfMontrer(mpoAvant);
+    moDocument.Restaurer(mpoAvant);
 }
 
 void CommandeEdition::redo()
 {
     if (std::exchange(mbFaite, false))
         return;
-    mfMontrer(mpoApres);
+    moDocument.Restaurer(mpoApres);
 }
 
 bool CommandeEdition::mergeWith(const QUndoCommand* poAutre)

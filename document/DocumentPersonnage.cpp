@@ -1,0 +1,337 @@
+#include "DocumentPersonnage.h"
+
+#include "CopieRecuperation.h"
+#include "FichiersRecents.h"
+#include "NomFichier.h"
+#include "Recuperations.h"
+#include "catalogue/Superieurs.h"
+#include "fichier/FichierPersonnage.h"
+#include "model/Personnage.h"
+#include "model/Texte.h"
+
+#include <QLockFile>
+#include <QStringList>
+#include <QUndoStack>
+
+#include <algorithm>
+#include <climits>
+#include <utility>
+
+namespace
+{
+// Typing a name letter by letter is one step.
+constexpr int kFusionNom = 1;
+
+// Half points travel to the character as whole steps, the fraction dropped; a difference no int holds is as far as
+// an int goes, which the rules refuse whole.
+int EnDemiPoints(double fDifference)
+{
+    return static_cast<int>(std::clamp(fDifference * 2, double(INT_MIN), double(INT_MAX)));
+}
+
+QString Texte(const std::string& oTexte)
+{
+    return QString::fromStdString(oTexte);
+}
+}
+
+DocumentPersonnage::DocumentPersonnage(QObject* poParent)
+    : QObject(poParent),
+      mpoPile(new QUndoStack(this)),
+      mpoCopie(new CopieRecuperation(this))
+{
+    mpoPile->setUndoLimit(kPasMax);
+    connect(mpoPile, &QUndoStack::cleanChanged, this, &DocumentPersonnage::PropreChange);
+    // The recovery copy follows every step, and goes once the character is back to its file.
+    connect(mpoPile, &QUndoStack::indexChanged, this, &DocumentPersonnage::SuivreCopie);
+    connect(mpoPile, &QUndoStack::cleanChanged, this, &DocumentPersonnage::SuivreCopie);
+}
+
+DocumentPersonnage::~DocumentPersonnage()
+{
+    // The stack empties itself as it goes: a character that goes unasked keeps its recovery copy.
+    mpoPile->blockSignals(true);
+}
+
+bool DocumentPersonnage::EstModifie() const
+{
+    return mpoPerso && !mbLache && !mpoPile->isClean();
+}
+
+std::optional<double> DocumentPersonnage::ScoreTalent(const std::string& oNom) const
+{
+    const Talent* poTalent = mpoPerso ? mpoPerso->GetTalent(oNom) : nullptr;
+    if (poTalent == nullptr)
+        return std::nullopt;
+    return poTalent->GetNiveau() + mpoPerso->GetBonusCaract(poTalent->GetCaractBase());
+}
+
+std::optional<double> DocumentPersonnage::NiveauPouvoir(const std::string& oNom) const
+{
+    const Pouvoir* poPouvoir = mpoPerso ? mpoPerso->GetPouvoir(oNom) : nullptr;
+    return poPouvoir ? std::optional<double>(poPouvoir->GetNiveau()) : std::nullopt;
+}
+
+const std::vector<std::string>& DocumentPersonnage::Superieurs(PERSO eCamp)
+{
+    return ListeSuperieurs(eCamp);
+}
+
+void DocumentPersonnage::Remplacer(Personnage* poPerso)
+{
+    if (poPerso == nullptr)
+        return;
+    if (poPerso == mpoPerso.get())
+    {
+        emit Change(*mpoEtat);
+        return;
+    }
+    Prendre(std::unique_ptr<Personnage>(poPerso), QString(), nullptr, Empreinte());
+}
+
+QString DocumentPersonnage::Ouvrir(const QString& oFichier, std::unique_ptr<QLockFile> poVerrou)
+{
+    const QByteArray oOctets = NomFichier::Octets(oFichier);
+    // Taken before the file is read: a write that slips in between is taken for somebody else's.
+    const Empreinte oEmpreinte = EmpreinteDe(oOctets.constData());
+    std::string oErreur;
+    std::unique_ptr<Personnage> poPerso = FichierPersonnage::Ouvrir(oOctets.constData(), oErreur);
+    if (!poPerso)
+        return Texte(oErreur);
+    Prendre(std::move(poPerso), oFichier, std::move(poVerrou), oEmpreinte);
+    FichiersRecents::Noter(oFichier);
+    return {};
+}
+
+QString DocumentPersonnage::Enregistrer(const QString& oFichier)
+{
+    if (!mpoPerso)
+        return tr("aucun personnage à enregistrer");
+    const QByteArray oOctets = NomFichier::Octets(oFichier);
+    std::string oErreur;
+    if (!FichierPersonnage::Enregistrer(*mpoPerso, oOctets.constData(), oErreur))
+        return Texte(oErreur);
+    if (oFichier == moLien.Nom())
+        moLien.Noter();
+    else
+    {
+        // Another program holding the new file's lock will hear of this save when it saves itself.
+        QString oQui;
+        moLien.Attacher(oFichier, LienFichier::Verrouiller(oFichier, oQui), EmpreinteDe(oOctets.constData()));
+        emit FichierChange(oFichier);
+    }
+    FichiersRecents::Noter(oFichier);
+    mpoPile->setClean();
+    return {};
+}
+
+QString DocumentPersonnage::Recuperer(CopieOrpheline& oCopie, std::unique_ptr<QLockFile> poVerrou)
+{
+    std::string oErreur;
+    std::unique_ptr<Personnage> poPerso = FichierPersonnage::Creer(*oCopie.moEtat, oErreur);
+    if (!poPerso)
+        return Texte(oErreur);
+    Prendre(std::move(poPerso), NomFichier::DepuisOctets(oCopie.moOrigine), std::move(poVerrou),
+            EmpreinteDe(oCopie.moOrigine.constData()));
+    mpoCopie->Adopter(oCopie.moChemin, std::move(oCopie.mpoVerrou));
+    // What the copy holds was never saved.
+    mpoPile->resetClean();
+    emit Annonce(tr("Personnage récupéré : enregistrez-le pour garder ses modifications"), false);
+    return {};
+}
+
+void DocumentPersonnage::Lacher()
+{
+    mbLache = true;
+    mpoCopie->Retirer();
+}
+
+void DocumentPersonnage::ChangerCaracteristique(CARACT eCaract, double fValeur)
+{
+    Editer(QString::fromUtf8(NomCaracteristique(eCaract)), [&](Personnage& oPerso) {
+        const int d = EnDemiPoints(fValeur - oPerso.GetCaract(eCaract));
+        if (d <= 0)
+            oPerso.BaisserCaracteristique(eCaract, -d);
+        else
+            oPerso.AugmenteCaracteristique(eCaract, d);
+    }, Revoir::Toujours);
+}
+
+void DocumentPersonnage::ChangerPP(int nPP)
+{
+    Editer(tr("PP"), [nPP](Personnage& oPerso) {
+        const int p = oPerso.GetPPValue();
+        if (nPP - p <= 0)
+            oPerso.DiminuerPP(p - nPP);
+        else
+            oPerso.AugmenterPP(nPP - p);
+    }, Revoir::Toujours);
+}
+
+void DocumentPersonnage::ChangerTotalPA(int nTotal)
+{
+    Editer(tr("Total PA"), [nTotal](Personnage& oPerso) {
+        const int d = nTotal - oPerso.GetPATotal();
+        if (d > 0)
+            oPerso.AddPATotal(d);
+        else
+            oPerso.RemovePATotal(-d);
+    }, Revoir::Toujours);
+}
+
+void DocumentPersonnage::ChangerGrade(int nGrade)
+{
+    Editer(tr("Grade"), [nGrade](Personnage& oPerso) { oPerso.SetGrade(nGrade); }, Revoir::Toujours);
+}
+
+void DocumentPersonnage::ChoisirSuperieur(const std::string& oNom)
+{
+    Editer(tr("Supérieur"), [&oNom](Personnage& oPerso) { oPerso.SetSuperieur(oNom); }, Revoir::Toujours);
+}
+
+void DocumentPersonnage::AjouterTalent(const std::string& oNom)
+{
+    if (!mpoPerso)
+        return;
+    const ListeTalents::Map* poCatalogue = mpoPerso->GetListeDesTalents();
+    const auto oRecord = poCatalogue->find(oNom);
+    if (oRecord == poCatalogue->end())
+        return;
+    if (mpoPerso->GetTalent(oNom) != nullptr)
+    {
+        emit Annonce(tr("%1 est déjà acquis").arg(Texte(oNom)), true);
+        return;
+    }
+    const Talent& oModele = *oRecord->second;
+    Editer(tr("Ajout de %1").arg(Texte(oNom)), [&oModele](Personnage& oPerso) {
+        oPerso.AjouterTalentBase(oModele.GetName(), oModele.GetPriorite(), oModele.GetCaractBase());
+    }, Revoir::SiChange);
+}
+
+void DocumentPersonnage::AjouterPouvoir(const std::string& oNom)
+{
+    Editer(tr("Ajout de %1").arg(Texte(oNom)), [&oNom](Personnage& oPerso) { oPerso.AjouterPouvoirBase(oNom); },
+           Revoir::SiChange);
+}
+
+// In the order given, one press: a speciality whose general talent comes before it may go once that one has gone.
+void DocumentPersonnage::EnleverTalents(const std::vector<std::string>& oNoms)
+{
+    Editer(tr("Retrait de talents"), [&oNoms](Personnage& oPerso) {
+        for (const std::string& oNom : oNoms)
+            oPerso.EnleverTalentBase(oNom);
+    }, Revoir::SiChange);
+}
+
+void DocumentPersonnage::EnleverPouvoirs(const std::vector<std::string>& oNoms)
+{
+    Editer(tr("Retrait de pouvoirs"), [&oNoms](Personnage& oPerso) {
+        for (const std::string& oNom : oNoms)
+            oPerso.EnleverPouvoirBase(oNom);
+    }, Revoir::SiChange);
+}
+
+void DocumentPersonnage::ChangerScoreTalent(const std::string& oNom, double fScore)
+{
+    Editer(tr("Talents"), [&](Personnage& oPerso) {
+        const Talent* poTalent = oPerso.GetTalent(oNom);
+        if (poTalent == nullptr)
+            return;
+        // The score shown holds the characteristic's bonus; the rules count the level alone.
+        const double fNiveau = poTalent->GetNiveau();
+        const double x = fScore - oPerso.GetBonusCaract(poTalent->GetCaractBase());
+        if (x < fNiveau)
+            oPerso.DiminuerTalent(oNom, EnDemiPoints(fNiveau - x));
+        else
+            oPerso.AugmenterTalent(oNom, EnDemiPoints(x - fNiveau));
+    }, Revoir::Toujours);
+}
+
+void DocumentPersonnage::ChangerNiveauPouvoir(const std::string& oNom, double fNiveau)
+{
+    Editer(tr("Pouvoirs"), [&](Personnage& oPerso) {
+        const Pouvoir* poPouvoir = oPerso.GetPouvoir(oNom);
+        if (poPouvoir == nullptr)
+            return;
+        if (fNiveau - poPouvoir->GetNiveau() < 0)
+            oPerso.DiminuerPouvoir(oNom, EnDemiPoints(poPouvoir->GetNiveau() - fNiveau));
+        else
+            oPerso.AugmenterPouvoir(oNom, EnDemiPoints(fNiveau - poPouvoir->GetNiveau()));
+    }, Revoir::Toujours);
+}
+
+void DocumentPersonnage::ChangerNom(const std::string& oNom)
+{
+    Editer(tr("Nom"), [&oNom](Personnage& oPerso) { oPerso.SetNom(oNom); }, Revoir::Toujours, kFusionNom);
+}
+
+void DocumentPersonnage::ChangerNotes(const std::string& oNotes)
+{
+    Editer(tr("Notes"), [&oNotes](Personnage& oPerso) { oPerso.SetNotes(oNotes); }, Revoir::Toujours);
+}
+
+void DocumentPersonnage::Editer(const QString& oTexte, const std::function<void(Personnage&)>& fEdition,
+                                Revoir eRevoir, int nFusion)
+{
+    if (!mpoPerso)
+        return;
+    mpoPerso->OublierRaisons();
+    fEdition(*mpoPerso);
+    AnnoncerRaisons();
+    auto poApres = std::make_shared<const EtatPersonnage>(mpoPerso->GetEtat());
+    const bool bChange = *poApres != *mpoEtat;
+    const EtatPartage poAvant = bChange ? std::exchange(mpoEtat, poApres) : mpoEtat;
+    if (bChange)
+        mpoPile->push(new CommandeEdition(oTexte, poAvant, std::move(poApres), *this, nFusion));
+    if (bChange || eRevoir == Revoir::Toujours)
+        emit Change(*poAvant);
+}
+
+void DocumentPersonnage::Restaurer(const EtatPartage& poEtat)
+{
+    // Every state on the stack came from this character, and the character takes it back as it gave it.
+    mpoPerso->Restaurer(*poEtat);
+    const EtatPartage poAvant = std::exchange(mpoEtat, poEtat);
+    emit Annonce(QString(), false);
+    emit Change(*poAvant);
+}
+
+void DocumentPersonnage::Prendre(std::unique_ptr<Personnage> poPerso, const QString& oFichier,
+                                 std::unique_ptr<QLockFile> poVerrou, const Empreinte& oEmpreinte)
+{
+    const EtatPersonnage oAvant = mpoEtat ? *mpoEtat : EtatPersonnage();
+    mpoPerso = std::move(poPerso);
+    mpoEtat = std::make_shared<const EtatPersonnage>(mpoPerso->GetEtat());
+    // Another character starts with nothing to undo, tied to its own file or to none.
+    mpoPile->clear();
+    mbLache = false;
+    const bool bAutreFichier = oFichier != moLien.Nom();
+    moLien.Attacher(oFichier, std::move(poVerrou), oEmpreinte);
+    emit PersoRemplace();
+    emit Annonce(QString(), false);
+    emit Change(oAvant);
+    if (bAutreFichier)
+        emit FichierChange(oFichier);
+}
+
+void DocumentPersonnage::AnnoncerRaisons()
+{
+    QStringList oTextes;
+    const std::string& oRaison = mpoPerso->GetRaison();
+    if (!oRaison.empty())
+        oTextes << Texte(oRaison);
+    for (const std::string& oRemarque : mpoPerso->GetRemarques())
+        oTextes << Texte(oRemarque);
+    emit Annonce(oTextes.join(QStringLiteral(" ; ")), !oRaison.empty());
+}
+
+void DocumentPersonnage::SuivreCopie()
+{
+    if (mpoPile->isClean())
+        mpoCopie->Retirer();
+    else
+    {
+        mbLache = false;
+        mpoCopie->Noter(mpoEtat, NomFichier::Octets(moLien.Nom()));
+    }
+}

@@ -1,0 +1,126 @@
+#ifndef VEXAL_DOCUMENT_DOCUMENTPERSONNAGE_H
+#define VEXAL_DOCUMENT_DOCUMENTPERSONNAGE_H
+
+#include "CommandeEdition.h"
+#include "LienFichier.h"
+#include "enregistrements/Regles.h"
+
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class CopieRecuperation;
+class Personnage;
+class QUndoStack;
+struct CopieOrpheline;
+
+// One character as the player keeps it, apart from any window: the character, the steps to undo, and the file it is
+// tied to, with its lock and its recovery copy. Each intention of the player is one call and at most one step to
+// undo; the views learn what became of it from the signals, and hold no rule of their own. File names are
+// NomFichier's, bytes kept.
+class DocumentPersonnage : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Far more steps than a session makes; each keeps one state of the character, shared with the step beside it.
+    static constexpr int kPasMax = 1000;
+
+    explicit DocumentPersonnage(QObject* poParent = nullptr);
+    ~DocumentPersonnage() override;
+
+    // None until one is given or opened.
+    Personnage* GetPerso() const { return mpoPerso.get(); }
+    // The character as the last edit, undo or redo left it; none without a character.
+    const EtatPartage& GetEtat() const { return mpoEtat; }
+    QUndoStack* GetPile() const { return mpoPile; }
+    // The file the character was opened from or last saved to; empty for a new character.
+    QString GetFichier() const { return moLien.Nom(); }
+    const CopieRecuperation& GetCopie() const { return *mpoCopie; }
+    // Unsaved changes the player has not let go.
+    bool EstModifie() const;
+    // Somebody else wrote the character's file since this document read or wrote it.
+    bool ChangeSurDisque() const { return moLien.ChangeSurDisque(); }
+    // What the sheet shows of a talent held: its level with its characteristic's bonus; of a power: its level.
+    std::optional<double> ScoreTalent(const std::string& oNom) const;
+    std::optional<double> NiveauPouvoir(const std::string& oNom) const;
+    // The superiors a character of this side may serve, in the program's order.
+    static const std::vector<std::string>& Superieurs(PERSO eCamp);
+
+    // Takes this character, with no file and nothing to undo; the same character given again keeps both.
+    void Remplacer(Personnage* poPerso);
+    // The character of the file, tied to it with the lock the caller took (none when it could not); or why not, and
+    // then nothing changes. An empty reason means success.
+    QString Ouvrir(const QString& oFichier, std::unique_ptr<QLockFile> poVerrou);
+    // Writes the character to the file, which it is tied to from then on; or why not, and then the disk and the
+    // document are as they were.
+    QString Enregistrer(const QString& oFichier);
+    // Takes up the character of a copy a stopped program left: modified, tied to its own file, kept in that copy.
+    QString Recuperer(CopieOrpheline& oCopie, std::unique_ptr<QLockFile> poVerrou);
+    // The player let the unsaved changes go: they are not asked about again, and their recovery copy goes.
+    void Lacher();
+
+    // The player's intentions, in the values the sheet shows: a characteristic, a talent's score and a power's level
+    // go by half points, the fraction dropped.
+    void ChangerCaracteristique(CARACT eCaract, double fValeur);
+    void ChangerPP(int nPP);
+    void ChangerTotalPA(int nTotal);
+    void ChangerGrade(int nGrade);
+    void ChoisirSuperieur(const std::string& oNom);
+    void AjouterTalent(const std::string& oNom);
+    void AjouterPouvoir(const std::string& oNom);
+    void EnleverTalents(const std::vector<std::string>& oNoms);
+    void EnleverPouvoirs(const std::vector<std::string>& oNoms);
+    void ChangerScoreTalent(const std::string& oNom, double fScore);
+    void ChangerNiveauPouvoir(const std::string& oNom, double fNiveau);
+    // Typing a name letter by letter is one step.
+    void ChangerNom(const std::string& oNom);
+    void ChangerNotes(const std::string& oNotes);
+
+signals:
+    // The views show the character again, which stood in oAvant before: after an edit that changed it or that came
+    // with a value the character may not have taken, an undo, a redo, an opening or a replacement.
+    void Change(const EtatPersonnage& oAvant);
+    // Comes before Change when the character is another one, whose rows and lists are all new.
+    void PersoRemplace();
+    // What the rules said of the last intention: why it was refused, or what it did unasked; empty clears it.
+    void Annonce(const QString& oTexte, bool bRefus);
+    void FichierChange(const QString& oFichier);
+    void PropreChange(bool bPropre);
+
+private:
+    friend class CommandeEdition;
+
+    // Whether the views are shown the character again when the intention changed nothing.
+    enum class Revoir
+    {
+        Toujours,
+        SiChange
+    };
+
+    // The one road of every intention: the rules asked once, then one step if the character changed.
+    void Editer(const QString& oTexte, const std::function<void(Personnage&)>& fEdition, Revoir eRevoir,
+                int nFusion = -1);
+    // Puts a state of this character back: undo and redo.
+    void Restaurer(const EtatPartage& poEtat);
+    void Prendre(std::unique_ptr<Personnage> poPerso, const QString& oFichier, std::unique_ptr<QLockFile> poVerrou,
+                 const Empreinte& oEmpreinte);
+    void AnnoncerRaisons();
+    void SuivreCopie();
+
+    std::unique_ptr<Personnage> mpoPerso;
+    QUndoStack* mpoPile;
+    // The character as the last edit, undo or redo left it: the state before the next edit.
+    EtatPartage mpoEtat;
+    LienFichier moLien;
+    CopieRecuperation* mpoCopie;
+    bool mbLache = false;
+};
+
+#endif

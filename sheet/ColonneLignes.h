@@ -1,0 +1,66 @@
+#ifndef VEXAL_SHEET_COLONNELIGNES_H
+#define VEXAL_SHEET_COLONNELIGNES_H
+
+#include "model/EtatPersonnage.h"
+
+#include <QList>
+#include <QObject>
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+class PouvoirTalentWidget;
+class QRect;
+class QScrollArea;
+class QSpacerItem;
+class QString;
+class QVBoxLayout;
+class QWidget;
+
+// One column of rows, the powers' or the talents': a row for each name it follows, values written without coming
+// back as edits, and the player's change of a row told for that row alone.
+class ColonneLignes : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The column's rows stand in a scroll area of this name and place on the window.
+    ColonneLignes(QVBoxLayout* poColonne, QWidget* poFenetre, const char* oNom, const QRect& oPlace);
+
+    QScrollArea* Zone() const { return mpoZone; }
+
+    using Aide = std::function<QString(const std::string&)>;
+
+    // The rows stand for exactly these names, given in name order: rows of names gone go, and each new name gets a
+    // row at the end, with the tool tips fLigne and fBoite give the row and its value box. False when no row came or
+    // went.
+    bool Suivre(const std::vector<Niveau>& oTenus, const Aide& fLigne, const Aide& fBoite);
+    // Gives every value box the tool tip fBoite gives its row's name.
+    void Aider(const Aide& fBoite);
+    void Vider();
+    // Shows in each row the value fValeur gives for its name, if any; a row that shows it already is left alone.
+    void Ecrire(const std::function<std::optional<double>(const std::string&)>& fValeur);
+    // Tells again of every row whose value is not the one last written there.
+    void Transmettre();
+    // The names of the checked rows, top to bottom.
+    std::vector<std::string> Coches() const;
+    QList<PouvoirTalentWidget*> Lignes() const;
+    QSpacerItem* Espaceur() const;
+
+signals:
+    void LigneChangee(const std::string& oNom, double fValeur);
+
+private:
+    void Ajouter(const std::string& oNom, const QString& oToolTip, const QString& oAideBoite);
+    // Gives the column the height of its rows, so that they scroll when they do not fit, and only then.
+    void AjusterHauteur();
+
+    QVBoxLayout* mpoColonne;
+    QScrollArea* mpoZone;
+    std::map<const PouvoirTalentWidget*, double> moEcrites;  // what the program last wrote in each row
+};
+
+#endif

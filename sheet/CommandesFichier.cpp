@@ -1,0 +1,317 @@
+#include "CommandesFichier.h"
+
+#include "Dialogues.h"
+#include "DocumentPersonnage.h"
+#include "FeuilleImprimee.h"
+#include "FichierPdf.h"
+#include "FichiersRecents.h"
+#include "NomFichier.h"
+#include "Recuperations.h"
+#include "disque/FichierAtomique.h"
+#include "model/Personnage.h"
+#include "ui_VEXALFiche.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QUndoStack>
+
+namespace
+{
+// A character file's extension, and the filter of the file dialogs.
+const QString kExtension = QStringLiteral("vexal");
+
+QString Filtre()
+{
+    return QObject::tr("Personnages VEXAL (*.%1)").arg(kExtension);
+}
+
+QString Montre(const QString& oFichier)
+{
+    return QDir::toNativeSeparators(oFichier);
+}
+
+QAction* Action(QWidget& oFenetre, const QString& oTexte, QKeySequence::StandardKey eTouches)
+{
+    auto* poAction = new QAction(oTexte, &oFenetre);
+    poAction->setShortcuts(eTouches);
+    oFenetre.addAction(poAction);
+    return poAction;
+}
+
+// The button and the action both grey out when the stack has nothing that way, and name the step when it has.
+template <class Signal, class SignalTexte>
+void SuivrePile(QUndoStack* poPile, QAbstractButton* poBouton, QAction* poAction, Signal pPossible,
+                SignalTexte pTexte, const QString& oModele)
+{
+    poBouton->setEnabled(false);
+    poAction->setEnabled(false);
+    QObject::connect(poPile, pPossible, poBouton, &QWidget::setEnabled);
+    QObject::connect(poPile, pPossible, poAction, &QAction::setEnabled);
+    QObject::connect(poPile, pTexte, poBouton, [poBouton, oModele](const QString& oTexte) {
+        poBouton->setToolTip(oTexte.isEmpty() ? QString() : oModele.arg(oTexte));
+    });
+}
+}
+
+CommandesFichier::CommandesFichier(QWidget& oFenetre, Ui::VEXALFiche& oForme, DocumentPersonnage& oDocument)
+    : QObject(&oFenetre),
+      moFenetre(oFenetre),
+      moDocument(oDocument)
+{
+    Installer(oForme);
+}
+
+void CommandesFichier::Installer(Ui::VEXALFiche& oForme)
+{
+    QAction* poOuvrir = Action(moFenetre, oForme.Ouvrir->text(), QKeySequence::Open);
+    QAction* poEnregistrer = Action(moFenetre, oForme.Enregistrer->text(), QKeySequence::Save);
+    QAction* poEnregistrerSous = Action(moFenetre, tr("Enregistrer sous…"), QKeySequence::SaveAs);
+    QAction* poAnnuler = Action(moFenetre, oForme.Annuler->text(), QKeySequence::Undo);
+    QAction* poRetablir = Action(moFenetre, oForme.Retablir->text(), QKeySequence::Redo);
+    QAction* poImprimer = Action(moFenetre, oForme.Imprimer->text(), QKeySequence::Print);
+    connect(poOuvrir, &QAction::triggered, this, &CommandesFichier::Ouvrir);
+    connect(poEnregistrer, &QAction::triggered, this, &CommandesFichier::Enregistrer);
+    connect(poEnregistrerSous, &QAction::triggered, this, &CommandesFichier::EnregistrerSous);
+    connect(poImprimer, &QAction::triggered, this, &CommandesFichier::Imprimer);
+    // What is being typed is a step of its own, which an undo takes back first.
+    QUndoStack* poPile = moDocument.GetPile();
+    connect(poAnnuler, &QAction::triggered, this, [this, poPile] {
+        emit Valider();
+        poPile->undo();
+    });
+    connect(poRetablir, &QAction::triggered, this, [this, poPile] {
+        emit Valider();
+        poPile->redo();
+    });
+    connect(oForme.Ouvrir, &QToolButton::clicked, poOuvrir, &QAction::trigger);
+    connect(oForme.Enregistrer, &QToolButton::clicked, poEnregistrer, &QAction::trigger);
+    connect(oForme.Annuler, &QPushButton::clicked, poAnnuler, &QAction::trigger);
+    connect(oForme.Retablir, &QPushButton::clicked, poRetablir, &QAction::trigger);
+    connect(oForme.Imprimer, &QPushButton::clicked, poImprimer, &QAction::trigger);
+    connect(oForme.Pdf, &QPushButton::clicked, this, &CommandesFichier::Pdf);
+    // The open button's arrow offers the files last opened or saved; the save button's, to save under another name.
+    auto* poRecents = new QMenu(oForme.Ouvrir);
+    connect(poRecents, &QMenu::aboutToShow, this, [this, poRecents] { MontrerRecents(poRecents); });
+    oForme.Ouvrir->setMenu(poRecents);
+    oForme.Ouvrir->setPopupMode(QToolButton::MenuButtonPopup);
+    auto* poAutreNom = new QMenu(oForme.Enregistrer);
+    poAutreNom->addAction(poEnregistrerSous);
+    oForme.Enregistrer->setMenu(poAutreNom);
+    oForme.Enregistrer->setPopupMode(QToolButton::MenuButtonPopup);
+    SuivrePile(poPile, oForme.Annuler, poAnnuler, &QUndoStack::canUndoChanged, &QUndoStack::undoTextChanged,
+               tr("Annuler : %1"));
+    SuivrePile(poPile, oForme.Retablir, poRetablir, &QUndoStack::canRedoChanged, &QUndoStack::redoTextChanged,
+               tr("Rétablir : %1"));
+}
+
+QString CommandesFichier::NomPropose(const char* oExtension) const
+{
+    QString oNom = QString::fromStdString(moDocument.GetPerso()->GetNom()).trimmed();
+    // Characters a file name may not hold on some system.
+    oNom.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("_"));
+    if (oNom.isEmpty())
+        oNom = tr("personnage");
+    return QDir(Dialogues::Dossier()).filePath(oNom + QLatin1String(oExtension));
+}
+
+Remplacement CommandesFichier::HorsDuPersonnage() const
+{
+    // An export or a PDF never takes the place of the character's own file, whatever name leads to it.
+    Remplacement oOptions;
+    oOptions.moSource = NomFichier::Octets(moDocument.GetFichier()).toStdString();
+    return oOptions;
+}
+
+bool CommandesFichier::PeutAbandonner()
+{
+    emit Valider();
+    if (!moDocument.EstModifie())
+        return true;
+    // The player sees what is at stake.
+    moFenetre.show();
+    moFenetre.raise();
+    const QString oNom = QString::fromStdString(moDocument.GetPerso()->GetNom());
+    const QString oQui = oNom.isEmpty() ? tr("Le personnage") : tr("« %1 »").arg(oNom);
+    switch (Dialogues::DemanderEnregistrer(
+        &moFenetre,
+        tr("%1 a des modifications qui ne sont pas enregistrées.\nLes enregistrer avant de le fermer ?").arg(oQui)))
+    {
+    case Dialogues::Reponse::Enregistrer:
+        return Enregistrer();
+    case Dialogues::Reponse::NePasEnregistrer:
+        moDocument.Lacher();
+        return true;
+    case Dialogues::Reponse::Annuler:
+        break;
+    }
+    return false;
+}
+
+bool CommandesFichier::Verrouiller(const QString& oFichier, std::unique_ptr<QLockFile>& poVerrou)
+{
+    QString oQui;
+    poVerrou = LienFichier::Verrouiller(oFichier, oQui);
+    return oQui.isEmpty()
+        || Dialogues::Demander(&moFenetre,
+                               tr("« %1 » est déjà ouvert dans un autre VEXAL : %2.\nSi vous l'ouvrez ici aussi, "
+                                  "chacun pourra effacer ce que l'autre enregistre.")
+                                   .arg(Montre(oFichier), oQui),
+                               {tr("Ouvrir quand même"), tr("Annuler")}, 1)
+        == 0;
+}
+
+bool CommandesFichier::Ouvrir()
+{
+    if (!PeutAbandonner())
+        return false;
+    const QString oFichier =
+        Dialogues::NomPourOuvrir(&moFenetre, tr("Ouvrir un personnage"), Dialogues::Dossier(), Filtre());
+    return !oFichier.isEmpty() && OuvrirFichier(oFichier);
+}
+
+bool CommandesFichier::OuvrirFichier(const QString& oFichier)
+{
+    std::unique_ptr<QLockFile> poVerrou;
+    if (!Verrouiller(oFichier, poVerrou))
+        return false;
+    const QString oRaison = moDocument.Ouvrir(oFichier, std::move(poVerrou));
+    if (!oRaison.isEmpty())
+    {
+        Dialogues::Avertir(&moFenetre, tr("Ouvrir"),
+                           tr("Impossible d'ouvrir « %1 ».\n\n%2.").arg(Montre(oFichier), oRaison));
+        return false;
+    }
+    Dialogues::Retenir(oFichier);
+    FichiersRecents::Noter(oFichier);
+    return true;
+}
+
+bool CommandesFichier::Recuperer(CopieOrpheline& oCopie)
+{
+    const QString oOrigine = NomFichier::DepuisOctets(oCopie.moOrigine);
+    std::unique_ptr<QLockFile> poVerrou;
+    return (oOrigine.isEmpty() || Verrouiller(oOrigine, poVerrou))
+        && moDocument.Recuperer(oCopie, std::move(poVerrou)).isEmpty();
+}
+
+void CommandesFichier::MontrerRecents(QMenu* poMenu)
+{
+    poMenu->clear();
+    const QStringList oRecents = FichiersRecents::Liste();
+    for (qsizetype n = 0; n < oRecents.size(); ++n)
+    {
+        const QString oFichier = oRecents[n];
+        QAction* poAction =
+            poMenu->addAction(tr("&%1 %2").arg(n + 1).arg(QFileInfo(oFichier).fileName()), this, [this, oFichier] {
+                if (PeutAbandonner())
+                    OuvrirFichier(oFichier);
+            });
+        poAction->setToolTip(Montre(oFichier));
+        poAction->setStatusTip(Montre(oFichier));
+    }
+    if (oRecents.isEmpty())
+        poMenu->addAction(tr("Aucun fichier récent"))->setEnabled(false);
+}
+
+bool CommandesFichier::Enregistrer()
+{
+    if (!moDocument.GetPerso())
+        return false;
+    if (moDocument.GetFichier().isEmpty())
+        return EnregistrerSous();
+    return EnregistrerDans(moDocument.GetFichier());
+}
+
+bool CommandesFichier::EnregistrerSous()
+{
+    if (!moDocument.GetPerso())
+        return false;
+    const QString oPropose = moDocument.GetFichier().isEmpty() ? NomPropose(".vexal") : moDocument.GetFichier();
+    const QString oFichier =
+        Dialogues::NomPourEnregistrer(&moFenetre, tr("Enregistrer le personnage"), oPropose, Filtre(), kExtension);
+    return !oFichier.isEmpty() && EnregistrerDans(oFichier);
+}
+
+bool CommandesFichier::EnregistrerDans(const QString& oFichier)
+{
+    emit Valider();
+    if (oFichier == moDocument.GetFichier() && moDocument.ChangeSurDisque()
+        && Dialogues::Demander(&moFenetre,
+                               tr("« %1 » a été modifié sur le disque depuis que vous l'avez ouvert ou enregistré, "
+                                  "sans doute par un autre programme.\nL'enregistrer quand même et remplacer ces "
+                                  "modifications ?")
+                                   .arg(Montre(oFichier)),
+                               {tr("Enregistrer quand même"), tr("Annuler")}, 1)
+               != 0)
+        return false;
+    const QString oRaison = moDocument.Enregistrer(oFichier);
+    if (!oRaison.isEmpty())
+    {
+        Dialogues::Avertir(&moFenetre, tr("Enregistrer"),
+                           tr("Impossible d'enregistrer « %1 » : %2.\nLe fichier sur le disque n'a pas changé.")
+                               .arg(Montre(oFichier), oRaison));
+        return false;
+    }
+    FichiersRecents::Noter(oFichier);
+    emit Annonce(tr("Personnage enregistré : %1").arg(Montre(oFichier)));
+    return true;
+}
+
+void CommandesFichier::Exporter()
+{
+    if (!moDocument.GetPerso())
+        return;
+    emit Valider();
+    const QString oNom = Dialogues::NomPourEnregistrer(&moFenetre, tr("Choose a file"), NomPropose(".txt"));
+    if (oNom.isEmpty())
+        return;
+    std::string oRaison;
+    if (!RemplacerFichier(NomFichier::Octets(oNom).constData(), moDocument.GetPerso()->TexteExport(), &oRaison,
+                          HorsDuPersonnage()))
+    {
+        Dialogues::Avertir(&moFenetre, tr("Export"),
+                           tr("Impossible d'écrire le fichier %1 : %2.")
+                               .arg(Montre(oNom), QString::fromStdString(oRaison)));
+        return;
+    }
+    emit Annonce(tr("Fiche exportée : %1").arg(Montre(oNom)));
+}
+
+void CommandesFichier::Pdf()
+{
+    if (!moDocument.GetPerso())
+        return;
+    emit Valider();
+    const QString oFichier = Dialogues::NomPourEnregistrer(&moFenetre, tr("Enregistrer la feuille en PDF"),
+                                                           NomPropose(".pdf"), tr("PDF (*.pdf)"), QStringLiteral("pdf"));
+    if (oFichier.isEmpty())
+        return;
+    QString oRaison;
+    if (!ImprimerPdf(*moDocument.GetPerso(), NomFichier::Octets(oFichier).constData(), oRaison, HorsDuPersonnage()))
+    {
+        Dialogues::Avertir(&moFenetre, tr("PDF"), oRaison + QStringLiteral("."));
+        return;
+    }
+    emit Annonce(tr("Feuille enregistrée en PDF : %1").arg(Montre(oFichier)));
+}
+
+void CommandesFichier::Imprimer()
+{
+    if (!moDocument.GetPerso())
+        return;
+    emit Valider();
+    QPrinter oImprimante(QPrinter::HighResolution);
+    oImprimante.setDocName(QString::fromStdString(moDocument.GetPerso()->GetNom()));
+    if (!Dialogues::ChoisirImprimante(&moFenetre, oImprimante))
+        return;
+    if (ImprimerFeuille(*moDocument.GetPerso(), oImprimante) == 0)
+    {
+        Dialogues::Avertir(&moFenetre, tr("Imprimer"), tr("L'imprimante n'a pas pu être utilisée."));
+        return;
+    }
+    emit Annonce(tr("Feuille envoyée à l'imprimante"));
+}

@@ -1,0 +1,63 @@
+#ifndef VEXAL_SHEET_COMMANDESFICHIER_H
+#define VEXAL_SHEET_COMMANDESFICHIER_H
+
+#include "disque/FichierAtomique.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+struct CopieOrpheline;
+class DocumentPersonnage;
+class QLockFile;
+class QMenu;
+class QWidget;
+
+namespace Ui
+{
+class VEXALFiche;
+}
+
+// The sheet's commands on files, each with its dialogs and questions: open (and the files last used), save, save
+// as, undo and redo, export, PDF and print, with their buttons and shortcuts, and the question before the character
+// goes. The document does the work; what is still being typed is handed on before any of them.
+class CommandesFichier : public QObject
+{
+    Q_OBJECT
+
+public:
+    CommandesFichier(QWidget& oFenetre, Ui::VEXALFiche& oForme, DocumentPersonnage& oDocument);
+
+    // Whether the character may go: it has nothing unsaved, or the player, asked, saved it or let it go.
+    bool PeutAbandonner();
+    bool Ouvrir();
+    // A file that another VEXAL has open is only opened if the player says so.
+    bool OuvrirFichier(const QString& oFichier);
+    bool Recuperer(CopieOrpheline& oCopie);
+    bool Enregistrer();
+    bool EnregistrerSous();
+    void Exporter();
+    void Pdf();
+    void Imprimer();
+
+signals:
+    // Before a command: what is being typed becomes an edit.
+    void Valider();
+    void Annonce(const QString& oTexte, bool bRefus = false);
+
+private:
+    void Installer(Ui::VEXALFiche& oForme);
+    // The lock of a file to open; false when another program has it open and the player keeps away.
+    bool Verrouiller(const QString& oFichier, std::unique_ptr<QLockFile>& poVerrou);
+    bool EnregistrerDans(const QString& oFichier);
+    void MontrerRecents(QMenu* poMenu);
+    // The character's name as a file name with this extension, in the folder last used.
+    QString NomPropose(const char* oExtension) const;
+    Remplacement HorsDuPersonnage() const;
+
+    QWidget& moFenetre;
+    DocumentPersonnage& moDocument;
+};
+
+#endif

@@ -1,0 +1,160 @@
+#include "DocumentPersonnage.h"
+#include "NomFichier.h"
+#include "model/Demon.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUndoStack>
+
+#include <functional>
+
+namespace
+{
+using Intention = std::function<void(DocumentPersonnage&)>;
+}
+
+// The document on its own, with no window: what each intention of the player does to the character, to the steps to
+// undo and to the signals the views follow.
+class DocumentPersonnageTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void EachIntentionIsAtMostOneStepAndOneShowing_data();
+    void EachIntentionIsAtMostOneStepAndOneShowing();
+    void UndoAndRedoPutBackTheExactStates();
+    void TypingANameIsOneStep();
+    void ARefusedOpenLeavesEverythingAsItWas();
+};
+
+void DocumentPersonnageTest::EachIntentionIsAtMostOneStepAndOneShowing_data()
+{
+    QTest::addColumn<Intention>("intention");
+    QTest::addColumn<int>("pas");
+    QTest::addColumn<int>("changements");
+    QTest::addColumn<bool>("refus");
+
+    const auto I = [](Intention f) { return f; };
+    QTest::newRow("characteristic raised") << I([](auto& o) { o.ChangerCaracteristique(FORCE, 3); }) << 1 << 1 << false;
+    QTest::newRow("characteristic off the half points")
+        << I([](auto& o) { o.ChangerCaracteristique(FORCE, 2.2); }) << 0 << 1 << false;
+    QTest::newRow("characteristic above the cap")
+        << I([](auto& o) { o.ChangerCaracteristique(FORCE, 6); }) << 0 << 1 << true;
+    QTest::newRow("PP raised") << I([](auto& o) { o.ChangerPP(5); }) << 1 << 1 << false;
+    QTest::newRow("total PA lowered past the points left") << I([](auto& o) {
+        o.ChangerCaracteristique(FORCE, 3);
+        o.ChangerTotalPA(0);
+    }) << 1 << 2 << true;
+    QTest::newRow("grade raised") << I([](auto& o) { o.ChangerGrade(2); }) << 1 << 1 << false;
+    QTest::newRow("superior chosen") << I([](auto& o) { o.ChoisirSuperieur("Baal"); }) << 1 << 1 << false;
+    QTest::newRow("talent added with its speciality") << I([](auto& o) { o.AjouterTalent("Combat"); }) << 1 << 1 << false;
+    QTest::newRow("talent from no catalogue") << I([](auto& o) { o.AjouterTalent("Jonglage"); }) << 0 << 0 << false;
+    QTest::newRow("power reserved to another superior")
+        << I([](auto& o) { o.AjouterPouvoir("ArtDeCombat"); }) << 0 << 0 << true;
+    QTest::newRow("talent score raised") << I([](auto& o) {
+        o.AjouterTalent("Baratin");
+        o.ChangerScoreTalent("Baratin", 2.5);
+    }) << 2 << 2 << false;
+    QTest::newRow("checked talents removed") << I([](auto& o) {
+        o.AjouterTalent("Combat");
+        o.EnleverTalents({"Combat", "Combat(Spe)"});
+    }) << 2 << 2 << false;
+    QTest::newRow("power level raised") << I([](auto& o) {
+        o.AjouterPouvoir("Poison");
+        o.ChangerNiveauPouvoir("Poison", 1);
+    }) << 2 << 2 << false;
+    QTest::newRow("notes") << I([](auto& o) { o.ChangerNotes("Né à Paris"); }) << 1 << 1 << false;
+}
+
+// An intention that changes the character is one step; one that came with a value the character may not have taken
+// shows the character again even when it changed nothing; a refusal is said once.
+void DocumentPersonnageTest::EachIntentionIsAtMostOneStepAndOneShowing()
+{
+    QFETCH(Intention, intention);
+    QFETCH(int, pas);
+    QFETCH(int, changements);
+    QFETCH(bool, refus);
+    DocumentPersonnage oDocument;
+    oDocument.Remplacer(new Demon);
+    QSignalSpy oChangements(&oDocument, &DocumentPersonnage::Change);
+    QSignalSpy oAnnonces(&oDocument, &DocumentPersonnage::Annonce);
+
+    intention(oDocument);
+
+    QCOMPARE(oDocument.GetPile()->count(), pas);
+    QCOMPARE(oChangements.size(), changements);
+    const bool bRefus = std::any_of(oAnnonces.begin(), oAnnonces.end(), [](const auto& o) { return o[1].toBool(); });
+    QCOMPARE(bRefus, refus);
+    QVERIFY(*oDocument.GetEtat() == oDocument.GetPerso()->GetEtat());
+    QCOMPARE(oDocument.EstModifie(), pas > 0);
+}
+
+void DocumentPersonnageTest::UndoAndRedoPutBackTheExactStates()
+{
+    DocumentPersonnage oDocument;
+    oDocument.Remplacer(new Demon);
+    std::vector<EtatPersonnage> oEtats{oDocument.GetPerso()->GetEtat()};
+    const std::vector<Intention> oIntentions = {
+        [](auto& o) { o.ChangerGrade(3); },          [](auto& o) { o.ChangerCaracteristique(FORCE, 7.5); },
+        [](auto& o) { o.AjouterTalent("Combat"); }, [](auto& o) { o.ChangerGrade(0); },
+        [](auto& o) { o.EnleverTalents({"Combat"}); }};
+    for (const Intention& fIntention : oIntentions)
+    {
+        fIntention(oDocument);
+        oEtats.push_back(oDocument.GetPerso()->GetEtat());
+    }
+    QSignalSpy oChangements(&oDocument, &DocumentPersonnage::Change);
+
+    for (auto oEtat = oEtats.rbegin() + 1; oEtat != oEtats.rend(); ++oEtat)
+    {
+        oDocument.GetPile()->undo();
+        QVERIFY(oDocument.GetPerso()->GetEtat() == *oEtat);
+    }
+    for (auto oEtat = oEtats.begin() + 1; oEtat != oEtats.end(); ++oEtat)
+    {
+        oDocument.GetPile()->redo();
+        QVERIFY(oDocument.GetPerso()->GetEtat() == *oEtat);
+    }
+    QCOMPARE(oChangements.size(), 2 * static_cast<int>(oIntentions.size()));
+}
+
+void DocumentPersonnageTest::TypingANameIsOneStep()
+{
+    DocumentPersonnage oDocument;
+    oDocument.Remplacer(new Demon);
+    for (const char* oNom : {"A", "Az", "Aza", "Azazel"})
+        oDocument.ChangerNom(oNom);
+
+    QCOMPARE(oDocument.GetPile()->count(), 1);
+    oDocument.GetPile()->undo();
+    QCOMPARE(oDocument.GetPerso()->GetNom(), std::string());
+}
+
+void DocumentPersonnageTest::ARefusedOpenLeavesEverythingAsItWas()
+{
+    const QTemporaryDir oDossier;
+    const QString oBon = oDossier.filePath(QStringLiteral("bon.vexal"));
+    const QString oVide = oDossier.filePath(QStringLiteral("vide.vexal"));
+    QFile oFichier(oVide);
+    QVERIFY(oFichier.open(QIODevice::WriteOnly));
+    oFichier.close();
+    DocumentPersonnage oDocument;
+    oDocument.Remplacer(new Demon);
+    QVERIFY(oDocument.Enregistrer(oBon).isEmpty());
+    oDocument.ChangerCaracteristique(FORCE, 3);
+    const EtatPersonnage oAvant = oDocument.GetPerso()->GetEtat();
+    QSignalSpy oSignaux(&oDocument, &DocumentPersonnage::Change);
+
+    QCOMPARE(oDocument.Ouvrir(oVide, nullptr), QStringLiteral("Le fichier est vide"));
+
+    QVERIFY(oDocument.GetPerso()->GetEtat() == oAvant);
+    QCOMPARE(oDocument.GetPile()->count(), 1);
+    QCOMPARE(oDocument.GetFichier(), oBon);
+    QVERIFY(oDocument.EstModifie());
+    QCOMPARE(oSignaux.size(), 0);
+}
+
+QTEST_GUILESS_MAIN(DocumentPersonnageTest)
+#include "DocumentPersonnageTest.moc"

@@ -1,0 +1,132 @@
+#include "fichier/FichierPersonnage.h"
+#include "model/Demon.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <fstream>
+#include <iterator>
+#include <ostream>
+#include <string>
+
+namespace
+{
+using Json = nlohmann::ordered_json;
+
+// A demon with a name, a superior, a reserved power, a general talent with its speciality, and a language.
+Json Modele()
+{
+    Demon oDemon;
+    oDemon.SetNom("Azazel");
+    oDemon.SetSuperieur("Baal");
+    oDemon.AjouterPouvoirBase("ArtDeCombat");
+    oDemon.AjouterTalentBase("Combat", PRIMAIRE, AGILITE);
+    oDemon.AugmenterTalent("Combat(Spe)", 2);
+    oDemon.AugmenterTalent("Combat", 2);
+    oDemon.AjouterTalentBase("LangueAnglais", SECONDAIRE, AUCUNE);
+    return Json::parse(FichierPersonnage::Ecrire(oDemon.GetEtat()));
+}
+
+std::string Texte(const Json& oFichier)
+{
+    return oFichier.dump(2);
+}
+
+std::string Cle(const char* oCle, const Json& oValeur)
+{
+    Json oFichier = Modele();
+    oFichier[oCle] = oValeur;
+    return Texte(oFichier);
+}
+
+std::string Caract(const char* oNom, double fValeur)
+{
+    Json oFichier = Modele();
+    oFichier["caracteristiques"][oNom] = fValeur;
+    return Texte(oFichier);
+}
+
+// The level of the talent of this name, in the file's list.
+std::string Talent(const char* oNom, double fNiveau)
+{
+    Json oFichier = Modele();
+    for (Json& oTalent : oFichier["talents"])
+    {
+        if (oTalent["nom"] == oNom)
+            oTalent["niveau"] = fNiveau;
+    }
+    return Texte(oFichier);
+}
+
+struct Refus
+{
+    const char* moNom;
+    std::string (*Texte)();
+    const char* moRaison;
+};
+
+void PrintTo(const Refus& oRefus, std::ostream* poFlux)
+{
+    *poFlux << oRefus.moNom;
+}
+
+const Refus kRefus[] = {
+    {"Empty", [] { return std::string(); }, "vide"},
+    {"NotJson", [] { return std::string("Fiche de Personnage VEXAL"); }, "pas du JSON valide (ligne 1, colonne 1)"},
+    {"Truncated", [] { const std::string o = Texte(Modele()); return o.substr(0, o.size() / 2); }, "tronqué"},
+    {"AnotherFormat", [] { return Cle("format", "vexal-campagne"); }, "au format « vexal-campagne »"},
+    {"NewerVersion", [] { return Cle("version", 2); }, "créé par une version plus récente"},
+    {"KeyMissing", [] { Json o = Modele(); o.erase("paSecondaire"); return Texte(o); }, "« paSecondaire » manque"},
+    {"WrongType", [] { return Cle("grade", "zéro"); }, "« grade » doit être un nombre entier"},
+    {"UnknownSide", [] { return Cle("camp", "elfe"); }, "Camp inconnu : « elfe »"},
+    {"NameFromNoCatalogue",
+     [] { Json o = Modele(); o["talents"].push_back({{"nom", "Jonglage"}, {"niveau", 0}}); return Texte(o); },
+     "Jonglage n'est pas un talent du catalogue"},
+    {"NameTwice",
+     [] { Json o = Modele(); o["pouvoirs"].push_back(o["pouvoirs"][0]); return Texte(o); },
+     "Le pouvoir ArtDeCombat apparaît deux fois"},
+    {"SuperiorOfTheOtherSide", [] { return Cle("superieur", "Alain"); }, "Alain n'est pas un prince démon"},
+    {"PowerOfAnotherSuperior", [] { return Cle("superieur", "Abalam"); }, "ArtDeCombat : réservé aux serviteurs de Baal"},
+    {"OffTheHalfPoints", [] { return Caract("FORCE", 2.25); }, "Force vaut 2,25"},
+    {"LevelBelowZero", [] { return Talent("LangueAnglais", -0.5); }, "au niveau -0,5"},
+    {"GradeOutOfRange", [] { return Cle("grade", 4); }, "Le grade 4 n'existe pas"},
+    {"AboveTheGradesCap", [] { return Caract("PRESENCE", 6); }, "Au grade 0, Présence ne dépasse pas 5,5"},
+    {"PPAboveTheCap", [] { return Cle("pp", 12); }, "les PP ne dépassent pas 15"},
+    {"LanguageAboveHalf", [] { return Talent("LangueAnglais", 1); }, "une langue se connaît à 0,5"},
+    {"GeneralAboveItsSpeciality", [] { return Talent("Combat", 1.5); }, "Combat ne peut pas dépasser Combat(Spe)"},
+    {"BalancesOff", [] { return Cle("pa", 70); }, "Les PA ne tombent pas juste"},
+};
+
+class FichierRefuse : public ::testing::TestWithParam<Refus>
+{
+};
+
+// A file is either a state the rules could have reached, or refused with the first problem it holds.
+TEST_P(FichierRefuse, SaysWhyAndGivesNoCharacter)
+{
+    std::string oErreur;
+    const std::optional<EtatPersonnage> oEtat = FichierPersonnage::Lire(GetParam().Texte(), oErreur);
+    if (oEtat)
+    {
+        EXPECT_EQ(FichierPersonnage::Creer(*oEtat, oErreur), nullptr);
+    }
+    EXPECT_NE(oErreur.find(GetParam().moRaison), std::string::npos) << oErreur;
+}
+
+INSTANTIATE_TEST_SUITE_P(Fichier, FichierRefuse, ::testing::ValuesIn(kRefus),
+                         [](const ::testing::TestParamInfo<Refus>& oInfo) { return std::string(oInfo.param.moNom); });
+
+TEST(FichierRelu, TheExampleIsWrittenBackByteForByte)
+{
+    std::ifstream oFlux(VEXAL_EXEMPLE, std::ios::binary);
+    const std::string oExemple((std::istreambuf_iterator<char>(oFlux)), std::istreambuf_iterator<char>());
+    ASSERT_FALSE(oExemple.empty());
+    std::string oErreur;
+    const std::optional<EtatPersonnage> oEtat = FichierPersonnage::Lire(oExemple, oErreur);
+    ASSERT_TRUE(oEtat) << oErreur;
+    const std::unique_ptr<Personnage> poPerso = FichierPersonnage::Creer(*oEtat, oErreur);
+    ASSERT_TRUE(poPerso) << oErreur;
+
+    EXPECT_EQ(FichierPersonnage::Ecrire(poPerso->GetEtat()), oExemple);
+}
+}
