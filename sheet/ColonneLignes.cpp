@@ -67,7 +67,6 @@ bool ColonneLignes::Suivre(const std::vector<Niveau>& oTenus, const Aide& fLigne
             oMontres.insert(std::move(oNom));
             continue;
         }
-        moEcrites.erase(poLigne);
         mpoColonne->removeWidget(poLigne);
         delete poLigne;
         bEnleve = true;
@@ -125,30 +124,26 @@ void ColonneLignes::Aider(const Aide& fBoite)
         poLigne->findChild<QDoubleSpinBox*>()->setToolTip(fBoite(poLigne->GetName()));
 }
 
-void ColonneLignes::Ecrire(const std::function<std::optional<double>(const std::string&)>& fValeur)
+void ColonneLignes::Ecrire(const Valeur& fValeur)
+{
+    for (PouvoirTalentWidget* poLigne : Lignes())
+    {
+        // A row that already shows the value is left alone: writing it again costs the whole text of its box, and a
+        // number still being typed there stays. The program's own writes never come back as edits.
+        const std::optional<double> oMontree = fValeur(poLigne->GetName());
+        if (!oMontree || poLigne->GetValue() == *oMontree)
+            continue;
+        const QSignalBlocker oBloque(poLigne);
+        poLigne->SetValue(*oMontree);
+    }
+}
+
+void ColonneLignes::Transmettre(const Valeur& fValeur)
 {
     for (PouvoirTalentWidget* poLigne : Lignes())
     {
         const std::optional<double> oMontree = fValeur(poLigne->GetName());
-        if (!oMontree)
-            continue;
-        const double fMontree = *oMontree;
-        moEcrites[poLigne] = fMontree;
-        // A row that already shows the value is left alone: writing it again costs the whole text of its box, and a
-        // number still being typed there stays. The program's own writes never come back as edits.
-        if (poLigne->GetValue() == fMontree)
-            continue;
-        const QSignalBlocker oBloque(poLigne);
-        poLigne->SetValue(fMontree);
-    }
-}
-
-void ColonneLignes::Transmettre()
-{
-    for (PouvoirTalentWidget* poLigne : Lignes())
-    {
-        const auto oEcrite = moEcrites.find(poLigne);
-        if (oEcrite == moEcrites.end() || oEcrite->second != poLigne->GetValue())
+        if (oMontree && poLigne->GetValue() != *oMontree)
             emit LigneChangee(poLigne->GetName(), poLigne->GetValue());
     }
 }

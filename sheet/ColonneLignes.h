@@ -7,7 +7,6 @@
 #include <QObject>
 
 #include <functional>
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -41,10 +40,12 @@ public:
     // Gives every value box the tool tip fBoite gives its row's name.
     void Aider(const Aide& fBoite);
     void Vider();
+    using Valeur = std::function<std::optional<double>(const std::string&)>;
+
     // Shows in each row the value fValeur gives for its name, if any; a row that shows it already is left alone.
-    void Ecrire(const std::function<std::optional<double>(const std::string&)>& fValeur);
-    // Tells again of every row whose value is not the one last written there.
-    void Transmettre();
+    void Ecrire(const Valeur& fValeur);
+    // Tells again of every row that shows another value than the one fValeur gives for its name.
+    void Transmettre(const Valeur& fValeur);
     // The names of the checked rows, top to bottom.
     std::vector<std::string> Coches() const;
     QList<PouvoirTalentWidget*> Lignes() const;
@@ -60,7 +61,6 @@ private:
 
     QVBoxLayout* mpoColonne;
     QScrollArea* mpoZone;
-    std::map<const PouvoirTalentWidget*, double> moEcrites;  // what the program last wrote in each row
 };
 
 #endif

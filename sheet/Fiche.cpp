@@ -217,8 +217,28 @@ void Fiche::UpdateFiche()
     if (mpoNotes != nullptr)
         mpoNotes->SetTexte(QString::fromStdString(oPerso.GetNotes()));
 
-    mpoColonneTalents->Ecrire([this](const std::string& oNom) { return mpoDocument->ScoreTalent(oNom); });
-    mpoColonnePouvoirs->Ecrire([this](const std::string& oNom) { return mpoDocument->NiveauPouvoir(oNom); });
+    mpoColonneTalents->Ecrire(ScoresTalents());
+    mpoColonnePouvoirs->Ecrire(NiveauxPouvoirs());
+}
+
+ColonneLignes::Valeur Fiche::ScoresTalents() const
+{
+    return [this](const std::string& oNom) { return mpoDocument->ScoreTalent(oNom); };
+}
+
+ColonneLignes::Valeur Fiche::NiveauxPouvoirs() const
+{
+    return [this](const std::string& oNom) { return mpoDocument->NiveauPouvoir(oNom); };
+}
+
+void Fiche::UpdateTalents()
+{
+    mpoColonneTalents->Transmettre(ScoresTalents());
+}
+
+void Fiche::UpdatePouvoirs()
+{
+    mpoColonnePouvoirs->Transmettre(NiveauxPouvoirs());
 }
 
 void Fiche::UpdateCaract(QDoubleSpinBox* box, CARACT c)

@@ -77,8 +77,8 @@ public:
     void RemoveTalentItem() { mpoDocument->EnleverTalents(mpoColonneTalents->Coches()); }
     void RemovePouvoirItem() { mpoDocument->EnleverPouvoirs(mpoColonnePouvoirs->Coches()); }
     // A row the player changed is handed on alone; the others show what the character holds.
-    void UpdateTalents() { mpoColonneTalents->Transmettre(); }
-    void UpdatePouvoirs() { mpoColonnePouvoirs->Transmettre(); }
+    void UpdateTalents();
+    void UpdatePouvoirs();
 
     void FillComboBoxListes();
     void FillPouvoirsAttributes() { mpoListes->RemplirPouvoirs(); }
@@ -124,6 +124,9 @@ private:
     QSpacerItem* TrouverSpacerPouvoir() { return mpoColonnePouvoirs->Espaceur(); }
 
     void SetCaractMaximum(float fMaximum);
+    // What the rows show: a talent's score, a power's level.
+    ColonneLignes::Valeur ScoresTalents() const;
+    ColonneLignes::Valeur NiveauxPouvoirs() const;
     void ConnecterDocument();
     // The document holds another character: its lists, rows and caps are all new.
     void Adopter();
