@@ -13,7 +13,6 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QPushButton>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -24,15 +23,6 @@
 
 namespace
 {
-// A test's settings (the files last used) stay in its own home, beside its recovery copies, rather than in the user's.
-// Pointing XDG_CONFIG_HOME there instead would do as well, but LeakSanitizer then fails on a library Qt loads.
-const bool sbReglagesIsoles = [] {
-    const QString oDonnees = qEnvironmentVariable("XDG_DATA_HOME");
-    if (!oDonnees.isEmpty())
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, oDonnees + QStringLiteral("/../reglages"));
-    return true;
-}();
-
 void Appuyer(QAbstractSpinBox* poBoite, Qt::Key eTouche, int nFois)
 {
     for (int n = 0; n < nFois; ++n)
