@@ -72,6 +72,11 @@ std::optional<double> DocumentPersonnage::NiveauPouvoir(const std::string& oNom)
     return poPouvoir ? std::optional<double>(poPouvoir->GetNiveau()) : std::nullopt;
 }
 
+QString DocumentPersonnage::Extension()
+{
+    return QString::fromLatin1(FichierPersonnage::kExtension + 1);
+}
+
 const std::vector<std::string>& DocumentPersonnage::Superieurs(PERSO eCamp)
 {
     return ListeSuperieurs(eCamp);

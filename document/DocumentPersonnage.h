@@ -50,6 +50,8 @@ public:
     // What the sheet shows of a talent held: its level with its characteristic's bonus; of a power: its level.
     std::optional<double> ScoreTalent(const std::string& oNom) const;
     std::optional<double> NiveauPouvoir(const std::string& oNom) const;
+    // A character file's extension, without its dot.
+    static QString Extension();
     // The superiors a character of this side may serve, in the program's order.
     static const std::vector<std::string>& Superieurs(PERSO eCamp);
 

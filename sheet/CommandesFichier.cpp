@@ -21,12 +21,9 @@
 
 namespace
 {
-// A character file's extension, and the filter of the file dialogs.
-const QString kExtension = QStringLiteral("vexal");
-
 QString Filtre()
 {
-    return QObject::tr("Personnages VEXAL (*.%1)").arg(kExtension);
+    return QObject::tr("Personnages VEXAL (*.%1)").arg(DocumentPersonnage::Extension());
 }
 
 QString Montre(const QString& oFichier)
@@ -108,14 +105,14 @@ void CommandesFichier::Installer(Ui::VEXALFiche& oForme)
                tr("Rétablir : %1"));
 }
 
-QString CommandesFichier::NomPropose(const char* oExtension) const
+QString CommandesFichier::NomPropose(const QString& oExtension) const
 {
     QString oNom = QString::fromStdString(moDocument.GetPerso()->GetNom()).trimmed();
     // Characters a file name may not hold on some system.
     oNom.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("_"));
     if (oNom.isEmpty())
         oNom = tr("personnage");
-    return QDir(Dialogues::Dossier()).filePath(oNom + QLatin1String(oExtension));
+    return QDir(Dialogues::Dossier()).filePath(oNom + oExtension);
 }
 
 Remplacement CommandesFichier::HorsDuPersonnage() const
@@ -230,9 +227,11 @@ bool CommandesFichier::EnregistrerSous()
 {
     if (!moDocument.GetPerso())
         return false;
-    const QString oPropose = moDocument.GetFichier().isEmpty() ? NomPropose(".vexal") : moDocument.GetFichier();
+    const QString oExtension = DocumentPersonnage::Extension();
+    const QString oPropose =
+        moDocument.GetFichier().isEmpty() ? NomPropose(QLatin1Char('.') + oExtension) : moDocument.GetFichier();
     const QString oFichier =
-        Dialogues::NomPourEnregistrer(&moFenetre, tr("Enregistrer le personnage"), oPropose, Filtre(), kExtension);
+        Dialogues::NomPourEnregistrer(&moFenetre, tr("Enregistrer le personnage"), oPropose, Filtre(), oExtension);
     return !oFichier.isEmpty() && EnregistrerDans(oFichier);
 }
 
@@ -266,7 +265,7 @@ void CommandesFichier::Exporter()
     if (!moDocument.GetPerso())
         return;
     emit Valider();
-    const QString oNom = Dialogues::NomPourEnregistrer(&moFenetre, tr("Choose a file"), NomPropose(".txt"));
+    const QString oNom = Dialogues::NomPourEnregistrer(&moFenetre, tr("Choose a file"), NomPropose(QStringLiteral(".txt")));
     if (oNom.isEmpty())
         return;
     std::string oRaison;
@@ -287,7 +286,7 @@ void CommandesFichier::Pdf()
         return;
     emit Valider();
     const QString oFichier = Dialogues::NomPourEnregistrer(&moFenetre, tr("Enregistrer la feuille en PDF"),
-                                                           NomPropose(".pdf"), tr("PDF (*.pdf)"), QStringLiteral("pdf"));
+                                                           NomPropose(QStringLiteral(".pdf")), tr("PDF (*.pdf)"), QStringLiteral("pdf"));
     if (oFichier.isEmpty())
         return;
     QString oRaison;

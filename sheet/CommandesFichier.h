@@ -53,7 +53,7 @@ private:
     bool EnregistrerDans(const QString& oFichier);
     void MontrerRecents(QMenu* poMenu);
     // The character's name as a file name with this extension, in the folder last used.
-    QString NomPropose(const char* oExtension) const;
+    QString NomPropose(const QString& oExtension) const;
     Remplacement HorsDuPersonnage() const;
 
     QWidget& moFenetre;
