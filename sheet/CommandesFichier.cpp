@@ -265,7 +265,8 @@ void CommandesFichier::Exporter()
     if (!moDocument.GetPerso())
         return;
     emit Valider();
-    const QString oNom = Dialogues::NomPourEnregistrer(&moFenetre, tr("Choose a file"), NomPropose(QStringLiteral(".txt")));
+    const QString oNom =
+        Dialogues::NomPourEnregistrer(&moFenetre, tr("Choose a file"), NomPropose(QStringLiteral(".txt")));
     if (oNom.isEmpty())
         return;
     std::string oRaison;
@@ -285,8 +286,9 @@ void CommandesFichier::Pdf()
     if (!moDocument.GetPerso())
         return;
     emit Valider();
-    const QString oFichier = Dialogues::NomPourEnregistrer(&moFenetre, tr("Enregistrer la feuille en PDF"),
-                                                           NomPropose(QStringLiteral(".pdf")), tr("PDF (*.pdf)"), QStringLiteral("pdf"));
+    const QString oPropose = NomPropose(QStringLiteral(".pdf"));
+    const QString oFichier = Dialogues::NomPourEnregistrer(&moFenetre, tr("Enregistrer la feuille en PDF"), oPropose,
+                                                           tr("PDF (*.pdf)"), QStringLiteral("pdf"));
     if (oFichier.isEmpty())
         return;
     QString oRaison;
