@@ -4,11 +4,11 @@
 
 #include <utility>
 
-CommandeEdition::CommandeEdition(const QString& oTexte, EtatPartage poAvant, EtatPartage poApres,
+CommandeEdition::CommandeEdition(const QString& oTexte, Instantane oAvant, Instantane oApres,
                                  DocumentPersonnage& oDocument, int nFusion)
     : QUndoCommand(oTexte),
-      mpoAvant(std::move(poAvant)),
-      mpoApres(std::move(poApres)),
+      moAvant(std::move(oAvant)),
+      moApres(std::move(oApres)),
       moDocument(oDocument),
       mnFusion(nFusion)
 {
@@ -16,20 +16,20 @@ CommandeEdition::CommandeEdition(const QString& oTexte, EtatPartage poAvant, Eta
 
 void CommandeEdition::undo()
 {
-    moDocument.Restaurer(mpoAvant);
+    moDocument.Restaurer(moAvant);
 }
 
 void CommandeEdition::redo()
 {
     if (std::exchange(mbFaite, false))
         return;
-    moDocument.Restaurer(mpoApres);
+    moDocument.Restaurer(moApres);
 }
 
 bool CommandeEdition::mergeWith(const QUndoCommand* poAutre)
 {
-    mpoApres = static_cast<const CommandeEdition*>(poAutre)->mpoApres;
+    moApres = static_cast<const CommandeEdition*>(poAutre)->moApres;
     // Typed and typed away again: the step changes nothing and leaves the stack.
-    setObsolete(*mpoAvant == *mpoApres);
+    setObsolete(*moAvant.mpoEtat == *moApres.mpoEtat);
     return true;
 }

@@ -6,10 +6,28 @@
 #include <QUndoCommand>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 class DocumentPersonnage;
 
 using EtatPartage = std::shared_ptr<const EtatPersonnage>;
+
+// The talents and powers held, in the order the player took them: the order their rows stand in.
+struct OrdreLignes
+{
+    std::vector<std::string> moTalents;
+    std::vector<std::string> moPouvoirs;
+};
+
+using OrdrePartage = std::shared_ptr<const OrdreLignes>;
+
+// What a step puts back: the character, and the order of its rows, so that a row undone stands where it stood.
+struct Instantane
+{
+    EtatPartage mpoEtat;
+    OrdrePartage mpoOrdre;
+};
 
 // One edit of the player, as the character's state before and after it. The edit itself is done when the command
 // is pushed; undoing and redoing it put one state or the other back into the document, which shows it to its views.
@@ -18,7 +36,7 @@ class CommandeEdition : public QUndoCommand
 {
 public:
     // Edits of the same kind in a row (nFusion not -1) make one step: typing a name letter by letter.
-    CommandeEdition(const QString& oTexte, EtatPartage poAvant, EtatPartage poApres, DocumentPersonnage& oDocument,
+    CommandeEdition(const QString& oTexte, Instantane oAvant, Instantane oApres, DocumentPersonnage& oDocument,
                     int nFusion = -1);
 
     void undo() override;
@@ -27,8 +45,8 @@ public:
     bool mergeWith(const QUndoCommand* poAutre) override;
 
 private:
-    EtatPartage mpoAvant;
-    EtatPartage mpoApres;
+    Instantane moAvant;
+    Instantane moApres;
     DocumentPersonnage& moDocument;
     int mnFusion;
     bool mbFaite = true;  // pushed once the edit is done: the first redo has nothing to do

@@ -33,6 +33,51 @@ QString Texte(const std::string& oTexte)
 {
     return QString::fromStdString(oTexte);
 }
+
+bool Tient(const std::vector<Niveau>& oTenus, const std::string& oNom)
+{
+    const auto oTrouve = std::lower_bound(oTenus.begin(), oTenus.end(), oNom,
+                                          [](const Niveau& oNiveau, const std::string& o) { return oNiveau.moNom < o; });
+    return oTrouve != oTenus.end() && oTrouve->moNom == oNom;
+}
+
+// The names still held keep their places; those newly held follow, in name order, so that a general talent
+// comes just before its speciality.
+std::vector<std::string> Suite(const std::vector<std::string>& oOrdre, const std::vector<Niveau>& oTenus)
+{
+    std::vector<std::string> oSuite;
+    for (const std::string& oNom : oOrdre)
+    {
+        if (Tient(oTenus, oNom))
+            oSuite.push_back(oNom);
+    }
+    if (oSuite.size() == oTenus.size())
+        return oSuite;
+    std::vector<std::string> oRanges = oSuite;
+    std::sort(oRanges.begin(), oRanges.end());
+    for (const Niveau& oTenu : oTenus)
+    {
+        if (!std::binary_search(oRanges.begin(), oRanges.end(), oTenu.moNom))
+            oSuite.push_back(oTenu.moNom);
+    }
+    return oSuite;
+}
+
+bool MemesNoms(const std::vector<std::string>& oOrdre, const std::vector<Niveau>& oTenus)
+{
+    return oOrdre.size() == oTenus.size()
+        && std::all_of(oOrdre.begin(), oOrdre.end(), [&oTenus](const std::string& oNom) { return Tient(oTenus, oNom); });
+}
+
+OrdrePartage Ordonner(const OrdrePartage& poOrdre, const EtatPersonnage& oEtat)
+{
+    if (poOrdre && MemesNoms(poOrdre->moTalents, oEtat.moTalents) && MemesNoms(poOrdre->moPouvoirs, oEtat.moPouvoirs))
+        return poOrdre;
+    const OrdreLignes oVide;
+    const OrdreLignes& oAvant = poOrdre ? *poOrdre : oVide;
+    return std::make_shared<const OrdreLignes>(
+        OrdreLignes{Suite(oAvant.moTalents, oEtat.moTalents), Suite(oAvant.moPouvoirs, oEtat.moPouvoirs)});
+}
 }
 
 DocumentPersonnage::DocumentPersonnage(QObject* poParent)
@@ -219,12 +264,23 @@ void DocumentPersonnage::AjouterPouvoir(const std::string& oNom)
            Revoir::SiChange);
 }
 
-// In the order given, one press: a speciality whose general talent comes before it may go once that one has gone.
 void DocumentPersonnage::EnleverTalents(const std::vector<std::string>& oNoms)
 {
     Editer(tr("Retrait de talents"), [&oNoms](Personnage& oPerso) {
+        // A talent given back in PA takes back the PA secondaire it earned, converting PA when they were spent.
+        const auto Rang = [&oPerso](const std::string& oNom) {
+            Talent* poTalent = oPerso.GetTalent(oNom);
+            if (poTalent == nullptr)
+                return 0;
+            return (poTalent->GetPriorite() == SECONDAIRE ? 0 : 2) + (oPerso.GetTalentGeneral(poTalent) ? 1 : 0);
+        };
+        std::vector<std::pair<int, std::string>> oOrdre;
         for (const std::string& oNom : oNoms)
-            oPerso.EnleverTalentBase(oNom);
+            oOrdre.emplace_back(Rang(oNom), oNom);
+        std::stable_sort(oOrdre.begin(), oOrdre.end(),
+                         [](const auto& oGauche, const auto& oDroite) { return oGauche.first < oDroite.first; });
+        for (const auto& oTalent : oOrdre)
+            oPerso.EnleverTalentBase(oTalent.second);
     }, Revoir::SiChange);
 }
 
@@ -285,18 +341,23 @@ void DocumentPersonnage::Editer(const QString& oTexte, const std::function<void(
     AnnoncerRaisons();
     auto poApres = std::make_shared<const EtatPersonnage>(mpoPerso->GetEtat());
     const bool bChange = *poApres != *mpoEtat;
-    const EtatPartage poAvant = bChange ? std::exchange(mpoEtat, poApres) : mpoEtat;
+    const Instantane oAvant{mpoEtat, mpoOrdre};
     if (bChange)
-        mpoPile->push(new CommandeEdition(oTexte, poAvant, std::move(poApres), *this, nFusion));
+    {
+        mpoEtat = std::move(poApres);
+        mpoOrdre = Ordonner(mpoOrdre, *mpoEtat);
+        mpoPile->push(new CommandeEdition(oTexte, oAvant, {mpoEtat, mpoOrdre}, *this, nFusion));
+    }
     if (bChange || eRevoir == Revoir::Toujours)
-        emit Change(*poAvant);
+        emit Change(*oAvant.mpoEtat);
 }
 
-void DocumentPersonnage::Restaurer(const EtatPartage& poEtat)
+void DocumentPersonnage::Restaurer(const Instantane& oInstantane)
 {
     // Every state on the stack came from this character, and the character takes it back as it gave it.
-    mpoPerso->Restaurer(*poEtat);
-    const EtatPartage poAvant = std::exchange(mpoEtat, poEtat);
+    mpoPerso->Restaurer(*oInstantane.mpoEtat);
+    const EtatPartage poAvant = std::exchange(mpoEtat, oInstantane.mpoEtat);
+    mpoOrdre = oInstantane.mpoOrdre;
     emit Annonce(QString(), false);
     emit Change(*poAvant);
 }
@@ -307,6 +368,7 @@ void DocumentPersonnage::Prendre(std::unique_ptr<Personnage> poPerso, const QStr
     const EtatPersonnage oAvant = mpoEtat ? *mpoEtat : EtatPersonnage();
     mpoPerso = std::move(poPerso);
     mpoEtat = std::make_shared<const EtatPersonnage>(mpoPerso->GetEtat());
+    mpoOrdre = Ordonner(nullptr, *mpoEtat);
     // Another character starts with nothing to undo, tied to its own file or to none.
     mpoPile->clear();
     mbLache = false;

@@ -39,6 +39,8 @@ public:
     Personnage* GetPerso() const { return mpoPerso.get(); }
     // The character as the last edit, undo or redo left it; none without a character.
     const EtatPartage& GetEtat() const { return mpoEtat; }
+    // The talents and powers held, in the order the player took them; another object each time that order changes.
+    const OrdrePartage& GetOrdre() const { return mpoOrdre; }
     QUndoStack* GetPile() const { return mpoPile; }
     // The file the character was opened from or last saved to; empty for a new character.
     QString GetFichier() const { return moLien.Nom(); }
@@ -77,6 +79,8 @@ public:
     void ChoisirSuperieur(const std::string& oNom);
     void AjouterTalent(const std::string& oNom);
     void AjouterPouvoir(const std::string& oNom);
+    // In one press, secondary talents and languages first: what they give back pays for what the others take back,
+    // so that no order of the same removals converts fewer PA. A speciality goes after its general talent.
     void EnleverTalents(const std::vector<std::string>& oNoms);
     void EnleverPouvoirs(const std::vector<std::string>& oNoms);
     void ChangerScoreTalent(const std::string& oNom, double fScore);
@@ -110,7 +114,7 @@ private:
     void Editer(const QString& oTexte, const std::function<void(Personnage&)>& fEdition, Revoir eRevoir,
                 int nFusion = -1);
     // Puts a state of this character back: undo and redo.
-    void Restaurer(const EtatPartage& poEtat);
+    void Restaurer(const Instantane& oInstantane);
     void Prendre(std::unique_ptr<Personnage> poPerso, const QString& oFichier, std::unique_ptr<QLockFile> poVerrou,
                  const Empreinte& oEmpreinte);
     void AnnoncerRaisons();
@@ -120,6 +124,7 @@ private:
     QUndoStack* mpoPile;
     // The character as the last edit, undo or redo left it: the state before the next edit.
     EtatPartage mpoEtat;
+    OrdrePartage mpoOrdre;
     LienFichier moLien;
     CopieRecuperation* mpoCopie;
     bool mbLache = false;

@@ -8,7 +8,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include <algorithm>
+#include <map>
 #include <set>
 
 ColonneLignes::ColonneLignes(QVBoxLayout* poColonne, QWidget* poFenetre, const char* oNom, const QRect& oPlace)
@@ -49,47 +49,49 @@ QSpacerItem* ColonneLignes::Espaceur() const
     return nullptr;
 }
 
-bool ColonneLignes::Suivre(const std::vector<Niveau>& oTenus, const Aide& fLigne, const Aide& fBoite)
+bool ColonneLignes::Suivre(const std::vector<std::string>& oNoms, const Aide& fLigne, const Aide& fBoite)
 {
-    // The names come in order, so a row's name is found by halving.
-    const auto Tenu = [&oTenus](const std::string& oNom) {
-        const auto oTrouve = std::lower_bound(oTenus.begin(), oTenus.end(), oNom,
-                                              [](const Niveau& oNiveau, const std::string& o) { return oNiveau.moNom < o; });
-        return oTrouve != oTenus.end() && oTrouve->moNom == oNom;
-    };
-    std::set<std::string> oMontres;
-    bool bEnleve = false;
+    std::map<std::string, PouvoirTalentWidget*> oLignes;
     for (PouvoirTalentWidget* poLigne : Lignes())
+        oLignes.emplace(poLigne->GetName(), poLigne);
+    const std::set<std::string> oVoulus(oNoms.begin(), oNoms.end());
+    bool bChange = false;
+    for (auto oLigne = oLignes.begin(); oLigne != oLignes.end();)
     {
-        std::string oNom = poLigne->GetName();
-        if (Tenu(oNom))
+        if (oVoulus.count(oLigne->first) != 0)
         {
-            oMontres.insert(std::move(oNom));
+            ++oLigne;
             continue;
         }
-        mpoColonne->removeWidget(poLigne);
-        delete poLigne;
-        bEnleve = true;
+        mpoColonne->removeWidget(oLigne->second);
+        delete oLigne->second;
+        oLigne = oLignes.erase(oLigne);
+        bChange = true;
     }
-    if (oMontres.size() == oTenus.size())
+    // The rows come first, in order; the one spacer after them keeps them packed at the top of their column.
+    for (int n = 0; n < static_cast<int>(oNoms.size()); ++n)
     {
-        AjusterHauteur();
-        return bEnleve;
+        const std::string& oNom = oNoms[static_cast<std::size_t>(n)];
+        const auto oLigne = oLignes.find(oNom);
+        if (oLigne != oLignes.end() && mpoColonne->itemAt(n)->widget() == oLigne->second)
+            continue;
+        PouvoirTalentWidget* poLigne = nullptr;
+        if (oLigne == oLignes.end())
+            poLigne = Creer(oNom, fLigne(oNom), fBoite(oNom));
+        else
+        {
+            poLigne = oLigne->second;
+            mpoColonne->removeWidget(poLigne);
+        }
+        mpoColonne->insertWidget(n, poLigne, 10);
+        // Shown at once rather than on the next turn of the event loop, so that the column's height counts it.
+        poLigne->show();
+        bChange = true;
     }
-    // Rows come before the one spacer that keeps them packed at the top of their column.
-    if (QSpacerItem* poEspaceur = Espaceur())
-    {
-        mpoColonne->removeItem(poEspaceur);
-        delete poEspaceur;
-    }
-    for (const Niveau& oTenu : oTenus)
-    {
-        if (oMontres.count(oTenu.moNom) == 0)
-            Ajouter(oTenu.moNom, fLigne(oTenu.moNom), fBoite(oTenu.moNom));
-    }
-    mpoColonne->addItem(new QSpacerItem(10, 10, QSizePolicy::Expanding, QSizePolicy::Expanding));
+    if (!oNoms.empty() && Espaceur() == nullptr)
+        mpoColonne->addItem(new QSpacerItem(10, 10, QSizePolicy::Expanding, QSizePolicy::Expanding));
     AjusterHauteur();
-    return true;
+    return bChange;
 }
 
 void ColonneLignes::Vider()
@@ -97,7 +99,7 @@ void ColonneLignes::Vider()
     Suivre({}, {}, {});
 }
 
-void ColonneLignes::Ajouter(const std::string& oNom, const QString& oToolTip, const QString& oAideBoite)
+PouvoirTalentWidget* ColonneLignes::Creer(const std::string& oNom, const QString& oToolTip, const QString& oAideBoite)
 {
     auto* poLigne = new PouvoirTalentWidget(mpoColonne->parentWidget());
     poLigne->SetName(oNom.c_str());
@@ -105,11 +107,9 @@ void ColonneLignes::Ajouter(const std::string& oNom, const QString& oToolTip, co
     auto* poBoite = poLigne->findChild<QDoubleSpinBox*>();
     FiltreSaisie::Proteger(poBoite);
     poBoite->setToolTip(oAideBoite);
-    mpoColonne->addWidget(poLigne, 10);
-    // Shown at once rather than on the next turn of the event loop, so that the column's height counts it.
-    poLigne->show();
     connect(poLigne, &PouvoirTalentWidget::ValueChanged, this,
             [this, poLigne] { emit LigneChangee(poLigne->GetName(), poLigne->GetValue()); });
+    return poLigne;
 }
 
 void ColonneLignes::AjusterHauteur()

@@ -1,8 +1,6 @@
 #ifndef VEXAL_SHEET_COLONNELIGNES_H
 #define VEXAL_SHEET_COLONNELIGNES_H
 
-#include "model/EtatPersonnage.h"
-
 #include <QList>
 #include <QObject>
 
@@ -33,10 +31,10 @@ public:
 
     using Aide = std::function<QString(const std::string&)>;
 
-    // The rows stand for exactly these names, given in name order: rows of names gone go, and each new name gets a
-    // row at the end, with the tool tips fLigne and fBoite give the row and its value box. False when no row came or
-    // went.
-    bool Suivre(const std::vector<Niveau>& oTenus, const Aide& fLigne, const Aide& fBoite);
+    // The rows stand for exactly these names, in their order: rows of names gone go, rows kept move to their places,
+    // and each new name gets a row, with the tool tips fLigne and fBoite give the row and its value box. False when
+    // no row came, went or moved.
+    bool Suivre(const std::vector<std::string>& oNoms, const Aide& fLigne, const Aide& fBoite);
     // Gives every value box the tool tip fBoite gives its row's name.
     void Aider(const Aide& fBoite);
     void Vider();
@@ -55,7 +53,7 @@ signals:
     void LigneChangee(const std::string& oNom, double fValeur);
 
 private:
-    void Ajouter(const std::string& oNom, const QString& oToolTip, const QString& oAideBoite);
+    PouvoirTalentWidget* Creer(const std::string& oNom, const QString& oToolTip, const QString& oAideBoite);
     // Gives the column the height of its rows, so that they scroll when they do not fit, and only then.
     void AjusterHauteur();
 

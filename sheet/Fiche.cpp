@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QSignalBlocker>
 
-#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -138,6 +137,7 @@ void Fiche::Adopter()
     // The rows stood for the character that went.
     mpoColonneTalents->Vider();
     mpoColonnePouvoirs->Vider();
+    mpoOrdreMontre.reset();
     mnGradeDesAides = -1;
     Suivre(EtatPersonnage());
 }
@@ -147,14 +147,10 @@ void Fiche::Suivre(const EtatPersonnage& oAvant)
     const EtatPersonnage& oEtat = *mpoDocument->GetEtat();
     if (oEtat.mnGrade != oAvant.mnGrade)
         SetCaractMaximum(Grade::LimitCaractMax(oEtat.mnGrade));
-    const auto MemesNoms = [](const std::vector<Niveau>& oGauche, const std::vector<Niveau>& oDroite) {
-        return std::equal(oGauche.begin(), oGauche.end(), oDroite.begin(), oDroite.end(),
-                          [](const Niveau& a, const Niveau& b) { return a.moNom == b.moNom; });
-    };
-    const bool bMemesNoms =
-        MemesNoms(oEtat.moTalents, oAvant.moTalents) && MemesNoms(oEtat.moPouvoirs, oAvant.moPouvoirs);
+    const bool bMemesNoms = mpoOrdreMontre == mpoDocument->GetOrdre();
     if (!bMemesNoms)
     {
+        mpoOrdreMontre = mpoDocument->GetOrdre();
         Personnage& oPerso = *GetPerso();
         const auto Priorite = [&oPerso](const std::string& oNom) {
             return QString::fromLatin1(Priorite2String(oPerso.GetTalent(oNom)->GetPriorite()));
@@ -162,9 +158,9 @@ void Fiche::Suivre(const EtatPersonnage& oAvant)
         const auto Prix = [&oPerso](const std::string& oNom) {
             return QString::fromStdString(oPerso.GetPouvoir(oNom)->GetToolTip());
         };
-        const bool bTalents = mpoColonneTalents->Suivre(oEtat.moTalents, Priorite,
+        const bool bTalents = mpoColonneTalents->Suivre(mpoOrdreMontre->moTalents, Priorite,
                                                         [this](const std::string& oNom) { return AideLigne(true, oNom); });
-        const bool bPouvoirs = mpoColonnePouvoirs->Suivre(oEtat.moPouvoirs, Prix, [this](const std::string& oNom) {
+        const bool bPouvoirs = mpoColonnePouvoirs->Suivre(mpoOrdreMontre->moPouvoirs, Prix, [this](const std::string& oNom) {
             return AideLigne(false, oNom);
         });
         if (bTalents || bPouvoirs)

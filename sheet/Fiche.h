@@ -162,6 +162,7 @@ private:
     std::array<BoiteCaract, 6> moBoitesCaract;
     FenetreNotes* mpoNotes = nullptr;  // made the first time the player opens the notes
     int mnGradeDesAides = -1;  // the grade the boxes' tool tips speak of
+    OrdrePartage mpoOrdreMontre;  // the rows' order the columns show
 };
 
 #endif
