@@ -46,7 +46,6 @@ constexpr Option kOptions[] = {
     {"export",   true,  true,  Besoin::Texte},
     {"pdf",      true,  true,  Besoin::Pdf},
     {"help",     true,  false, Besoin::Texte},
-    {"help-all", true,  false, Besoin::Texte},
     {"version",  true,  false, Besoin::Texte},
     {"h",        false, false, Besoin::Texte},
     {"v",        false, false, Besoin::Texte},
@@ -222,8 +221,13 @@ int Lancer(int& argc, char** argv)
 
     QCommandLineParser oLigne;
     oLigne.setApplicationDescription(QCoreApplication::translate("Lancer", "Fiches de personnage VEXAL"));
-    oLigne.addHelpOption();
-    oLigne.addVersionOption();
+    // The help and version options of the program's own, so that they too are described in French.
+    const QCommandLineOption oAide({QStringLiteral("h"), QStringLiteral("help")},
+                                   QCoreApplication::translate("Lancer", "Affiche cette aide."));
+    oLigne.addOption(oAide);
+    const QCommandLineOption oVersion({QStringLiteral("v"), QStringLiteral("version")},
+                                      QCoreApplication::translate("Lancer", "Affiche la version du programme."));
+    oLigne.addOption(oVersion);
     const QCommandLineOption oExport(QStringLiteral("export"),
                                      QCoreApplication::translate("Lancer", "Écrit l'export texte du personnage."),
                                      QStringLiteral("SORTIE.txt"));
@@ -255,8 +259,16 @@ int Lancer(int& argc, char** argv)
         return Mauvais(oLigne, QCoreApplication::translate("Lancer", "un seul fichier de personnage à la fois"));
     if (bSansFenetre && oFichiers.isEmpty())
         return Mauvais(oLigne, QCoreApplication::translate("Lancer", "il manque le fichier du personnage"));
-    // The help and the version, as Qt's parser gives them.
-    oLigne.process(oArguments);
+    if (oLigne.isSet(oAide))
+    {
+        std::fputs(qPrintable(oLigne.helpText()), stdout);
+        return 0;
+    }
+    if (oLigne.isSet(oVersion))
+    {
+        std::printf("vexal %s\n", VEXAL_VERSION);
+        return 0;
+    }
     if (oLigne.isSet(oExport))
         return Exporter(oLigne.value(oExport), oFichiers.first());
     if (oLigne.isSet(oPdf))

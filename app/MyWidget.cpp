@@ -2,6 +2,7 @@
 
 #include "Dialogues.h"
 #include "Fiche.h"
+#include "FiltreSaisie.h"
 #include "Fond.h"
 #include "NomFichier.h"
 #include "Recuperations.h"
@@ -32,7 +33,10 @@ MyWidget::MyWidget(QWidget* parent)
     auto* poOuvrir = new QPushButton(tr("&Ouvrir…"));
     auto* poQuitter = new QPushButton(tr("&Quitter"));
     for (QPushButton* poBouton : {poDemon, poAnge, poOuvrir, poQuitter})
+    {
         poBouton->setFont(oPolice);
+        FiltreSaisie::Proteger(poBouton);
+    }
 
     setPalette(PaletteAvecFond(palette(), ChargerFond(QStringLiteral("bible_tobrel_kel.jpg")), {QPalette::Window}));
 

@@ -5,12 +5,16 @@
 #include "NotesFeuille.h"
 #include "Page.h"
 #include "Paragraphe.h"
+#include "Sortie.h"
 #include "StyleFeuille.h"
 
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPrinter>
 
+#include <algorithm>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -19,6 +23,8 @@ namespace
 constexpr double kEcartCasesMm = 3;
 constexpr double kGrandeCaseMm = 13;
 constexpr double kPetiteCaseMm = 11;
+// Margins that every printer can reach, and room enough for forty rows on the first page of an A4 sheet.
+constexpr QMarginsF kMargesMm(14, 12, 14, 12);
 
 // The sheet from top to bottom: who the character is, its figures in boxes, its talents and powers, its notes.
 class Feuille
@@ -27,8 +33,7 @@ public:
     Feuille(const ContenuFeuille& oContenu, Page& oPage)
         : moContenu(oContenu),
           moPage(oPage),
-          moStyle(oPage.Style()),
-          moPeintre(oPage.Peintre())
+          moStyle(oPage.Style())
     {
     }
 
@@ -49,15 +54,15 @@ private:
     const ContenuFeuille& moContenu;
     Page& moPage;
     const StyleFeuille& moStyle;
-    QPainter& moPeintre;
 };
 
 void Feuille::PeindreIdentite()
 {
     const double fLargeur = moPage.Largeur();
-    moPeintre.setPen(Qt::black);
-    moPeintre.setFont(moStyle.moSurtitre);
-    moPeintre.drawText(QPointF(0, moStyle.Ascendante(moStyle.moSurtitre)), QStringLiteral("VEXAL · FICHE DE PERSONNAGE"));
+    QPainter& oPeintre = moPage.Peintre();
+    oPeintre.setPen(Qt::black);
+    oPeintre.setFont(moStyle.moSurtitre);
+    oPeintre.drawText(QPointF(0, moStyle.Ascendante(moStyle.moSurtitre)), QStringLiteral("VEXAL · FICHE DE PERSONNAGE"));
     moPage.Descendre(moStyle.Interligne(moStyle.moSurtitre) + moStyle.Mm(1));
 
     // However long the name, it is printed whole.
@@ -65,11 +70,11 @@ void Feuille::PeindreIdentite()
     const double fLigneNom = moStyle.Interligne(moStyle.moNom);
     for (int nLigne = 0; nLigne < oNom.NombreDeLignes(); ++nLigne)
     {
-        oNom.PeindreLigne(moPeintre, nLigne, QPointF(0, moPage.Y()));
+        oNom.PeindreLigne(oPeintre, nLigne, QPointF(0, moPage.Y()));
         moPage.Descendre(fLigneNom);
     }
-    moPeintre.setPen(moStyle.Trait(0.7));
-    moPeintre.drawLine(QPointF(0, moPage.Y() + moStyle.Mm(0.5)), QPointF(fLargeur, moPage.Y() + moStyle.Mm(0.5)));
+    oPeintre.setPen(moStyle.Trait(0.7));
+    oPeintre.drawLine(QPointF(0, moPage.Y() + moStyle.Mm(0.5)), QPointF(fLargeur, moPage.Y() + moStyle.Mm(0.5)));
     moPage.Descendre(moStyle.Mm(2.5));
 
     const std::pair<QString, QString> oChamps[] = {
@@ -81,12 +86,12 @@ void Feuille::PeindreIdentite()
     double fX = 0;
     for (const auto& [oLibelle, oValeur] : oChamps)
     {
-        moPeintre.setPen(Qt::black);
-        moPeintre.setFont(moStyle.moLibelle);
-        moPeintre.drawText(QPointF(fX, fBase), oLibelle);
+        oPeintre.setPen(Qt::black);
+        oPeintre.setFont(moStyle.moLibelle);
+        oPeintre.drawText(QPointF(fX, fBase), oLibelle);
         fX += moStyle.Largeur(moStyle.moLibelle, oLibelle) + moStyle.Mm(2);
-        moPeintre.setFont(moStyle.moIdentite);
-        moPeintre.drawText(QPointF(fX, fBase), oValeur);
+        oPeintre.setFont(moStyle.moIdentite);
+        oPeintre.drawText(QPointF(fX, fBase), oValeur);
         fX += moStyle.Largeur(moStyle.moIdentite, oValeur) + moStyle.Mm(10);
     }
     moPage.Descendre(moStyle.Interligne(moStyle.moIdentite) + moStyle.Mm(4));
@@ -98,37 +103,85 @@ void Feuille::PeindreCases(const std::vector<CaseFeuille>& oCases, double fHaute
     const double fHauteur = moStyle.Mm(fHauteurMm);
     const double fLargeur = (moPage.Largeur() - fEcart * (oCases.size() - 1)) / oCases.size();
     const double fY = moPage.Reserver(fHauteur);
+    QPainter& oPeintre = moPage.Peintre();
     const double fLibelle = moStyle.Mm(1) + moStyle.Interligne(moStyle.moLibelle);
     double fX = 0;
     for (const CaseFeuille& oCase : oCases)
     {
         const QRectF oCadre(fX, fY, fLargeur, fHauteur);
-        moPeintre.setPen(moStyle.Trait(0.3));
-        moPeintre.setBrush(Qt::NoBrush);
-        moPeintre.drawRoundedRect(oCadre, moStyle.Mm(1.5), moStyle.Mm(1.5));
-        moPeintre.setPen(Qt::black);
-        moPeintre.setFont(moStyle.moLibelle);
-        moPeintre.drawText(oCadre.adjusted(0, moStyle.Mm(1), 0, 0), Qt::AlignHCenter | Qt::AlignTop, oCase.moLibelle);
-        moPeintre.setFont(moStyle.moChiffre);
-        moPeintre.drawText(oCadre.adjusted(0, fLibelle, 0, 0), Qt::AlignCenter, oCase.moValeur);
+        oPeintre.setPen(moStyle.Trait(0.3));
+        oPeintre.setBrush(Qt::NoBrush);
+        oPeintre.drawRoundedRect(oCadre, moStyle.Mm(1.5), moStyle.Mm(1.5));
+        oPeintre.setPen(Qt::black);
+        oPeintre.setFont(moStyle.moLibelle);
+        oPeintre.drawText(oCadre.adjusted(0, moStyle.Mm(1), 0, 0), Qt::AlignHCenter | Qt::AlignTop, oCase.moLibelle);
+        oPeintre.setFont(moStyle.moChiffre);
+        oPeintre.drawText(oCadre.adjusted(0, fLibelle, 0, 0), Qt::AlignCenter, oCase.moValeur);
         fX += fLargeur + fEcart;
     }
     moPage.Descendre(fHauteur + fEcart);
+}
+
+// Lays the whole sheet out, its pages going to the device when oImprimee takes them; returns how many it has.
+int Derouler(const ContenuFeuille& oContenu, Sortie& oSortie, std::function<bool(int)> oImprimee)
+{
+    const StyleFeuille oStyle(oSortie.Appareil());
+    Page oPage(oSortie, oStyle, oContenu.moNom + QStringLiteral(" · ") + oContenu.moCamp, std::move(oImprimee));
+    Feuille(oContenu, oPage).Peindre();
+    return oPage.Numero();
+}
+
+// The sheet's pages in the order the printer takes them, with the copies it does not make itself. A selection or
+// the current page mean the whole sheet, which has neither.
+std::vector<int> Suite(const QPrinter& oImprimante, int nPages)
+{
+    const QPageRanges oPlages =
+        oImprimante.printRange() == QPrinter::PageRange ? oImprimante.pageRanges() : QPageRanges();
+    std::vector<int> oPages;
+    for (int nPage = 1; nPage <= nPages; ++nPage)
+    {
+        if (oPlages.isEmpty() || oPlages.contains(nPage))
+            oPages.push_back(nPage);
+    }
+    const int nCopies = oImprimante.supportsMultipleCopies() ? 1 : std::max(1, oImprimante.copyCount());
+    std::vector<int> oSuite;
+    if (oImprimante.collateCopies())
+    {
+        for (int nCopie = 0; nCopie < nCopies; ++nCopie)
+            oSuite.insert(oSuite.end(), oPages.begin(), oPages.end());
+    }
+    else
+    {
+        for (const int nPage : oPages)
+            oSuite.insert(oSuite.end(), nCopies, nPage);
+    }
+    return oSuite;
 }
 }
 
 int ImprimerFeuille(const Personnage& oPerso, QPagedPaintDevice& oAppareil)
 {
-    // Margins that every printer can reach, and room enough for forty rows on the first page.
-    oAppareil.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(14, 12, 14, 12),
-                                        QPageLayout::Millimeter));
-    QPainter oPeintre;
-    if (!oPeintre.begin(&oAppareil))
-        return 0;
+    oAppareil.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, kMargesMm, QPageLayout::Millimeter));
+    Sortie oSortie(oAppareil);
+    Derouler(ContenuDe(oPerso), oSortie, [](int) { return true; });
+    return oSortie.Terminer();
+}
+
+int ImprimerFeuille(const Personnage& oPerso, QPrinter& oImprimante)
+{
+    oImprimante.setPageMargins(kMargesMm, QPageLayout::Millimeter);
     const ContenuFeuille oContenu = ContenuDe(oPerso);
-    const StyleFeuille oStyle(oAppareil);
-    Page oPage(oAppareil, oPeintre, oStyle, oContenu.moNom + QStringLiteral(" · ") + oContenu.moCamp);
-    Feuille(oContenu, oPage).Peindre();
-    oPeintre.end();
-    return oPage.Numero();
+    Sortie oSortie(oImprimante);
+    const std::vector<int> oSuite = Suite(oImprimante, Derouler(oContenu, oSortie, [](int) { return false; }));
+    // Each run of the sheet prints pages in their order: the suite takes a new run wherever it goes back.
+    for (auto oDebut = oSuite.begin(); oDebut != oSuite.end();)
+    {
+        auto oFin = std::adjacent_find(oDebut, oSuite.end(), std::greater_equal<int>());
+        if (oFin != oSuite.end())
+            ++oFin;
+        Derouler(oContenu, oSortie, [oDebut, oFin](int nPage) { return std::binary_search(oDebut, oFin, nPage); });
+        oDebut = oFin;
+    }
+    return oSortie.Terminer();
 }

@@ -41,6 +41,14 @@ double FluxColonnes::HauteurBloc(std::size_t nBloc) const
     return moBlocs[nBloc].mnLigne == 0 ? mfTitre + mfLigne : mfLigne;
 }
 
+bool FluxColonnes::Veuve(std::size_t nBloc) const
+{
+    if (nBloc >= moBlocs.size())
+        return false;
+    const Bloc& oBloc = moBlocs[nBloc];
+    return oBloc.mnLigne > 0 && oBloc.mnLigne + 1 == oBloc.mpoGroupe->moLignes.size();
+}
+
 double FluxColonnes::HauteurColonne(std::size_t nDebut, std::size_t nFin) const
 {
     if (nDebut >= nFin)
@@ -56,7 +64,7 @@ std::size_t FluxColonnes::Remplir(std::size_t nDebut, double fHauteur) const
     std::size_t nFin = nDebut;
     while (nFin < moBlocs.size() && HauteurColonne(nDebut, nFin + 1) <= fHauteur)
         ++nFin;
-    return nFin;
+    return nFin > nDebut && Veuve(nFin) ? nFin - 1 : nFin;
 }
 
 std::optional<std::size_t> FluxColonnes::Partager(std::size_t nDebut, double fHauteur) const
@@ -69,7 +77,7 @@ std::optional<std::size_t> FluxColonnes::Partager(std::size_t nDebut, double fHa
         const double fDroite = HauteurColonne(nCoupure, moBlocs.size());
         const double fPlusHaute = std::max(fGauche, fDroite);
         // On a tie the left column takes the extra row, as a reader expects.
-        if (fGauche <= fHauteur && fDroite <= fHauteur && fPlusHaute <= fMeilleure)
+        if (!Veuve(nCoupure) && fGauche <= fHauteur && fDroite <= fHauteur && fPlusHaute <= fMeilleure)
         {
             onCoupure = nCoupure;
             fMeilleure = fPlusHaute;

@@ -11,7 +11,8 @@ class Page;
 
 // The talents and powers in two columns: left, then right, then the next page. Where all that is left fits on the
 // page, the two columns share it evenly. A heading always stands above a row of its own group, and a group that
-// goes on in another column is headed again there, so that no row is ever read under the wrong heading.
+// goes on in another column is headed again there, so that no row is ever read under the wrong heading, and takes
+// at least two of its rows there: its last row alone would look like a group of its own.
 class FluxColonnes
 {
 public:
@@ -28,9 +29,12 @@ private:
     };
 
     double HauteurBloc(std::size_t nBloc) const;
+    // The last row of a group that has others before it, which may not start a column.
+    bool Veuve(std::size_t nBloc) const;
     // The height of a column holding the blocks from nDebut to nFin, with a repeated heading where needed.
     double HauteurColonne(std::size_t nDebut, std::size_t nFin) const;
-    // The end of the longest column from nDebut within fHauteur.
+    // The end of the longest column from nDebut within fHauteur, one row shorter when the next would start with a
+    // group's last row.
     std::size_t Remplir(std::size_t nDebut, double fHauteur) const;
     // Where the right column starts when every block left fits in two even columns within fHauteur.
     std::optional<std::size_t> Partager(std::size_t nDebut, double fHauteur) const;

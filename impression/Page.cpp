@@ -1,5 +1,6 @@
 #include "Page.h"
 
+#include "Sortie.h"
 #include "StyleFeuille.h"
 
 #include <QPagedPaintDevice>
@@ -7,11 +8,13 @@
 
 #include <utility>
 
-Page::Page(QPagedPaintDevice& oAppareil, QPainter& oPeintre, const StyleFeuille& oStyle, QString oPersonnage)
-    : moAppareil(oAppareil),
-      moPeintre(oPeintre),
+Page::Page(Sortie& oSortie, const StyleFeuille& oStyle, QString oPersonnage, std::function<bool(int)> oImprimee)
+    : moSortie(oSortie),
+      moAppareil(oSortie.Appareil()),
       moStyle(oStyle),
-      moPersonnage(std::move(oPersonnage))
+      moPersonnage(std::move(oPersonnage)),
+      moImprimee(std::move(oImprimee)),
+      mpoPeintre(&oSortie.Ouvrir(moImprimee(mnNumero)))
 {
 }
 
@@ -34,8 +37,8 @@ double Page::Reserver(double fHauteur)
 
 void Page::Suivante()
 {
-    moAppareil.newPage();
     ++mnNumero;
+    mpoPeintre = &moSortie.Ouvrir(moImprimee(mnNumero));
     PeindreEnTete();
 }
 
@@ -46,14 +49,14 @@ void Page::PeindreEnTete()
     const QString oNumero = QStringLiteral("page %1").arg(mnNumero);
     const double fLigne = moStyle.Interligne(oPolice);
     const double fPlaceDuNom = Largeur() - moStyle.Largeur(oPolice, oNumero) - moStyle.Mm(4);
-    moPeintre.setPen(Qt::black);
-    moPeintre.setFont(oPolice);
-    moPeintre.drawText(QRectF(0, 0, fPlaceDuNom, fLigne), Qt::AlignLeft | Qt::AlignVCenter,
-                       moStyle.Raccourci(oPolice, moPersonnage, fPlaceDuNom));
-    moPeintre.drawText(QRectF(0, 0, Largeur(), fLigne), Qt::AlignRight | Qt::AlignVCenter, oNumero);
+    mpoPeintre->setPen(Qt::black);
+    mpoPeintre->setFont(oPolice);
+    mpoPeintre->drawText(QRectF(0, 0, fPlaceDuNom, fLigne), Qt::AlignLeft | Qt::AlignVCenter,
+                         moStyle.Raccourci(oPolice, moPersonnage, fPlaceDuNom));
+    mpoPeintre->drawText(QRectF(0, 0, Largeur(), fLigne), Qt::AlignRight | Qt::AlignVCenter, oNumero);
     const double fTrait = fLigne + moStyle.Mm(1);
-    moPeintre.setPen(moStyle.Trait(0.3));
-    moPeintre.drawLine(QPointF(0, fTrait), QPointF(Largeur(), fTrait));
+    mpoPeintre->setPen(moStyle.Trait(0.3));
+    mpoPeintre->drawLine(QPointF(0, fTrait), QPointF(Largeur(), fTrait));
     mfY = fTrait + moStyle.Mm(4);
     mfDebut = mfY;
 }

@@ -3,18 +3,23 @@
 
 #include <QString>
 
+#include <functional>
+
 class QPagedPaintDevice;
 class QPainter;
+class Sortie;
 class StyleFeuille;
 
 // The page being painted and the height already filled on it. A block is measured before it is placed: when it
 // does not fit below what is there, it goes to a new page, whose first line names the character and the page.
+// Pages are numbered from the sheet's first, printed or not, and go to the device only when oImprimee takes them.
 class Page
 {
 public:
-    Page(QPagedPaintDevice& oAppareil, QPainter& oPeintre, const StyleFeuille& oStyle, QString oPersonnage);
+    Page(Sortie& oSortie, const StyleFeuille& oStyle, QString oPersonnage, std::function<bool(int)> oImprimee);
 
-    QPainter& Peintre() const { return moPeintre; }
+    // The painter changes with the page.
+    QPainter& Peintre() const { return *mpoPeintre; }
     const StyleFeuille& Style() const { return moStyle; }
     int Numero() const { return mnNumero; }
     double Largeur() const;
@@ -31,11 +36,13 @@ public:
 private:
     void PeindreEnTete();
 
+    Sortie& moSortie;
     QPagedPaintDevice& moAppareil;
-    QPainter& moPeintre;
     const StyleFeuille& moStyle;
     QString moPersonnage;
+    std::function<bool(int)> moImprimee;
     int mnNumero = 1;
+    QPainter* mpoPeintre;
     double mfY = 0;
     double mfDebut = 0;
 };

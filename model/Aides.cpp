@@ -32,21 +32,21 @@ std::string Prix(const Talent& oModele)
     switch (oModele.GetPriorite())
     {
     case PRIMAIRE:
-        return "1 PA la demi-point, qui rapporte 1 PA secondaire";
+        return "1 PA le demi-point, qui rapporte 1 PA secondaire";
     case SECONDAIRE:
-        return "1 PA secondaire la demi-point";
+        return "1 PA secondaire le demi-point";
     default:
-        return "1 PA la demi-point";
+        return "1 PA le demi-point";
     }
 }
 
 std::string Conditions(const Pouvoir& oModele)
 {
-    std::string oTexte = std::to_string(oModele.GetCout()) + " PA la demi-point";
+    std::string oTexte = std::to_string(oModele.GetCout()) + " PA le demi-point";
     if (oModele.IsInvariable())
         oTexte += ", invariable";
     if (oModele.IsSpecial())
-        oTexte += ", réservé aux serviteurs de " + oModele.GetSpecialOf();
+        oTexte += ", réservé aux serviteurs " + De(oModele.GetSpecialOf());
     return oTexte;
 }
 }
@@ -54,7 +54,7 @@ std::string Conditions(const Pouvoir& oModele)
 std::string Aides::Caracteristique(CARACT eCaract, int nGrade)
 {
     return std::string(NomCaracteristique(eCaract)) + " : " + std::to_string(Personnage::PAParDemiPoint)
-        + " PA la demi-point, " + DemiPoints(Grade::LimitCaractMax(nGrade)) + AuGrade(nGrade);
+        + " PA le demi-point, " + DemiPoints(Grade::LimitCaractMax(nGrade)) + AuGrade(nGrade);
 }
 
 std::string Aides::PP(int nGrade)
@@ -76,8 +76,19 @@ std::string Aides::ValeurTalent(const Talent& oModele, int nGrade)
 
 std::string Aides::ValeurPouvoir(const Pouvoir& oModele, int nGrade)
 {
+    // An invariable power is bought at 0.5 and never rises, whatever the grade.
+    if (oModele.IsInvariable())
+        return "Pouvoir : " + Conditions(oModele) + ", niveau 0,5";
     return "Pouvoir : " + Conditions(oModele) + ", niveau " + DemiPoints(Grade::LimitPouvoirMax(nGrade))
         + AuGrade(nGrade);
+}
+
+std::string Aides::ValeurGrade(int nGrade)
+{
+    return "Grade : de 0 à 3 ; au grade " + std::to_string(nGrade) + ", caractéristiques "
+        + DemiPoints(Grade::LimitCaractMax(nGrade)) + ", talents " + DemiPoints(Grade::LimitTalentMax(nGrade))
+        + ", pouvoirs " + DemiPoints(Grade::LimitPouvoirMax(nGrade)) + " et PP "
+        + std::to_string(Grade::LimitPPMax(nGrade)) + " au plus";
 }
 
 std::string Aides::EntreeTalent(const Talent& oModele)

@@ -13,6 +13,8 @@ namespace Aides
 {
 std::string Caracteristique(CARACT eCaract, int nGrade);
 std::string PP(int nGrade);
+// What the grade allows.
+std::string ValeurGrade(int nGrade);
 // A held talent's or power's value box: kind, characteristic, price and cap.
 std::string ValeurTalent(const Talent& oModele, int nGrade);
 std::string ValeurPouvoir(const Pouvoir& oModele, int nGrade);

@@ -237,7 +237,7 @@ std::string Personnage::Verifier(const EtatPersonnage& oEtat) const
             return Raisons::NiveauMax(nGrade, oPouvoir.moNom, Grade::LimitPouvoirMax(nGrade));
         // An invariable power comes at 0.5 and can only come down.
         if (oModele.IsInvariable() && oPouvoir.mfNiveau > 0.5)
-            return Apres(oPouvoir.moNom, Raisons::Invariable() + ", il reste au niveau 0,5");
+            return Raisons::Invariable(oPouvoir.moNom) + ", qui ne dépasse pas le niveau 0,5";
         if (oModele.IsSpecial() && !oModele.IsSpecialOf(oEtat.moSuperieur))
             return Apres(oPouvoir.moNom, Raisons::Reserve(oModele.GetSpecialOf()));
         nPADepenses += nDemis * oModele.GetCout();

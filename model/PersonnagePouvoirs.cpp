@@ -51,7 +51,7 @@ void Personnage::AugmenterPouvoir(std::string oPouvoir, int rang)
     // Zero steps change nothing, even on an invariable power.
     if (poPouvoir->IsInvariable() && rang > 0)
     {
-        Refuser(Raisons::Invariable());
+        Refuser(Raisons::Invariable(oPouvoir));
         return;
     }
     const double fNiveau = poPouvoir->GetNiveau() + 0.5 * rang;

@@ -44,12 +44,12 @@ std::string Raisons::Langue()
 
 std::string Raisons::Reserve(const std::string& oSuperieur)
 {
-    return "Réservé aux serviteurs de " + oSuperieur;
+    return "Réservé aux serviteurs " + De(oSuperieur);
 }
 
-std::string Raisons::Invariable()
+std::string Raisons::Invariable(const std::string& oPouvoir)
 {
-    return "Pouvoir invariable";
+    return oPouvoir + " est un pouvoir invariable";
 }
 
 std::string Raisons::ManquePA(long long nManque, int nReste)

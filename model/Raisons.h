@@ -18,7 +18,7 @@ std::string NiveauMax(int nGrade, const std::string& oPouvoir, double fCap);
 std::string AuDessusDeSaSpecialite(const std::string& oGeneral, const std::string& oSpecialite);
 std::string Langue();
 std::string Reserve(const std::string& oSuperieur);
-std::string Invariable();
+std::string Invariable(const std::string& oPouvoir);
 std::string ManquePA(long long nManque, int nReste);
 std::string Rendus(int nPA, int nPASecondaire);
 }

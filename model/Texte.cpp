@@ -9,6 +9,14 @@ const char* NomCaracteristique(CARACT eCaract)
     return eCaract >= FORCE && eCaract <= AUCUNE ? kNoms[eCaract] : "";
 }
 
+std::string De(const std::string& oNom)
+{
+    constexpr char kVoyelles[] = "AEIOUYaeiouy";
+    if (!oNom.empty() && std::char_traits<char>::find(kVoyelles, sizeof kVoyelles - 1, oNom[0]) != nullptr)
+        return "d'" + oNom;
+    return "de " + oNom;
+}
+
 namespace
 {
 // A value far beyond any the rules allow, as a file may hold it: written in full, never wrapped round.

@@ -7,6 +7,7 @@
 #include "FichiersRecents.h"
 #include "NomFichier.h"
 #include "Recuperations.h"
+#include "Touches.h"
 #include "disque/FichierAtomique.h"
 #include "model/Personnage.h"
 #include "ui_VEXALFiche.h"
@@ -34,7 +35,7 @@ QString Montre(const QString& oFichier)
 QAction* Action(QWidget& oFenetre, const QString& oTexte, QKeySequence::StandardKey eTouches)
 {
     auto* poAction = new QAction(oTexte, &oFenetre);
-    poAction->setShortcuts(eTouches);
+    poAction->setShortcuts(Touches::De(eTouches));
     oFenetre.addAction(poAction);
     return poAction;
 }

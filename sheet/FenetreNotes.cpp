@@ -1,5 +1,7 @@
 #include "FenetreNotes.h"
 
+#include "FiltreSaisie.h"
+
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
@@ -17,6 +19,8 @@ FenetreNotes::FenetreNotes(QWidget* poFiche)
     setWindowTitle(tr("Notes"));
     mpoTexte->setObjectName(QStringLiteral("NotesTexte"));
     mpoTexte->setPlaceholderText(tr("Histoire, équipement, contacts…"));
+    // What is typed becomes a step of the character at each pause: the undo keys undo those steps.
+    FiltreSaisie::Proteger(mpoTexte);
     auto* poColonne = new QVBoxLayout(this);
     poColonne->addWidget(mpoTexte);
     resize(380, 300);

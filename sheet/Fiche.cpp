@@ -11,12 +11,15 @@
 #include <QLabel>
 #include <QSignalBlocker>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
 namespace
 {
 constexpr char kFond[] = "vexal.jpg";
+// The Total PA box goes this far, or as far as the character's total when a file holds more.
+constexpr int kPATotalCase = 999;
 
 // The program's own writes must not come back as edits of the player.
 template <class Boite, class Valeur>
@@ -54,6 +57,14 @@ Fiche::Fiche(QWidget*)
     setFixedSize(666, 550);
     setWindowTitle(tr("VEXAL Fiche de perso Version 1.0"));
     setToolTip(tr("Fiche de personnage"));
+    moPlaceBarre = BarreEtat->geometry();
+    BarreEtat->setWordWrap(true);
+    BarreEtat->setBackgroundRole(QPalette::Base);
+    // The boxes that cost nothing still say what they hold.
+    spinBoxPATOT->setToolTip(tr("Total PA : tous les PA reçus, dépensés ou non ; le changer ajoute ou retire des PA "
+                                "restants"));
+    SuperieurListe->setToolTip(tr("Supérieur : seuls ses serviteurs achètent les pouvoirs qui lui sont réservés"));
+    NomValue->setToolTip(tr("Nom du personnage, repris dans le titre de la fenêtre et les noms de fichier proposés"));
     // A window paints its window role under everything; without its picture the sheet fills itself with its
     // plain mid-light colour instead.
     const QPixmap oFond = ChargerFond(QLatin1String(kFond));
@@ -81,7 +92,7 @@ Fiche::Fiche(QWidget*)
         oBoite.mpoBox->setSingleStep(0.5);
     }
     spinBoxGRADE->setRange(0, 3);
-    spinBoxPATOT->setRange(0, 999);
+    spinBoxPATOT->setRange(0, kPATotalCase);
     for (QAbstractSpinBox* poBoite : findChildren<QAbstractSpinBox*>())
     {
         // A typed number reaches the character once the player is done with it. Taken digit by digit, a refused
@@ -89,6 +100,9 @@ Fiche::Fiche(QWidget*)
         poBoite->setKeyboardTracking(false);
         FiltreSaisie::Proteger(poBoite);
     }
+    FiltreSaisie::Proteger(NomValue);
+    for (QAbstractButton* poBouton : findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly))
+        FiltreSaisie::Proteger(poBouton);
 
     ConnectAll();
     ConnecterDocument();
@@ -125,6 +139,7 @@ void Fiche::ConnectAll()
     connect(RemovePouvoir, &QPushButton::clicked, this, &Fiche::RemovePouvoirPressed);
     connect(SuperieurListe, &QComboBox::activated, this, &Fiche::ChangedSuperieur);
     connect(Export, &QPushButton::clicked, this, &Fiche::ExportPressed);
+    connect(FiltreSaisie::Instance(), &FiltreSaisie::HorsBornes, this, &Fiche::RefuserHorsBornes);
 }
 
 void Fiche::Adopter()
@@ -158,11 +173,10 @@ void Fiche::Suivre(const EtatPersonnage& oAvant)
         const auto Prix = [&oPerso](const std::string& oNom) {
             return QString::fromStdString(oPerso.GetPouvoir(oNom)->GetToolTip());
         };
-        const bool bTalents = mpoColonneTalents->Suivre(mpoOrdreMontre->moTalents, Priorite,
-                                                        [this](const std::string& oNom) { return AideLigne(true, oNom); });
-        const bool bPouvoirs = mpoColonnePouvoirs->Suivre(mpoOrdreMontre->moPouvoirs, Prix, [this](const std::string& oNom) {
-            return AideLigne(false, oNom);
-        });
+        const auto AideTalent = [this](const std::string& oNom) { return AideLigne(true, oNom); };
+        const auto AidePouvoir = [this](const std::string& oNom) { return AideLigne(false, oNom); };
+        const bool bTalents = mpoColonneTalents->Suivre(mpoOrdreMontre->moTalents, Priorite, AideTalent);
+        const bool bPouvoirs = mpoColonnePouvoirs->Suivre(mpoOrdreMontre->moPouvoirs, Prix, AidePouvoir);
         if (bTalents || bPouvoirs)
             OrdonnerTabulation();
     }
@@ -194,6 +208,11 @@ void Fiche::UpdateFiche()
     // The list shows the character's superior, none included: a refused choice springs back like any value.
     mpoListes->MontrerSuperieur(oPerso.GetSuperieur());
     Ecrire(spinBoxGRADE, oPerso.GetGrade());
+    if (const int nMaximum = std::max(kPATotalCase, oPerso.GetPATotal()); spinBoxPATOT->maximum() != nMaximum)
+    {
+        const QSignalBlocker oBloque(spinBoxPATOT);
+        spinBoxPATOT->setMaximum(nMaximum);
+    }
     Ecrire(spinBoxPATOT, oPerso.GetPATotal());
     for (const BoiteCaract& oBoite : moBoitesCaract)
         Ecrire(oBoite.mpoBox, static_cast<double>(oPerso.GetCaract(oBoite.meCaract)));

@@ -16,6 +16,7 @@
 
 class FenetreNotes;
 class Personnage;
+class QAbstractSpinBox;
 class QDoubleSpinBox;
 class QScrollArea;
 class QSpacerItem;
@@ -140,6 +141,8 @@ private:
     // what is typed is what is saved, printed or undone. A number the box cannot take is refused with its reason.
     void ValiderSaisie();
 
+    // A number typed into a box that cannot hold it: the rules say why, or the sheet does.
+    void RefuserHorsBornes(QAbstractSpinBox* poBoite, double fValeur);
     // The status line at the bottom: why the last edit was refused, or what it did that the player did not ask.
     void Annoncer(const QString& oTexte, bool bRefus = false);
     // What each box costs and allows at the grade.
@@ -163,6 +166,7 @@ private:
     FenetreNotes* mpoNotes = nullptr;  // made the first time the player opens the notes
     int mnGradeDesAides = -1;  // the grade the boxes' tool tips speak of
     OrdrePartage mpoOrdreMontre;  // the rows' order the columns show
+    QRect moPlaceBarre;  // the status line's own place, when its message takes one line
 };
 
 #endif

@@ -35,6 +35,8 @@ void Fiche::OuvrirNotes()
     if (mpoNotes == nullptr)
     {
         mpoNotes = new FenetreNotes(this);
+        // Saving, undoing and printing are at hand there as on the sheet.
+        mpoNotes->addActions(actions());
         connect(mpoNotes, &FenetreNotes::TexteChange, mpoDocument,
                 [this](const QString& oNotes) { mpoDocument->ChangerNotes(oNotes.toStdString()); });
         mpoNotes->SetTexte(QString::fromStdString(GetPerso()->GetNotes()));

@@ -1,5 +1,8 @@
 #include "FiltreSaisie.h"
 
+#include "Touches.h"
+
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -7,6 +10,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QToolButton>
+
+#include <algorithm>
 
 namespace
 {
@@ -19,10 +25,55 @@ QWidget* Proteger(QWidget* poWidget, QObject* poFiltre)
 }
 
 // A decimal point or comma, in what the player types or pastes, becomes the box's own.
-QString Decimale(QString oTexte, const QDoubleSpinBox& oBoite)
+QString Decimale(QString oTexte, const QAbstractSpinBox& oBoite)
 {
+    if (qobject_cast<const QDoubleSpinBox*>(&oBoite) == nullptr)
+        return oTexte;
     return oTexte.replace(QRegularExpression(QStringLiteral("[.,]")), oBoite.locale().decimalPoint());
 }
+
+bool Imprimable(const QString& oTexte)
+{
+    return !oTexte.isEmpty() && std::all_of(oTexte.begin(), oTexte.end(), [](QChar c) { return c.isPrint(); });
+}
+
+QLineEdit* LigneDe(const QAbstractSpinBox* poBoite)
+{
+    return poBoite->findChild<QLineEdit*>();
+}
+
+// An undo key meant for the character: anywhere but in a box still holding typed text, which keeps its own.
+bool Annulation(const QAbstractSpinBox* poBoite, const QKeyEvent& oTouche)
+{
+    return Touches::Annule(oTouche) && !(poBoite != nullptr && LigneDe(poBoite)->isModified());
+}
+
+
+bool Appuyer(QAbstractButton* poBouton, QKeyEvent* poTouche)
+{
+    const Qt::KeyboardModifiers eModificateurs = poTouche->modifiers() & ~Qt::KeypadModifier;
+    auto* poOutil = qobject_cast<QToolButton*>(poBouton);
+    // The arrow of a button with a menu opens it, as the arrow of a list does.
+    if (poOutil != nullptr && poOutil->menu() != nullptr
+        && (poTouche->key() == Qt::Key_F4
+            || (poTouche->key() == Qt::Key_Down && (eModificateurs & ~Qt::AltModifier) == Qt::NoModifier)))
+    {
+        poOutil->showMenu();
+        return true;
+    }
+    if ((poTouche->key() != Qt::Key_Return && poTouche->key() != Qt::Key_Enter) || eModificateurs != Qt::NoModifier)
+        return false;
+    poBouton->click();
+    return true;
+}
+}
+
+std::pair<double, double> FiltreSaisie::Bornes(const QAbstractSpinBox* poBoite)
+{
+    if (const auto* poEntiers = qobject_cast<const QSpinBox*>(poBoite))
+        return {poEntiers->minimum(), poEntiers->maximum()};
+    const auto* poDecimaux = qobject_cast<const QDoubleSpinBox*>(poBoite);
+    return {poDecimaux->minimum(), poDecimaux->maximum()};
 }
 
 FiltreSaisie* FiltreSaisie::Instance()
@@ -35,6 +86,9 @@ FiltreSaisie* FiltreSaisie::Instance()
 void FiltreSaisie::Proteger(QAbstractSpinBox* poBoite)
 {
     ::Proteger(poBoite, Instance());
+    // The text is the box's value again once the player confirmed it, even when typed just as the box writes it.
+    QLineEdit* poLigne = LigneDe(poBoite);
+    connect(poBoite, &QAbstractSpinBox::editingFinished, poLigne, [poLigne] { poLigne->setModified(false); });
 }
 
 void FiltreSaisie::Proteger(QComboBox* poListe)
@@ -42,28 +96,79 @@ void FiltreSaisie::Proteger(QComboBox* poListe)
     ::Proteger(poListe, Instance());
 }
 
+void FiltreSaisie::Proteger(QWidget* poChamp)
+{
+    poChamp->installEventFilter(Instance());
+}
+
+void FiltreSaisie::Proteger(QAbstractButton* poBouton)
+{
+    poBouton->installEventFilter(Instance());
+}
+
 bool FiltreSaisie::eventFilter(QObject* poObjet, QEvent* poEvent)
 {
     auto* poWidget = static_cast<QWidget*>(poObjet);
-    if (poEvent->type() == QEvent::Wheel && !poWidget->hasFocus())
+    auto* poBoite = qobject_cast<QAbstractSpinBox*>(poWidget);
+    switch (poEvent->type())
     {
+    case QEvent::Wheel:
+        if (poWidget->hasFocus())
+            return false;
         // Left unaccepted, the wheel goes on to the column or window that holds the box.
         poEvent->ignore();
         return true;
-    }
-    auto* poBoite = qobject_cast<QDoubleSpinBox*>(poWidget);
-    if (poBoite == nullptr || poEvent->type() != QEvent::KeyPress)
-        return false;
-    auto* poTouche = static_cast<QKeyEvent*>(poEvent);
-    QLineEdit* poLigne = poBoite->findChild<QLineEdit*>();
-    if (poTouche->matches(QKeySequence::Paste))
-    {
-        poLigne->insert(Decimale(QGuiApplication::clipboard()->text(), *poBoite));
+    case QEvent::ShortcutOverride:
+        // Left unaccepted, the key goes to the window's undo and redo rather than to the field's own text.
+        if (!Annulation(poBoite, *static_cast<QKeyEvent*>(poEvent)))
+            return false;
+        poEvent->ignore();
         return true;
+    case QEvent::KeyPress:
+        // With no step that way, the key does nothing: no text undone, no entry of a list sought.
+        if (Annulation(poBoite, *static_cast<QKeyEvent*>(poEvent)))
+            return true;
+        if (poBoite != nullptr)
+            return Taper(poBoite, static_cast<QKeyEvent*>(poEvent));
+        if (auto* poBouton = qobject_cast<QAbstractButton*>(poWidget))
+            return Appuyer(poBouton, static_cast<QKeyEvent*>(poEvent));
+        return false;
+    default:
+        return false;
     }
-    const QString oTexte = Decimale(poTouche->text(), *poBoite);
-    if (oTexte == poTouche->text())
+}
+
+bool FiltreSaisie::Taper(QAbstractSpinBox* poBoite, QKeyEvent* poTouche)
+{
+    QLineEdit* poLigne = LigneDe(poBoite);
+    if (poTouche->key() == Qt::Key_Return || poTouche->key() == Qt::Key_Enter)
+    {
+        if (!poBoite->hasAcceptableInput())
+            Essayer(poBoite, poLigne, QString());
+        return false;
+    }
+    const bool bColler = poTouche->matches(QKeySequence::Paste);
+    const QString oTexte = Decimale(bColler ? QGuiApplication::clipboard()->text() : poTouche->text(), *poBoite);
+    if (!Imprimable(oTexte))
+        return false;
+    Essayer(poBoite, poLigne, oTexte);
+    if (!bColler && oTexte == poTouche->text())
         return false;
     poLigne->insert(oTexte);
     return true;
+}
+
+void FiltreSaisie::Essayer(QAbstractSpinBox* poBoite, QLineEdit* poLigne, const QString& oTexte)
+{
+    QString oEssai = poLigne->text();
+    const int nDebut = poLigne->hasSelectedText() ? poLigne->selectionStart() : poLigne->cursorPosition();
+    oEssai.replace(nDebut, poLigne->hasSelectedText() ? poLigne->selectedText().size() : 0, oTexte);
+    int nCurseur = nDebut + static_cast<int>(oTexte.size());
+    if (!oTexte.isEmpty() && poBoite->validate(oEssai, nCurseur) != QValidator::Invalid)
+        return;
+    bool bNombre = false;
+    const double fValeur = poBoite->locale().toDouble(oEssai.trimmed(), &bNombre);
+    const auto [fMinimum, fMaximum] = Bornes(poBoite);
+    if (bNombre && (fValeur < fMinimum || fValeur > fMaximum))
+        emit HorsBornes(poBoite, fValeur);
 }

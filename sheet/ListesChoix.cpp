@@ -4,6 +4,7 @@
 #include "FiltreSaisie.h"
 #include "model/Aides.h"
 #include "model/Personnage.h"
+#include "model/Raisons.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -119,7 +120,7 @@ void ListesChoix::Griser()
         GriserListe(mpoPouvoirs, *poPouvoirs, oEtat.moPouvoirs, Aides::EntreePouvoir, [&oPerso](Pouvoir& oModele) {
             return oPerso.AllConditionsPouvoir(&oModele)
                 ? QString()
-                : tr("Réservé aux serviteurs de %1").arg(Texte(oModele.GetSpecialOf()));
+                : Texte(Raisons::Reserve(oModele.GetSpecialOf()));
         });
     }
     GriserListe(mpoTalents, *oPerso.GetListeDesTalents(), oEtat.moTalents, Aides::EntreeTalent,

@@ -1,5 +1,6 @@
 #include "Banc.h"
 
+#include "model/Aides.h"
 #include "model/Demon.h"
 
 #include <gtest/gtest.h>
@@ -59,7 +60,9 @@ const CasDeRaison kCas[] = {
     {"ReservedPower", Rien, [](Personnage& p) { p.AjouterPouvoirBase("ArtDeCombat"); },
      "Réservé aux serviteurs de Baal", ""},
     {"InvariablePower", [](Personnage& p) { p.AjouterPouvoirBase("Anaerobiose"); },
-     [](Personnage& p) { p.AugmenterPouvoir("Anaerobiose", 1); }, "Pouvoir invariable", ""},
+     [](Personnage& p) { p.AugmenterPouvoir("Anaerobiose", 1); }, "Anaerobiose est un pouvoir invariable", ""},
+    {"ReservedBeforeAVowel", Rien, [](Personnage& p) { p.AjouterPouvoirBase("Camisole"); },
+     "Réservé aux serviteurs d'Abalam", ""},
     {"PowerCap", [](Personnage& p) { p.AjouterPouvoirBase("Poison"); },
      [](Personnage& p) { p.AugmenterPouvoir("Poison", 5); }, "Au grade 0, Poison ne dépasse pas 2,5", ""},
     {"PowerHeldAlready", [](Personnage& p) { p.AjouterPouvoirBase("Poison"); },
@@ -125,4 +128,39 @@ TEST_P(Raisons, TheRulesSayWhyTheyRefuseAndWhatTheyDidUnasked)
 }
 
 INSTANTIATE_TEST_SUITE_P(Regles, Raisons, testing::ValuesIn(kCas), NomDuCas());
+
+struct CasDeTexte
+{
+    const char* oNom;
+    std::function<std::string(const Demon&)> fTexte;
+    const char* oTexte;
+};
+
+const Pouvoir& Modele(const Demon& oPerso, const char* oNom)
+{
+    return *oPerso.GetListeDesPouvoirs()->at(oNom);
+}
+
+const CasDeTexte kTextes[] = {
+    {"CharacteristicPrice", [](const Demon&) { return Aides::Caracteristique(FORCE, 0); },
+     "Force : 2 PA le demi-point, 5,5 au plus au grade 0"},
+    {"ReservedBeforeAVowel", [](const Demon& p) { return Aides::EntreePouvoir(Modele(p, "Camisole")); },
+     "3 PA le demi-point, réservé aux serviteurs d'Abalam"},
+    {"InvariableLevel", [](const Demon& p) { return Aides::ValeurPouvoir(Modele(p, "EspritChaotique"), 2); },
+     "Pouvoir : 10 PA le demi-point, invariable, niveau 0,5"},
+    {"GradeCaps", [](const Demon&) { return Aides::ValeurGrade(1); },
+     "Grade : de 0 à 3 ; au grade 1, caractéristiques 5,5, talents 8,5, pouvoirs 4,5 et PP 25 au plus"},
+};
+
+class Textes : public testing::TestWithParam<CasDeTexte>
+{
+};
+
+TEST_P(Textes, ReadAsFrench)
+{
+    const Demon oPerso;
+    EXPECT_EQ(GetParam().fTexte(oPerso), GetParam().oTexte);
+}
+
+INSTANTIATE_TEST_SUITE_P(Aides, Textes, testing::ValuesIn(kTextes), NomDuCas());
 }

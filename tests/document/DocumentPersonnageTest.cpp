@@ -26,6 +26,8 @@ private slots:
     void EachIntentionIsAtMostOneStepAndOneShowing();
     void UndoAndRedoPutBackTheExactStates();
     void TypingANameIsOneStep();
+    void RemovedTogetherSecondaryTalentsGiveBackFirst();
+    void AnUndoneRemovalPutsTheRowBackInItsPlace();
     void ARefusedOpenLeavesEverythingAsItWas();
 };
 
@@ -89,6 +91,42 @@ void DocumentPersonnageTest::EachIntentionIsAtMostOneStepAndOneShowing()
     QCOMPARE(bRefus, refus);
     QVERIFY(*oDocument.GetEtat() == oDocument.GetPerso()->GetEtat());
     QCOMPARE(oDocument.EstModifie(), pas > 0);
+}
+
+// What the secondary talents give back pays for the PA secondaire the primary ones take back: no PA is converted
+// that another order of the same removals would keep.
+void DocumentPersonnageTest::RemovedTogetherSecondaryTalentsGiveBackFirst()
+{
+    auto* poDemon = new Demon;
+    poDemon->AjouterTalentBase("Acrobatie", SECONDAIRE, AGILITE);
+    poDemon->AugmenterTalent("Acrobatie", 4);
+    poDemon->AjouterTalentBase("Baratin", PRIMAIRE, PRESENCE);
+    poDemon->AugmenterTalent("Baratin", 2);
+    poDemon->AugmenterTalent("Acrobatie", 2);
+    QCOMPARE(poDemon->GetPAConverti(), 2);
+    DocumentPersonnage oDocument;
+    oDocument.Remplacer(poDemon);
+
+    oDocument.EnleverTalents({"Baratin", "Acrobatie"});
+
+    QCOMPARE(oDocument.GetPerso()->GetPA(), 78);
+    QCOMPARE(oDocument.GetPerso()->GetPAConverti(), 2);
+}
+
+void DocumentPersonnageTest::AnUndoneRemovalPutsTheRowBackInItsPlace()
+{
+    DocumentPersonnage oDocument;
+    oDocument.Remplacer(new Demon);
+    for (const char* oPouvoir : {"Vol", "Poison", "Anaerobiose"})
+        oDocument.AjouterPouvoir(oPouvoir);
+    const std::vector<std::string> oOrdre = oDocument.GetOrdre()->moPouvoirs;
+    QCOMPARE(oOrdre, (std::vector<std::string>{"Vol", "Poison", "Anaerobiose"}));
+
+    oDocument.EnleverPouvoirs({"Poison"});
+    oDocument.GetPile()->undo();
+    QCOMPARE(oDocument.GetOrdre()->moPouvoirs, oOrdre);
+    oDocument.GetPile()->redo();
+    QCOMPARE(oDocument.GetOrdre()->moPouvoirs, (std::vector<std::string>{"Vol", "Anaerobiose"}));
 }
 
 void DocumentPersonnageTest::UndoAndRedoPutBackTheExactStates()

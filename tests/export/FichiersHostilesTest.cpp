@@ -134,6 +134,8 @@ const Cas kCas[] = {
      [] { return Export("absent/perso.vexal"); }},
     {"UnknownOption", 2, "Utilisation", nullptr,
      [] { return Arguments{"--inconnue", "perso.vexal"}; }},
+    {"UsageWhollyInFrench", 2, "-h, --help             Affiche cette aide.", nullptr,
+     [] { return Arguments{"--help-all"}; }},
     {"AWindowWithNoDisplay", 1, "aucun écran où ouvrir une fenêtre", nullptr,
      [] { return Arguments{"perso.vexal"}; }},
     {"ExportTwice", 2, "--export est donnée plus d'une fois", nullptr,

@@ -1,3 +1,4 @@
+#include "ContenuFeuille.h"
 #include "FeuilleImprimee.h"
 #include "FichierPdf.h"
 #include "PersonnagePlein.h"
@@ -6,6 +7,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QPdfWriter>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -21,12 +23,15 @@ struct Rangee
     QString moValeur;
 };
 
-// What a search in the PDF finds, as laid out on the page; from one page only when nPage is given.
-QString Texte(const QString& oPdf, int nPage = 0)
+// What a search in the PDF finds, as laid out on the page; from one page only when nPage is given, and only from
+// the left or right half of an A4 page when nMoitie is 1 or 2.
+QString Texte(const QString& oPdf, int nPage = 0, int nMoitie = 0)
 {
     QStringList oArguments{QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8")};
     if (nPage > 0)
         oArguments << QStringLiteral("-f") << QString::number(nPage) << QStringLiteral("-l") << QString::number(nPage);
+    if (nMoitie > 0)
+        oArguments << QStringLiteral("-x %1 -W 298 -H 842").arg((nMoitie - 1) * 298).split(QLatin1Char(' '));
     QProcess oPdfToText;
     oPdfToText.start(QStringLiteral("pdftotext"), oArguments << oPdf << QStringLiteral("-"));
     if (!oPdfToText.waitForFinished(30000) || oPdfToText.exitCode() != 0)
@@ -100,6 +105,8 @@ private slots:
     void TheDocumentIsTitledWithTheCharactersName();
     void FortyRowsAtGradeOneFitOnOnePage();
     void EveryRowOfAFullDemonStaysWholeOnItsPage();
+    void ThePrinterTakesThePagesAndCopiesAskedForOnItsPaper_data();
+    void ThePrinterTakesThePagesAndCopiesAskedForOnItsPaper();
     void AFailedWriteSaysWhyAndLeavesNothingBehind_data();
     void AFailedWriteSaysWhyAndLeavesNothingBehind();
 };
@@ -239,7 +246,7 @@ void FeuilleImprimeeTest::EveryRowOfAFullDemonStaysWholeOnItsPage()
     QCOMPARE(Pages(oDemon), nPages);
     QStringList oTextes;
     for (int nPage = 1; nPage <= nPages; ++nPage)
-        oTextes << Texte(oPdf, nPage);
+        oTextes << Texte(oPdf, nPage, 1) << Texte(oPdf, nPage, 2);
     for (const Rangee& oRangee : oRangees)
     {
         int nNomme = 0;
@@ -251,6 +258,59 @@ void FeuilleImprimeeTest::EveryRowOfAFullDemonStaysWholeOnItsPage()
         }
         QVERIFY2(nNomme == 1 && nEntiere == 1, qPrintable(oRangee.moNom));
     }
+    for (const GroupeFeuille& oGroupe : ContenuDe(oDemon).moGroupes)
+    {
+        const auto oDerniere = oGroupe.moLignes.rbegin();
+        const auto EnsembleDans = [&](const QString& oTexte) {
+            return NommeSeul(oTexte, oDerniere->moNom) && NommeSeul(oTexte, oDerniere[1].moNom);
+        };
+        QVERIFY2(oGroupe.moLignes.size() < 2 || std::any_of(oTextes.begin(), oTextes.end(), EnsembleDans),
+                 qPrintable(oDerniere->moNom + QStringLiteral(" alone in its column")));
+    }
+}
+
+void FeuilleImprimeeTest::ThePrinterTakesThePagesAndCopiesAskedForOnItsPaper_data()
+{
+    QTest::addColumn<QPageSize::PageSizeId>("papier");
+    QTest::addColumn<int>("copies");
+    QTest::addColumn<bool>("assemblees");
+    QTest::addColumn<QList<int>>("pages");
+
+    QTest::newRow("pages 2 to 3") << QPageSize::A4 << 1 << true << QList<int>{2, 3};
+    QTest::newRow("collated, on letter") << QPageSize::Letter << 2 << true << QList<int>{2, 3, 2, 3};
+    QTest::newRow("uncollated, on A5") << QPageSize::A5 << 2 << false << QList<int>{2, 2, 3, 3};
+}
+
+void FeuilleImprimeeTest::ThePrinterTakesThePagesAndCopiesAskedForOnItsPaper()
+{
+    QFETCH(QPageSize::PageSizeId, papier);
+    QFETCH(int, copies);
+    QFETCH(bool, assemblees);
+    QFETCH(QList<int>, pages);
+    Demon oDemon;
+    RemplirPersonnage(oDemon);
+    const QTemporaryDir oDossier;
+    const QString oPdf = oDossier.filePath(QStringLiteral("imprimante.pdf"));
+    QPrinter oImprimante(QPrinter::HighResolution);
+    oImprimante.setOutputFormat(QPrinter::PdfFormat);
+    oImprimante.setOutputFileName(oPdf);
+    oImprimante.setPageSize(QPageSize(papier));
+    oImprimante.setPrintRange(QPrinter::PageRange);
+    oImprimante.setFromTo(2, 3);
+    oImprimante.setCopyCount(copies);
+    oImprimante.setCollateCopies(assemblees);
+
+    QCOMPARE(ImprimerFeuille(oDemon, oImprimante), static_cast<int>(pages.size()));
+
+    QList<int> oNumeros;
+    for (const QString& oPage : Texte(oPdf).split(QLatin1Char('\f'), Qt::SkipEmptyParts))
+        oNumeros << QRegularExpression(QStringLiteral("page (\\d+)")).match(oPage).captured(1).toInt();
+    QCOMPARE(oNumeros, pages);
+    QCOMPARE(oImprimante.pageLayout().pageSize().id(), papier);
+    QVERIFY(QFile::remove(oPdf));
+    oImprimante.setFromTo(9, 9);
+    QCOMPARE(ImprimerFeuille(oDemon, oImprimante), 0);
+    QVERIFY(!QFile::exists(oPdf));
 }
 
 void FeuilleImprimeeTest::AFailedWriteSaysWhyAndLeavesNothingBehind_data()

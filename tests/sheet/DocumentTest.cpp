@@ -6,12 +6,16 @@
 #include "fichier/FichierPersonnage.h"
 #include "model/Demon.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QToolButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTest>
 #include <QUndoStack>
 
@@ -131,9 +135,24 @@ void DocumentTest::ACharacterIsSavedReopenedAndNeverDroppedUnasked()
         QCOMPARE(oFiche.GetPile()->count(), 4);
         QCOMPARE(oFiche.windowTitle(), QStringLiteral("Azazel[*] - VEXAL Fiche de perso Version 1.0"));
         QVERIFY(oFiche.isWindowModified());
+        // In the name, the undo keys are the character's: the talent goes and comes back, the name stays.
+        oFiche.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&oFiche));
+        oFiche.NomValue->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(oFiche.NomValue, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(NomsDesLignes(oFiche.vboxLayout1).isEmpty());
+        QTest::keyClick(oFiche.NomValue, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(NomsDesLignes(oFiche.vboxLayout1), (QStringList{"Combat", "Combat(Spe)"}));
+        QCOMPARE(oFiche.NomValue->text(), QStringLiteral("Azazel"));
 
+        // Saved through the save button's arrow, from the keyboard.
         Dialogues::SetProchainNom(moDossier.filePath(QStringLiteral("azazel")));
-        Joueur::Cliquer(oFiche.Enregistrer);
+        QTimer::singleShot(0, [] {
+            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Down);
+            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
+        });
+        oFiche.Enregistrer->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(oFiche.Enregistrer, Qt::Key_Down, Qt::AltModifier);
         QCOMPARE(oFiche.GetFichier(), oChemin);
         QVERIFY(!oFiche.isWindowModified());
         QCOMPARE(oFiche.windowTitle(), QStringLiteral("Azazel (azazel.vexal)[*] - VEXAL Fiche de perso Version 1.0"));
@@ -216,7 +235,8 @@ void DocumentTest::TheCommandLineExportsAFileOrSaysWhyNot()
              1);
 }
 
-// A pause in the typing ends a step; the notes go into the file and come back with an undo.
+// A pause in the typing ends a step; the notes go into the file and come back with an undo. The notes' window saves,
+// undoes and prints with the sheet's keys.
 void DocumentTest::NotesAreOneStepAPauseAndKeptInTheFile()
 {
     const auto poFiche = OuvrirFiche(new Demon);
@@ -234,13 +254,17 @@ void DocumentTest::NotesAreOneStepAPauseAndKeptInTheFile()
 
     const QString oChemin = moDossier.filePath(QStringLiteral("notes.vexal"));
     Dialogues::SetProchainNom(oChemin);
-    Joueur::Cliquer(poFiche->Enregistrer);
+    QTest::keyClick(poNotes, Qt::Key_S, Qt::ControlModifier);
     std::string oErreur;
     QCOMPARE(FichierPersonnage::Ouvrir(QFile::encodeName(oChemin).constData(), oErreur)->GetNotes(),
              std::string("Né à Paris, en 1920"));
 
-    Joueur::Cliquer(poFiche->Annuler);
+    QTest::keyClick(poNotes, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(poNotes->toPlainText(), QStringLiteral("Né à Paris"));
+    const QString oFeuille = moDossier.filePath(QStringLiteral("notes.pdf"));
+    Dialogues::SetProchainNom(oFeuille);
+    QTest::keyClick(poNotes, Qt::Key_P, Qt::ControlModifier);
+    QVERIFY(QFileInfo(oFeuille).size() > 0);
 }
 
 QTEST_MAIN(DocumentTest)

@@ -14,6 +14,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <iterator>
 #include <optional>
@@ -196,9 +197,15 @@ public:
         Exiger(poBouton != nullptr, QStringLiteral("find the button ") + oTexte);
         if (poBouton == nullptr)
             return oTexte;
-        // The player lets the character go without saving it.
+        // The player lets the character go without saving it; Enter presses the button as a click does.
         Dialogues::SetProchaineReponse(Dialogues::Reponse::NePasEnregistrer);
-        Joueur::Cliquer(poBouton);
+        if (PileOuFace())
+            Joueur::Cliquer(poBouton);
+        else
+        {
+            poBouton->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(poBouton, Qt::Key_Return);
+        }
         Dialogues::SetProchaineReponse(std::nullopt);
         mbDemon = bDemon;
         moAvant = Lire(*Creer(bDemon ? DEMON : ANGE), CatalogueDe(bDemon));
@@ -272,6 +279,20 @@ public:
         moPortee.mbTout = poBoite == oFiche.spinBoxGRADE;
         oNom = poBoite->objectName();
         return Ecouter(poBoite, oNom);
+    }
+
+    // Where the cursor stands when the player reaches for a key: a box, a row's box, a list or the name.
+    QWidget* CaseAuHasard()
+    {
+        Fiche& oFiche = Feuille();
+        const LigneTiree oLigne = LigneAuHasard();
+        QWidget* poLigne = oLigne.mpoLigne ? static_cast<QWidget*>(BoiteDe(oLigne.mpoLigne)) : oFiche.PouvoirsListe;
+        QWidget* const kCases[] = {oFiche.ForceValue,   oFiche.AgiliteValue,   oFiche.PerceptionValue,
+                                   oFiche.PresenceValue, oFiche.VolonteValue,   oFiche.FoiValue,
+                                   oFiche.PPValue,       oFiche.spinBoxPATOT,   oFiche.spinBoxGRADE,
+                                   oFiche.NomValue,      oFiche.SuperieurListe, oFiche.comboBoxTalents,
+                                   poLigne};
+        return kCases[Entier(std::size(kCases))];
     }
 
     // Mostly a number, small or not, whole or with decimals, now and then negative; else some scribble.
@@ -485,6 +506,13 @@ QString Saisir(Partie& oPartie, void (*pSaisir)(QAbstractSpinBox*, const QString
     return QStringLiteral("%1 \"%2\" into %3").arg(QLatin1String(oVerbe), oTexte, oNom);
 }
 
+// Tab takes the number typed, as Enter would, on the way to the next box.
+void TaperPuisTab(QAbstractSpinBox* poBoite, const QString& oTexte)
+{
+    Joueur::Entamer(poBoite, oTexte);
+    QTest::keyClick(poBoite, Qt::Key_Tab);
+}
+
 QString NouveauTalent(Partie& oPartie)
 {
     const QString oNom = oPartie.TalentAuHasard();
@@ -520,8 +548,26 @@ QString Coche(Partie& oPartie)
     return QStringLiteral("click the check box of ") + oLigne.Libelle();
 }
 
+// The most PA that removing these talents leaves, whatever their order; none for more talents than is quick to try.
+std::optional<int> MeilleurOrdre(const Personnage& oPerso, std::vector<std::string> oNoms)
+{
+    if (oNoms.size() > 5)
+        return std::nullopt;
+    std::sort(oNoms.begin(), oNoms.end());
+    int nMeilleur = INT_MIN;
+    do
+    {
+        const std::unique_ptr<Personnage> poEssai = Creer(oPerso.GetCamp());
+        poEssai->Restaurer(oPerso.GetEtat());
+        for (const std::string& oNom : oNoms)
+            poEssai->EnleverTalentBase(oNom);
+        nMeilleur = std::max(nMeilleur, poEssai->GetPA());
+    } while (std::next_permutation(oNoms.begin(), oNoms.end()));
+    return nMeilleur;
+}
+
 // One press removes every checked row of its column, but a speciality whose general talent the character
-// holds; only what the checked rows show may go.
+// holds; only what the checked rows show may go, and no order of the same removals leaves more PA.
 QString Enlever(Partie& oPartie, bool bTalent)
 {
     Fiche& oFiche = oPartie.Feuille();
@@ -529,17 +575,22 @@ QString Enlever(Partie& oPartie, bool bTalent)
     const QVBoxLayout* poColonne = bTalent ? oFiche.vboxLayout1 : oFiche.vboxLayout;
     Personnage& oPerso = *oFiche.GetPerso();
     QStringList oGardees;
+    std::vector<std::string> oCoches;
     for (const PouvoirTalentWidget* poLigne : Lignes(poColonne))
     {
         if (!poLigne->IsChecked())
             continue;
+        oCoches.push_back(poLigne->GetName());
         const QString oNom = QString::fromStdString(poLigne->GetName());
         oPartie.Toucher(bTalent, oNom);
         Talent* poTalent = bTalent ? oPerso.GetTalent(poLigne->GetName()) : nullptr;
         if (poTalent != nullptr && oPerso.GetTalentGeneral(poTalent) != nullptr)
             oGardees << oNom;
     }
+    const std::optional<int> nMeilleur = bTalent ? MeilleurOrdre(oPerso, oCoches) : std::nullopt;
     Joueur::Cliquer(poBouton);
+    oPartie.Exiger(!nMeilleur || oFiche.GetPerso()->GetPA() >= *nMeilleur,
+                   QStringLiteral("keep the %1 PA another order of the removals leaves").arg(nMeilleur.value_or(0)));
     for (const PouvoirTalentWidget* poLigne : Lignes(poColonne))
     {
         const QString oNom = QString::fromStdString(poLigne->GetName());
@@ -559,30 +610,55 @@ QString Superieur(Partie& oPartie)
     return QStringLiteral("choose superior ") + oNom;
 }
 
+// With the mouse, with Enter on the focused button, or with the keys wherever the cursor stands.
 QString Defaire(Partie& oPartie, bool bRetablir)
 {
     oPartie.ToucherTout();
     oPartie.Attendre(bRetablir ? 1 : -1);
     Fiche& oFiche = oPartie.Feuille();
-    if (oPartie.PileOuFace())
-    {
-        QTest::keySequence(&oFiche, bRetablir ? QKeySequence::Redo : QKeySequence::Undo);
-        return bRetablir ? QStringLiteral("redo with the keyboard") : QStringLiteral("undo with the keyboard");
-    }
     QPushButton* poBouton = bRetablir ? oFiche.Retablir : oFiche.Annuler;
-    Joueur::Cliquer(poBouton);
-    return QStringLiteral("press ") + poBouton->text();
+    switch (oPartie.Entier(3))
+    {
+    case 0:
+    {
+        QWidget* poCase = oPartie.CaseAuHasard();
+        poCase->setFocus(Qt::TabFocusReason);
+        const QKeySequence oTouches = !bRetablir   ? QKeySequence(Qt::CTRL | Qt::Key_Z)
+            : oPartie.PileOuFace() ? QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)
+                                   : QKeySequence(Qt::CTRL | Qt::Key_Y);
+        QTest::keySequence(poCase, oTouches);
+        return QStringLiteral("%1 in %2").arg(oTouches.toString(), poCase->objectName());
+    }
+    case 1:
+        poBouton->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(poBouton, Qt::Key_Return);
+        return QStringLiteral("Enter on ") + poBouton->text();
+    default:
+        Joueur::Cliquer(poBouton);
+        return QStringLiteral("press ") + poBouton->text();
+    }
 }
 
-// The first save asks for a name; the next ones write the same file.
+// The first save asks for a name, and so does Save As; the next saves write the same file. With the mouse, or with
+// the keys wherever the cursor stands.
 QString Enregistrer(Partie& oPartie)
 {
     Fiche& oFiche = oPartie.Feuille();
     Dialogues::SetProchainNom(oPartie.Fichier());
-    Joueur::Cliquer(oFiche.Enregistrer);
+    QString oGeste = QStringLiteral("press Enregistrer");
+    if (oPartie.PileOuFace())
+        Joueur::Cliquer(oFiche.Enregistrer);
+    else
+    {
+        QWidget* poCase = oPartie.CaseAuHasard();
+        poCase->setFocus(Qt::TabFocusReason);
+        const QKeySequence oTouches(oPartie.PileOuFace() ? Qt::CTRL | Qt::Key_S : Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+        QTest::keySequence(poCase, oTouches);
+        oGeste = QStringLiteral("%1 in %2").arg(oTouches.toString(), poCase->objectName());
+    }
     Dialogues::SetProchainNom(QString());
     oPartie.AttendreFichier(oPartie.Fichier());
-    return QStringLiteral("press Enregistrer");
+    return oGeste;
 }
 
 // Opens the file saved last, letting the character on the sheet go.
@@ -596,6 +672,8 @@ QString Ouvrir(Partie& oPartie)
     Dialogues::SetProchainNom(oPartie.Fichier());
     Joueur::Cliquer(oFiche.Ouvrir);
     Dialogues::SetProchaineReponse(std::nullopt);
+    // What the status line said was of the character that went.
+    oPartie.Exiger(oFiche.BarreEtat->text().isEmpty(), QStringLiteral("see the status line cleared"));
     oPartie.Recommencer();
     oPartie.AttendreFichier(oPartie.Fichier());
     return QStringLiteral("press Ouvrir… and open the file");
@@ -613,6 +691,7 @@ const Geste kGestes[] = {
     {80, Fleche},
     {28, [](Partie& oPartie) { return Saisir(oPartie, Joueur::Taper, "type"); }},
     {8,  [](Partie& oPartie) { return Saisir(oPartie, Joueur::Coller, "paste"); }},
+    {8,  [](Partie& oPartie) { return Saisir(oPartie, TaperPuisTab, "type then Tab out of"); }},
     {16, NouveauTalent},
     {12, [](Partie& oPartie) { return AjouterPouvoir(oPartie, oPartie.PouvoirAuHasard()); }},
     {4,  PouvoirDuSuperieur},
