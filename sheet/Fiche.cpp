@@ -42,6 +42,16 @@ void Ecrire(QLabel* poLabel, int nValeur)
 {
     poLabel->setText(Traduit(std::to_string(nValeur)));
 }
+
+// A total of PA past three digits widens its box and its label into the free room on their right; the width the
+// form gives them is kept as their least.
+void Elargir(QWidget* poWidget, bool bAuDela)
+{
+    const int nLargeur = bAuDela ? std::max(poWidget->minimumWidth(), poWidget->sizeHint().width())
+                                 : poWidget->minimumWidth();
+    if (poWidget->width() != nLargeur)
+        poWidget->resize(nLargeur, poWidget->height());
+}
 }
 
 Fiche::Fiche(QWidget*)
@@ -93,6 +103,8 @@ Fiche::Fiche(QWidget*)
     }
     spinBoxGRADE->setRange(0, 3);
     spinBoxPATOT->setRange(0, kPATotalCase);
+    for (QWidget* poChiffre : {static_cast<QWidget*>(spinBoxPATOT), static_cast<QWidget*>(PArestantValue)})
+        poChiffre->setMinimumWidth(poChiffre->width());
     for (QAbstractSpinBox* poBoite : findChildren<QAbstractSpinBox*>())
     {
         // A typed number reaches the character once the player is done with it. Taken digit by digit, a refused
@@ -214,11 +226,13 @@ void Fiche::UpdateFiche()
         spinBoxPATOT->setMaximum(nMaximum);
     }
     Ecrire(spinBoxPATOT, oPerso.GetPATotal());
+    Elargir(spinBoxPATOT, oPerso.GetPATotal() > kPATotalCase);
     for (const BoiteCaract& oBoite : moBoitesCaract)
         Ecrire(oBoite.mpoBox, static_cast<double>(oPerso.GetCaract(oBoite.meCaract)));
     Ecrire(PPValue, oPerso.GetPPValue());
 
     Ecrire(PArestantValue, oPerso.GetPA());
+    Elargir(PArestantValue, oPerso.GetPA() > kPATotalCase);
     Ecrire(PASecondaireValue, oPerso.GetPASecondaire());
     Ecrire(PAConvertiValue, oPerso.GetPAConverti());
     Ecrire(PFValue, oPerso.GetPF());

@@ -53,6 +53,10 @@ void AideTest::ARefusalSaysWhyUntilTheNextEdit()
 
     Joueur::Monter(poFiche->ForceValue);
     QVERIFY(poFiche->BarreEtat->text().isEmpty());
+    // A characteristic box goes no further than the grade allows: what is typed beyond is refused with its reason.
+    Joueur::Taper(poFiche->AgiliteValue, QStringLiteral("6"));
+    QCOMPARE(poFiche->BarreEtat->text(), QStringLiteral("Au grade 0, Agilité ne dépasse pas 5,5"));
+    Joueur::Monter(poFiche->ForceValue);
 
     QVERIFY(Joueur::AjouterTalent(*poFiche, QStringLiteral("Acrobatie")));
     Joueur::Monter(BoiteDe(Ligne(poFiche->vboxLayout1, QStringLiteral("Acrobatie"))));

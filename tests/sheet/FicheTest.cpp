@@ -137,6 +137,7 @@ private slots:
     void RaisingFoiPastThePPCapSpringsBack();
     void ChangingTotalPA_data();
     void ChangingTotalPA();
+    void ATotalBeyondTheBoxsReachIsShownAndKept();
     void TypingANumberGivesThatNumber_data();
     void TypingANumberGivesThatNumber();
     void RaisingTheGradeRaisesTheCharacteristicMaximum_data();
@@ -697,6 +698,20 @@ void FicheTest::RaisingFoiPastThePPCapSpringsBack()
     QCOMPARE(poFiche->PPValue->value(), 15);
     QCOMPARE(poFiche->PArestantValue->text(), QStringLiteral("67"));
     QCOMPARE(oChangements.count(), 1);
+}
+
+// A file may hold more PA than the box usually takes: the box follows the character.
+void FicheTest::ATotalBeyondTheBoxsReachIsShownAndKept()
+{
+    auto* poDemon = new Demon;
+    poDemon->AddPATotal(1420);
+    auto poFiche = OuvrirFiche(poDemon);
+    QVERIFY(poFiche);
+    QCOMPARE(poFiche->spinBoxPATOT->value(), 1500);
+
+    Joueur::Descendre(poFiche->spinBoxPATOT);
+    QCOMPARE(poFiche->GetPerso()->GetPATotal(), 1499);
+    VERIFIER_FICHE(*poFiche);
 }
 
 void FicheTest::ChangingTotalPA_data()

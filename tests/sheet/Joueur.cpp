@@ -34,10 +34,12 @@ void Valider(QAbstractSpinBox* poBoite)
     QTest::keyClick(poBoite, Qt::Key_Return);
 }
 
-// The text that a box shows for its value once the player has left it.
+// The text that a box shows for its value once the player has left it, thousands unseparated.
 QString TexteAttendu(QSpinBox* poBoite)
 {
-    return poBoite->locale().toString(poBoite->value());
+    QLocale oLocale = poBoite->locale();
+    oLocale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return oLocale.toString(poBoite->value());
 }
 
 QString TexteAttendu(QDoubleSpinBox* poBoite)
