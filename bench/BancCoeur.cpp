@@ -50,7 +50,7 @@ void BM_Enregistrer(benchmark::State& oEtat)
 {
     Ecrire(oEtat, FichierPersonnage::kExtension, [](const Demon& oDemon, const char* oFichier) {
         std::string oErreur;
-        return FichierPersonnage::Enregistrer(oDemon, oFichier, oErreur);
+        return FichierPersonnage::Enregistrer(oDemon, Journaux::Commencer(oDemon.GetEtat(), ""), oFichier, oErreur);
     });
 }
 }

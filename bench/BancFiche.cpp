@@ -110,7 +110,8 @@ struct PersonnageEnregistre
         RemplirFiche(oFiche);
         oEtat = oFiche.GetPerso()->GetEtat();
         oFichier = oDossier.filePath(QStringLiteral("plein") + QLatin1String(FichierPersonnage::kExtension));
-        FichierPersonnage::Enregistrer(*oFiche.GetPerso(), QFile::encodeName(oFichier).constData(), oErreur);
+        FichierPersonnage::Enregistrer(*oFiche.GetPerso(), *oFiche.GetDocument().GetJournal(),
+                                       QFile::encodeName(oFichier).constData(), oErreur);
     }
 
     QTemporaryDir oDossier;

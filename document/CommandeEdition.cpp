@@ -30,6 +30,6 @@ bool CommandeEdition::mergeWith(const QUndoCommand* poAutre)
 {
     moApres = static_cast<const CommandeEdition*>(poAutre)->moApres;
     // Typed and typed away again: the step changes nothing and leaves the stack.
-    setObsolete(*moAvant.mpoEtat == *moApres.mpoEtat);
+    setObsolete(*moAvant.mpoEtat == *moApres.mpoEtat && *moAvant.mpoJournal == *moApres.mpoJournal);
     return true;
 }

@@ -1,6 +1,7 @@
 #ifndef VEXAL_DOCUMENT_COMMANDEEDITION_H
 #define VEXAL_DOCUMENT_COMMANDEEDITION_H
 
+#include "journal/Journal.h"
 #include "model/EtatPersonnage.h"
 
 #include <QUndoCommand>
@@ -21,12 +22,15 @@ struct OrdreLignes
 };
 
 using OrdrePartage = std::shared_ptr<const OrdreLignes>;
+using JournalPartage = std::shared_ptr<const Journal>;
 
-// What a step puts back: the character, and the order of its rows, so that a row undone stands where it stood.
+// What a step puts back: the character, the order of its rows, so that a row undone stands where it stood, and its
+// journal.
 struct Instantane
 {
     EtatPartage mpoEtat;
     OrdrePartage mpoOrdre;
+    JournalPartage mpoJournal;
 };
 
 // One edit of the player, as the character's state before and after it. The edit itself is done when the command

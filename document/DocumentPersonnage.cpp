@@ -9,6 +9,7 @@
 #include "model/Personnage.h"
 #include "model/Texte.h"
 
+#include <QDate>
 #include <QLockFile>
 #include <QStringList>
 #include <QUndoStack>
@@ -19,8 +20,9 @@
 
 namespace
 {
-// Typing a name letter by letter is one step.
+// Typing a name letter by letter is one step, and so is setting the total PA by hand, arrow after arrow.
 constexpr int kFusionNom = 1;
+constexpr int kFusionTotal = 2;
 
 // Half points travel to the character as whole steps, the fraction dropped; a difference no int holds is as far as
 // an int goes, which the rules refuse whole.
@@ -136,7 +138,9 @@ void DocumentPersonnage::Remplacer(Personnage* poPerso)
         emit Change(*mpoEtat);
         return;
     }
-    Prendre(std::unique_ptr<Personnage>(poPerso), QString(), nullptr, Empreinte());
+    const EtatPersonnage oEtat = poPerso->GetEtat();
+    Prendre(std::unique_ptr<Personnage>(poPerso), Journaux::Commencer(oEtat, Aujourdhui()), QString(), nullptr,
+            Empreinte());
 }
 
 QString DocumentPersonnage::Ouvrir(const QString& oFichier, std::unique_ptr<QLockFile> poVerrou)
@@ -145,10 +149,11 @@ QString DocumentPersonnage::Ouvrir(const QString& oFichier, std::unique_ptr<QLoc
     // Taken before the file is read: a write that slips in between is taken for somebody else's.
     const Empreinte oEmpreinte = EmpreinteDe(oOctets.constData());
     std::string oErreur;
-    std::unique_ptr<Personnage> poPerso = FichierPersonnage::Ouvrir(oOctets.constData(), oErreur);
+    Journal oJournal;
+    std::unique_ptr<Personnage> poPerso = FichierPersonnage::Ouvrir(oOctets.constData(), oErreur, &oJournal);
     if (!poPerso)
         return Texte(oErreur);
-    Prendre(std::move(poPerso), oFichier, std::move(poVerrou), oEmpreinte);
+    Prendre(std::move(poPerso), std::move(oJournal), oFichier, std::move(poVerrou), oEmpreinte);
     FichiersRecents::Noter(oFichier);
     return {};
 }
@@ -159,7 +164,7 @@ QString DocumentPersonnage::Enregistrer(const QString& oFichier)
         return tr("aucun personnage à enregistrer");
     const QByteArray oOctets = NomFichier::Octets(oFichier);
     std::string oErreur;
-    if (!FichierPersonnage::Enregistrer(*mpoPerso, oOctets.constData(), oErreur))
+    if (!FichierPersonnage::Enregistrer(*mpoPerso, *mpoJournal, oOctets.constData(), oErreur))
         return Texte(oErreur);
     if (oFichier == moLien.Nom())
         moLien.Noter();
@@ -178,10 +183,10 @@ QString DocumentPersonnage::Enregistrer(const QString& oFichier)
 QString DocumentPersonnage::Recuperer(CopieOrpheline& oCopie, std::unique_ptr<QLockFile> poVerrou)
 {
     std::string oErreur;
-    std::unique_ptr<Personnage> poPerso = FichierPersonnage::Creer(*oCopie.moEtat, oErreur);
+    std::unique_ptr<Personnage> poPerso = FichierPersonnage::Creer({*oCopie.moEtat, oCopie.moJournal}, oErreur);
     if (!poPerso)
         return Texte(oErreur);
-    Prendre(std::move(poPerso), NomFichier::DepuisOctets(oCopie.moOrigine), std::move(poVerrou),
+    Prendre(std::move(poPerso), oCopie.moJournal, NomFichier::DepuisOctets(oCopie.moOrigine), std::move(poVerrou),
             EmpreinteDe(oCopie.moOrigine.constData()));
     mpoCopie->Adopter(oCopie.moChemin, std::move(oCopie.mpoVerrou));
     // What the copy holds was never saved.
@@ -220,13 +225,12 @@ void DocumentPersonnage::ChangerPP(int nPP)
 
 void DocumentPersonnage::ChangerTotalPA(int nTotal)
 {
-    Editer(tr("Total PA"), [nTotal](Personnage& oPerso) {
-        const int d = nTotal - oPerso.GetPATotal();
-        if (d > 0)
-            oPerso.AddPATotal(d);
-        else
-            oPerso.RemovePATotal(-d);
-    }, Revoir::Toujours);
+    // With "Création" alone, each change is a step of its own, as any other box's.
+    const bool bAjustement = mpoJournal && mpoJournal->size() > 1;
+    const bool bFusion = bAjustement && Fusionnable(kFusionTotal);
+    EditerJournal(tr("Total PA"), [&](Personnage& oPerso, Journal& oJournal) {
+        return Journaux::Ajuster(oPerso, oJournal, nTotal, Aujourdhui(), bFusion);
+    }, bAjustement ? kFusionTotal : -1);
 }
 
 void DocumentPersonnage::ChangerGrade(int nGrade)
@@ -331,6 +335,82 @@ void DocumentPersonnage::ChangerNotes(const std::string& oNotes)
     Editer(tr("Notes"), [&oNotes](Personnage& oPerso) { oPerso.SetNotes(oNotes); }, Revoir::Toujours);
 }
 
+void DocumentPersonnage::Accorder(const std::string& oDate, int nPA, const std::string& oRaison)
+{
+    EditerJournal(tr("Attribution de %1 PA").arg(nPA), [&](Personnage& oPerso, Journal& oJournal) {
+        return Journaux::Accorder(oPerso, oJournal, oDate, nPA, oRaison);
+    });
+}
+
+void DocumentPersonnage::RetirerAttribution(std::size_t nAttribution)
+{
+    EditerJournal(tr("Retrait d'une attribution"), [nAttribution](Personnage& oPerso, Journal& oJournal) {
+        return Journaux::Retirer(oPerso, oJournal, nAttribution);
+    });
+}
+
+void DocumentPersonnage::ChangerDate(std::size_t nAttribution, const std::string& oDate)
+{
+    EditerJournal(tr("Date d'une attribution"), [&](Personnage&, Journal& oJournal) {
+        if (nAttribution >= oJournal.size())
+            return std::string();
+        std::string oRaison = Journaux::RaisonDate(oJournal, nAttribution, oDate);
+        if (oRaison.empty())
+            oJournal[nAttribution].moDate = oDate;
+        return oRaison;
+    });
+}
+
+void DocumentPersonnage::ChangerRaison(std::size_t nAttribution, const std::string& oRaison)
+{
+    EditerJournal(tr("Raison d'une attribution"), [&](Personnage&, Journal& oJournal) {
+        if (nAttribution < oJournal.size())
+            oJournal[nAttribution].moRaison = oRaison;
+        return std::string();
+    });
+}
+
+std::string DocumentPersonnage::Aujourdhui()
+{
+    return QDate::currentDate().toString(Qt::ISODate).toStdString();
+}
+
+bool DocumentPersonnage::Fusionnable(int nFusion) const
+{
+    const int nHaut = mpoPile->index();
+    return nHaut > 0 && nHaut == mpoPile->count() && nHaut != mpoPile->cleanIndex()
+        && mpoPile->command(nHaut - 1)->id() == nFusion;
+}
+
+void DocumentPersonnage::EditerJournal(const QString& oTexte,
+                                       const std::function<std::string(Personnage&, Journal&)>& fEdition, int nFusion)
+{
+    if (!mpoPerso)
+        return;
+    mpoPerso->OublierRaisons();
+    Journal oJournal = *mpoJournal;
+    const std::string oRefus = fEdition(*mpoPerso, oJournal);
+    if (!oRefus.empty())
+    {
+        emit Annonce(Texte(oRefus), true);
+        emit Change(*mpoEtat);
+        return;
+    }
+    AnnoncerRaisons();
+    const Instantane oAvant{mpoEtat, mpoOrdre, mpoJournal};
+    if (oJournal == *mpoJournal)
+        return;
+    mpoEtat = std::make_shared<const EtatPersonnage>(mpoPerso->GetEtat());
+    mpoJournal = std::make_shared<const Journal>(std::move(oJournal));
+    Pousser(oTexte, oAvant, nFusion);
+    emit Change(*oAvant.mpoEtat);
+}
+
+void DocumentPersonnage::Pousser(const QString& oTexte, const Instantane& oAvant, int nFusion)
+{
+    mpoPile->push(new CommandeEdition(oTexte, oAvant, {mpoEtat, mpoOrdre, mpoJournal}, *this, nFusion));
+}
+
 void DocumentPersonnage::Editer(const QString& oTexte, const std::function<void(Personnage&)>& fEdition,
                                 Revoir eRevoir, int nFusion)
 {
@@ -341,12 +421,12 @@ void DocumentPersonnage::Editer(const QString& oTexte, const std::function<void(
     AnnoncerRaisons();
     auto poApres = std::make_shared<const EtatPersonnage>(mpoPerso->GetEtat());
     const bool bChange = *poApres != *mpoEtat;
-    const Instantane oAvant{mpoEtat, mpoOrdre};
+    const Instantane oAvant{mpoEtat, mpoOrdre, mpoJournal};
     if (bChange)
     {
         mpoEtat = std::move(poApres);
         mpoOrdre = Ordonner(mpoOrdre, *mpoEtat);
-        mpoPile->push(new CommandeEdition(oTexte, oAvant, {mpoEtat, mpoOrdre}, *this, nFusion));
+        Pousser(oTexte, oAvant, nFusion);
     }
     if (bChange || eRevoir == Revoir::Toujours)
         emit Change(*oAvant.mpoEtat);
@@ -358,15 +438,17 @@ void DocumentPersonnage::Restaurer(const Instantane& oInstantane)
     mpoPerso->Restaurer(*oInstantane.mpoEtat);
     const EtatPartage poAvant = std::exchange(mpoEtat, oInstantane.mpoEtat);
     mpoOrdre = oInstantane.mpoOrdre;
+    mpoJournal = oInstantane.mpoJournal;
     emit Annonce(QString(), false);
     emit Change(*poAvant);
 }
 
-void DocumentPersonnage::Prendre(std::unique_ptr<Personnage> poPerso, const QString& oFichier,
+void DocumentPersonnage::Prendre(std::unique_ptr<Personnage> poPerso, Journal oJournal, const QString& oFichier,
                                  std::unique_ptr<QLockFile> poVerrou, const Empreinte& oEmpreinte)
 {
     const EtatPersonnage oAvant = mpoEtat ? *mpoEtat : EtatPersonnage();
     mpoPerso = std::move(poPerso);
+    mpoJournal = std::make_shared<const Journal>(std::move(oJournal));
     mpoEtat = std::make_shared<const EtatPersonnage>(mpoPerso->GetEtat());
     mpoOrdre = Ordonner(nullptr, *mpoEtat);
     // Another character starts with nothing to undo, tied to its own file or to none.
@@ -399,6 +481,6 @@ void DocumentPersonnage::SuivreCopie()
     else
     {
         mbLache = false;
-        mpoCopie->Noter(mpoEtat, NomFichier::Octets(moLien.Nom()));
+        mpoCopie->Noter(mpoEtat, mpoJournal, NomFichier::Octets(moLien.Nom()));
     }
 }

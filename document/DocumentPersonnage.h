@@ -41,6 +41,8 @@ public:
     const EtatPartage& GetEtat() const { return mpoEtat; }
     // The talents and powers held, in the order the player took them; another object each time that order changes.
     const OrdrePartage& GetOrdre() const { return mpoOrdre; }
+    // The awards of PA from the character's creation on, whose sum is its total; none without a character.
+    const JournalPartage& GetJournal() const { return mpoJournal; }
     QUndoStack* GetPile() const { return mpoPile; }
     // The file the character was opened from or last saved to; empty for a new character.
     QString GetFichier() const { return moLien.Nom(); }
@@ -89,6 +91,16 @@ public:
     void ChangerNom(const std::string& oNom);
     void ChangerNotes(const std::string& oNotes);
 
+    // The game master's awards, each one step. A date is AAAA-MM-JJ, or empty when unknown; a negative award is a
+    // correction. An award goes only with its PA unspent. Once awards exist, the total PA set by hand is an award
+    // "Ajustement" of today, and changes made in a row make one.
+    void Accorder(const std::string& oDate, int nPA, const std::string& oRaison);
+    void RetirerAttribution(std::size_t nAttribution);
+    void ChangerDate(std::size_t nAttribution, const std::string& oDate);
+    void ChangerRaison(std::size_t nAttribution, const std::string& oRaison);
+    // Today as the journal writes it.
+    static std::string Aujourdhui();
+
 signals:
     // The views show the character again, which stood in oAvant before: after an edit that changed it or that came
     // with a value the character may not have taken, an undo, a redo, an opening or a replacement.
@@ -113,10 +125,16 @@ private:
     // The one road of every intention: the rules asked once, then one step if the character changed.
     void Editer(const QString& oTexte, const std::function<void(Personnage&)>& fEdition, Revoir eRevoir,
                 int nFusion = -1);
+    // The same for an intention on the journal too, which says why it was refused.
+    void EditerJournal(const QString& oTexte, const std::function<std::string(Personnage&, Journal&)>& fEdition,
+                       int nFusion = -1);
+    // The step on top is one of this kind, which the next may join.
+    bool Fusionnable(int nFusion) const;
+    void Pousser(const QString& oTexte, const Instantane& oAvant, int nFusion);
     // Puts a state of this character back: undo and redo.
     void Restaurer(const Instantane& oInstantane);
-    void Prendre(std::unique_ptr<Personnage> poPerso, const QString& oFichier, std::unique_ptr<QLockFile> poVerrou,
-                 const Empreinte& oEmpreinte);
+    void Prendre(std::unique_ptr<Personnage> poPerso, Journal oJournal, const QString& oFichier,
+                 std::unique_ptr<QLockFile> poVerrou, const Empreinte& oEmpreinte);
     void AnnoncerRaisons();
     void SuivreCopie();
 
@@ -125,6 +143,7 @@ private:
     // The character as the last edit, undo or redo left it: the state before the next edit.
     EtatPartage mpoEtat;
     OrdrePartage mpoOrdre;
+    JournalPartage mpoJournal;
     LienFichier moLien;
     CopieRecuperation* mpoCopie;
     bool mbLache = false;

@@ -195,7 +195,8 @@ std::string RaisonJson(const std::string& oTexte, const JsonLu::exception& oErre
 
 namespace
 {
-Json JsonDe(const EtatPersonnage& oEtat)
+// The keys from "camp" to "pouvoirs", which a picture of the journal holds too; the name goes after the side.
+Json EtatJson(const EtatPersonnage& oEtat, const std::string* poNom)
 {
     const auto oCamp = std::find_if(std::begin(kCamps), std::end(kCamps),
                                     [&](const Camp& o) { return o.meCamp == oEtat.meCamp; });
@@ -203,11 +204,10 @@ Json JsonDe(const EtatPersonnage& oEtat)
     for (int nCaract = FORCE; nCaract < AUCUNE; ++nCaract)
         oCaract[kCaracteristiques[nCaract]] = Nombre(oEtat.mfCaract[nCaract]);
 
-    return {
-        {"format", kFormat},
-        {"version", kVersion},
-        {"camp", oCamp != std::end(kCamps) ? oCamp->moNom : ""},
-        {"nom", oEtat.moNom},
+    Json oJson = {{"camp", oCamp != std::end(kCamps) ? oCamp->moNom : ""}};
+    if (poNom != nullptr)
+        oJson["nom"] = *poNom;
+    oJson.update({
         {"paTotal", oEtat.mnPATotal},
         {"pa", oEtat.mnPA},
         {"paSecondaire", oEtat.mnPASecondaire},
@@ -218,8 +218,25 @@ Json JsonDe(const EtatPersonnage& oEtat)
         {"pp", oEtat.mnPP},
         {"talents", Niveaux(oEtat.moTalents)},
         {"pouvoirs", Niveaux(oEtat.moPouvoirs)},
-        {"notes", oEtat.moNotes},
-    };
+    });
+    return oJson;
+}
+
+Json JsonDe(const Dossier& oDossier)
+{
+    Json oJson = {{"format", kFormat}, {"version", kVersion}};
+    oJson.update(EtatJson(oDossier.moEtat, &oDossier.moEtat.moNom));
+    oJson["notes"] = oDossier.moEtat.moNotes;
+    Json oJournal = Json::array();
+    for (const Attribution& oAttribution : oDossier.moJournal)
+    {
+        oJournal.push_back({{"date", oAttribution.moDate},
+                            {"pa", oAttribution.mnPA},
+                            {"raison", oAttribution.moRaison},
+                            {"etat", EtatJson(*oAttribution.mpoEtat, nullptr)}});
+    }
+    oJson["journal"] = std::move(oJournal);
+    return oJson;
 }
 
 // Text that is not UTF-8 cannot stand in JSON: its stray bytes are written as replacement characters.
@@ -229,9 +246,14 @@ std::string Texte(const Json& oFichier)
 }
 }
 
+std::string Ecrire(const Dossier& oDossier)
+{
+    return Texte(JsonDe(oDossier));
+}
+
 std::string Ecrire(const EtatPersonnage& oEtat)
 {
-    return Texte(JsonDe(oEtat));
+    return Ecrire(Dossier{oEtat, Journaux::Commencer(oEtat, "")});
 }
 
 namespace
@@ -262,7 +284,62 @@ std::optional<JsonLu> Analyser(const std::string& oTexte, std::string& oErreur)
     }
 }
 
-std::optional<EtatPersonnage> EtatDe(const JsonLu& oFichier, std::string& oErreur)
+// The keys from "camp" to "pouvoirs", at the top of the file or in a picture of the journal.
+void LireEtat(Lecteur& oLecteur, const JsonLu& oObjet, EtatPersonnage& oEtat)
+{
+    std::string oCamp;
+    oLecteur.Texte(oObjet, "camp", oCamp);
+    const auto oTrouve =
+        std::find_if(std::begin(kCamps), std::end(kCamps), [&](const Camp& o) { return oCamp == o.moNom; });
+    if (!oLecteur.Echoue() && oTrouve == std::end(kCamps))
+        oLecteur.Refuser("Camp inconnu : " + Cle(oCamp) + " (demon ou ange)");
+    else if (!oLecteur.Echoue())
+        oEtat.meCamp = oTrouve->meCamp;
+
+    oLecteur.Entier(oObjet, "paTotal", oEtat.mnPATotal);
+    oLecteur.Entier(oObjet, "pa", oEtat.mnPA);
+    oLecteur.Entier(oObjet, "paSecondaire", oEtat.mnPASecondaire);
+    oLecteur.Entier(oObjet, "paConverti", oEtat.mnPAConverti);
+    oLecteur.Entier(oObjet, "grade", oEtat.mnGrade);
+    oLecteur.Texte(oObjet, "superieur", oEtat.moSuperieur);
+    if (const JsonLu* poCaract = oLecteur.Sorte(oObjet, "caracteristiques", &JsonLu::is_object, "un objet"))
+    {
+        for (int nCaract = FORCE; nCaract < AUCUNE; ++nCaract)
+            oLecteur.Reel(*poCaract, kCaracteristiques[nCaract], oEtat.mfCaract[nCaract]);
+    }
+    oLecteur.Entier(oObjet, "pp", oEtat.mnPP);
+    oLecteur.Niveaux(oObjet, "talents", "Le talent", oEtat.moTalents);
+    oLecteur.Niveaux(oObjet, "pouvoirs", "Le pouvoir", oEtat.moPouvoirs);
+}
+
+void LireJournal(Lecteur& oLecteur, std::string& oErreur, const JsonLu& oFichier, Journal& oJournal)
+{
+    const JsonLu* poJournal = oLecteur.Sorte(oFichier, "journal", &JsonLu::is_array, "une liste");
+    if (poJournal == nullptr)
+        return;
+    oJournal.reserve(poJournal->size());
+    for (const JsonLu& oElement : *poJournal)
+    {
+        Attribution oAttribution;
+        EtatPersonnage oEtat;
+        if (!oElement.is_object())
+            oLecteur.Refuser("doit être un objet avec une date, des PA, une raison et un état");
+        oLecteur.Texte(oElement, "date", oAttribution.moDate);
+        oLecteur.Entier(oElement, "pa", oAttribution.mnPA);
+        oLecteur.Texte(oElement, "raison", oAttribution.moRaison);
+        if (const JsonLu* poEtat = oLecteur.Sorte(oElement, "etat", &JsonLu::is_object, "un objet"))
+            LireEtat(oLecteur, *poEtat, oEtat);
+        if (oLecteur.Echoue())
+        {
+            oErreur = "Attribution " + std::to_string(oJournal.size() + 1) + " du journal : " + oErreur;
+            return;
+        }
+        oAttribution.mpoEtat = Journaux::Photo(std::move(oEtat));
+        oJournal.push_back(std::move(oAttribution));
+    }
+}
+
+std::optional<Dossier> DossierDe(const JsonLu& oFichier, std::string& oErreur)
 {
     const auto oFormat = oFichier.is_object() ? oFichier.find("format") : oFichier.end();
     const JsonLu* poFormat = oFormat != oFichier.end() ? &*oFormat : nullptr;
@@ -277,7 +354,8 @@ std::optional<EtatPersonnage> EtatDe(const JsonLu& oFichier, std::string& oErreu
         return std::nullopt;
     }
 
-    EtatPersonnage oEtat;
+    Dossier oDossier;
+    EtatPersonnage& oEtat = oDossier.moEtat;
     Lecteur oLecteur(oErreur);
     int nVersion = 0;
     oLecteur.Entier(oFichier, "version", nVersion);
@@ -287,36 +365,16 @@ std::optional<EtatPersonnage> EtatDe(const JsonLu& oFichier, std::string& oErreu
     if (!oLecteur.Echoue() && nVersion < 1)
         oLecteur.Refuser("La version de fichier " + std::to_string(nVersion) + " n'existe pas");
 
-    std::string oCamp;
-    oLecteur.Texte(oFichier, "camp", oCamp);
-    const auto oTrouve =
-        std::find_if(std::begin(kCamps), std::end(kCamps), [&](const Camp& o) { return oCamp == o.moNom; });
-    if (!oLecteur.Echoue() && oTrouve == std::end(kCamps))
-        oLecteur.Refuser("Camp inconnu : " + Cle(oCamp) + " (demon ou ange)");
-    else if (!oLecteur.Echoue())
-        oEtat.meCamp = oTrouve->meCamp;
-
+    LireEtat(oLecteur, oFichier, oEtat);
     oLecteur.Texte(oFichier, "nom", oEtat.moNom);
-    oLecteur.Entier(oFichier, "paTotal", oEtat.mnPATotal);
-    oLecteur.Entier(oFichier, "pa", oEtat.mnPA);
-    oLecteur.Entier(oFichier, "paSecondaire", oEtat.mnPASecondaire);
-    oLecteur.Entier(oFichier, "paConverti", oEtat.mnPAConverti);
-    oLecteur.Entier(oFichier, "grade", oEtat.mnGrade);
-    oLecteur.Texte(oFichier, "superieur", oEtat.moSuperieur);
-    if (const JsonLu* poCaract = oLecteur.Sorte(oFichier, "caracteristiques", &JsonLu::is_object, "un objet"))
-    {
-        for (int nCaract = FORCE; nCaract < AUCUNE; ++nCaract)
-        {
-            oLecteur.Reel(*poCaract, kCaracteristiques[nCaract], oEtat.mfCaract[nCaract]);
-        }
-    }
-    oLecteur.Entier(oFichier, "pp", oEtat.mnPP);
-    oLecteur.Niveaux(oFichier, "talents", "Le talent", oEtat.moTalents);
-    oLecteur.Niveaux(oFichier, "pouvoirs", "Le pouvoir", oEtat.moPouvoirs);
     oLecteur.Texte(oFichier, "notes", oEtat.moNotes);
+    if (nVersion >= 2)
+        LireJournal(oLecteur, oErreur, oFichier, oDossier.moJournal);
+    else if (!oLecteur.Echoue())
+        oDossier.moJournal = Journaux::Commencer(oEtat, "");
     if (oLecteur.Echoue())
         return std::nullopt;
-    return oEtat;
+    return oDossier;
 }
 
 // A file name in JSON, which holds only UTF-8: "%" and every byte outside printable ASCII are written %XX.
@@ -350,46 +408,96 @@ std::string NomLu(const std::string& oEchappe)
 }
 }
 
-std::optional<EtatPersonnage> Lire(const std::string& oTexte, std::string& oErreur)
+namespace
 {
-    const std::optional<JsonLu> oFichier = Analyser(oTexte, oErreur);
-    return oFichier ? EtatDe(*oFichier, oErreur) : std::nullopt;
+std::unique_ptr<Personnage> Nouveau(PERSO eCamp)
+{
+    if (eCamp == ANGE)
+        return std::make_unique<Ange>();
+    return std::make_unique<Demon>();
+}
 }
 
-std::string EcrireCopie(const EtatPersonnage& oEtat, const std::string& oOrigine)
+std::optional<Dossier> LireDossier(const std::string& oTexte, std::string& oErreur)
 {
-    Json oCopie = JsonDe(oEtat);
+    const std::optional<JsonLu> oFichier = Analyser(oTexte, oErreur);
+    return oFichier ? DossierDe(*oFichier, oErreur) : std::nullopt;
+}
+
+std::optional<EtatPersonnage> Lire(const std::string& oTexte, std::string& oErreur)
+{
+    std::optional<Dossier> oDossier = LireDossier(oTexte, oErreur);
+    return oDossier ? std::optional<EtatPersonnage>(std::move(oDossier->moEtat)) : std::nullopt;
+}
+
+std::string EcrireCopie(const Dossier& oDossier, const std::string& oOrigine)
+{
+    Json oCopie = JsonDe(oDossier);
     oCopie["origine"] = NomEchappe(oOrigine);
     return Texte(oCopie);
 }
 
-std::optional<EtatPersonnage> LireCopie(const std::string& oTexte, std::string& oErreur, std::string& oOrigine)
+std::optional<Dossier> LireCopie(const std::string& oTexte, std::string& oErreur, std::string& oOrigine)
 {
     const std::optional<JsonLu> oFichier = Analyser(oTexte, oErreur);
-    std::optional<EtatPersonnage> oEtat = oFichier ? EtatDe(*oFichier, oErreur) : std::nullopt;
+    std::optional<Dossier> oDossier = oFichier ? DossierDe(*oFichier, oErreur) : std::nullopt;
     std::string oEchappe;
-    if (oEtat)
+    if (oDossier)
         Lecteur(oErreur).Texte(*oFichier, "origine", oEchappe);
     if (!oErreur.empty())
         return std::nullopt;
     oOrigine = NomLu(oEchappe);
-    return oEtat;
+    return oDossier;
+}
+
+std::string VerifierJournal(const Dossier& oDossier)
+{
+    const Journal& oJournal = oDossier.moJournal;
+    if (oJournal.empty())
+        return "Le journal est vide : il lui faut au moins la création du personnage";
+    const long long nSomme = Journaux::Somme(oJournal, oJournal.size() - 1);
+    if (nSomme != oDossier.moEtat.mnPATotal)
+        return "Le total de PA (" + std::to_string(oDossier.moEtat.mnPATotal) + ") n'est pas la somme du journal ("
+            + std::to_string(nSomme) + ")";
+    const std::unique_ptr<Personnage> poModele = Nouveau(oDossier.moEtat.meCamp);
+    long long nJusquici = 0;
+    for (std::size_t n = 0; n < oJournal.size(); ++n)
+    {
+        const Attribution& oAttribution = oJournal[n];
+        const EtatPersonnage& oEtat = *oAttribution.mpoEtat;
+        nJusquici += oAttribution.mnPA;
+        std::string oRaison = Journaux::RaisonDate(oJournal, n, oAttribution.moDate, false);
+        if (oRaison.empty() && oEtat.meCamp != oDossier.moEtat.meCamp)
+            oRaison = "son état est d'un autre camp que le personnage";
+        if (oRaison.empty() && oEtat.mnPATotal != nJusquici)
+            oRaison = "son état a " + std::to_string(oEtat.mnPATotal) + " PA au total, le journal en donne "
+                + std::to_string(nJusquici) + " jusque-là";
+        if (oRaison.empty())
+            oRaison = poModele->Verifier(oEtat);
+        if (!oRaison.empty())
+            return "Attribution " + std::to_string(n + 1) + " du journal : " + oRaison;
+    }
+    return {};
+}
+
+std::unique_ptr<Personnage> Creer(const Dossier& oDossier, std::string& oErreur)
+{
+    std::unique_ptr<Personnage> poPerso = Creer(oDossier.moEtat, oErreur);
+    if (poPerso)
+        oErreur = VerifierJournal(oDossier);
+    return oErreur.empty() ? std::move(poPerso) : nullptr;
 }
 
 std::unique_ptr<Personnage> Creer(const EtatPersonnage& oEtat, std::string& oErreur)
 {
-    std::unique_ptr<Personnage> poPerso;
-    if (oEtat.meCamp == ANGE)
-        poPerso = std::make_unique<Ange>();
-    else
-        poPerso = std::make_unique<Demon>();
+    std::unique_ptr<Personnage> poPerso = Nouveau(oEtat.meCamp);
     oErreur = poPerso->Restaurer(oEtat);
     if (!oErreur.empty())
         return nullptr;
     return poPerso;
 }
 
-std::unique_ptr<Personnage> Ouvrir(const char* fileName, std::string& oErreur)
+std::unique_ptr<Personnage> Ouvrir(const char* fileName, std::string& oErreur, Journal* poJournal)
 {
     const std::optional<std::string> oTexte = LireFichier(fileName, kTailleMax, oErreur);
     if (!oTexte)
@@ -399,18 +507,21 @@ std::unique_ptr<Personnage> Ouvrir(const char* fileName, std::string& oErreur)
     }
     if (oTexte->size() > kTailleMax)
     {
-        oErreur = "Le fichier dépasse 1 Mio : ce n'est pas une fiche de personnage";
+        oErreur = "Le fichier dépasse 8 Mio : ce n'est pas une fiche de personnage";
         return nullptr;
     }
-    const std::optional<EtatPersonnage> oEtat = Lire(*oTexte, oErreur);
-    return oEtat ? Creer(*oEtat, oErreur) : nullptr;
+    std::optional<Dossier> oDossier = LireDossier(*oTexte, oErreur);
+    std::unique_ptr<Personnage> poPerso = oDossier ? Creer(*oDossier, oErreur) : nullptr;
+    if (poPerso && poJournal != nullptr)
+        *poJournal = std::move(oDossier->moJournal);
+    return poPerso;
 }
 
-bool Enregistrer(const Personnage& oPerso, const char* fileName, std::string& oErreur)
+bool Enregistrer(const Personnage& oPerso, const Journal& oJournal, const char* fileName, std::string& oErreur)
 {
     oErreur.clear();
     Remplacement oOptions;
     oOptions.mbCopieDeSecours = true;
-    return RemplacerFichier(fileName, Ecrire(oPerso.GetEtat()), &oErreur, oOptions);
+    return RemplacerFichier(fileName, Ecrire(Dossier{oPerso.GetEtat(), oJournal}), &oErreur, oOptions);
 }
 }

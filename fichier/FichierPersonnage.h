@@ -1,6 +1,7 @@
 #ifndef VEXAL_FICHIER_FICHIERPERSONNAGE_H
 #define VEXAL_FICHIER_FICHIERPERSONNAGE_H
 
+#include "journal/Journal.h"
 #include "model/EtatPersonnage.h"
 
 #include <cstddef>
@@ -10,38 +11,58 @@
 
 class Personnage;
 
+// What a character file holds: the character, and the journal of its awards.
+struct Dossier
+{
+    EtatPersonnage moEtat;
+    Journal moJournal;
+};
+
 // A character file ends in .vexal and holds the character's state as UTF-8 JSON: the format's name and version
-// first, then the state, key by key in a fixed order.
+// first, then the state, key by key in a fixed order, then the journal, each award with its picture of the
+// character. A version 1 file has no journal: it opens with "Création" alone, of unknown date, picturing the
+// character as read, and is written back as version 2.
 namespace FichierPersonnage
 {
 constexpr const char* kFormat = "vexal-personnage";
-constexpr int kVersion = 1;
+constexpr int kVersion = 2;
 constexpr const char* kExtension = ".vexal";
-// No character comes near this; a larger file is not one.
-constexpr std::size_t kTailleMax = 1024 * 1024;
+// No character comes near this, even after a long campaign; a larger file is not one.
+constexpr std::size_t kTailleMax = 8 * 1024 * 1024;
 
+std::string Ecrire(const Dossier& oDossier);
+// A character with no journal yet: its creation alone.
 std::string Ecrire(const EtatPersonnage& oEtat);
 
-// The state the text holds, or nothing and why: empty, not JSON, cut short, of another format or of a newer
-// version, a key missing or of the wrong type, an unknown side, a name twice. Whether the rules could have reached
-// that state is for the character to say (Personnage::Verifier).
+// The character and journal the text holds, or nothing and why: empty, not JSON, cut short, of another format or of
+// a newer version, a key missing or of the wrong type, an unknown side, a name twice. Whether the rules could have
+// reached them is for Creer to say.
+std::optional<Dossier> LireDossier(const std::string& oTexte, std::string& oErreur);
 std::optional<EtatPersonnage> Lire(const std::string& oTexte, std::string& oErreur);
 
-// A new character of the state's side, in that state; null, with why, when the rules could not have reached it.
-std::unique_ptr<Personnage> Creer(const EtatPersonnage& oEtat, std::string& oErreur);
+// Why the journal cannot go with the character, or empty: its sum is not the total, an award's picture is of
+// another side, of another total, or one the rules could not have reached, a date is no date or goes back in time,
+// or the journal is empty.
+std::string VerifierJournal(const Dossier& oDossier);
 
-// A new character of the file's side, in the file's state; null, with the first problem found, when the file
-// cannot be read (it must be a regular file) or holds no state the rules could reach.
-std::unique_ptr<Personnage> Ouvrir(const char* fileName, std::string& oErreur);
+// A new character of the state's side, in that state; null, with why, when the rules could not have reached it, or
+// (given a journal) the journal cannot go with it.
+std::unique_ptr<Personnage> Creer(const EtatPersonnage& oEtat, std::string& oErreur);
+std::unique_ptr<Personnage> Creer(const Dossier& oDossier, std::string& oErreur);
+
+// A new character of the file's side, in the file's state, and its journal when poJournal is given; null, with the
+// first problem found, when the file cannot be read (it must be a regular file) or holds no state and journal the
+// rules could reach.
+std::unique_ptr<Personnage> Ouvrir(const char* fileName, std::string& oErreur, Journal* poJournal = nullptr);
 
 // A recovery copy is a character file that also names the file the character belongs to ("origine": its bytes,
 // with "%" and whatever is not printable ASCII written %XX; empty for a character never saved).
-std::string EcrireCopie(const EtatPersonnage& oEtat, const std::string& oOrigine);
-std::optional<EtatPersonnage> LireCopie(const std::string& oTexte, std::string& oErreur, std::string& oOrigine);
+std::string EcrireCopie(const Dossier& oDossier, const std::string& oOrigine);
+std::optional<Dossier> LireCopie(const std::string& oTexte, std::string& oErreur, std::string& oOrigine);
 
-// Replaces the file whole with the character, or leaves it as it was and says why. The version replaced stays beside
-// it as "<name>~".
-bool Enregistrer(const Personnage& oPerso, const char* fileName, std::string& oErreur);
+// Replaces the file whole with the character and its journal, or leaves it as it was and says why. The version
+// replaced stays beside it as "<name>~".
+bool Enregistrer(const Personnage& oPerso, const Journal& oJournal, const char* fileName, std::string& oErreur);
 }
 
 #endif

@@ -26,9 +26,11 @@ QString CopieRecuperation::Dossier()
     return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + QStringLiteral("/recuperation");
 }
 
-void CopieRecuperation::Noter(std::shared_ptr<const EtatPersonnage> poEtat, const QByteArray& oOrigine)
+void CopieRecuperation::Noter(std::shared_ptr<const EtatPersonnage> poEtat, std::shared_ptr<const Journal> poJournal,
+                              const QByteArray& oOrigine)
 {
     mpoEtat = std::move(poEtat);
+    mpoJournal = std::move(poJournal);
     moOrigine = oOrigine;
     // The first edit since the last copy sets the time; the edits that follow ride along.
     if (!moDelai.isActive())
@@ -72,8 +74,8 @@ void CopieRecuperation::Ecrire()
         moChemin = oChemin;
         mpoVerrou = std::move(poVerrou);
     }
-    moEcrivain.start([poEtat = std::exchange(mpoEtat, nullptr), oOrigine = moOrigine.toStdString(),
-                      oCopie = QFile::encodeName(moChemin)] {
-        RemplacerFichier(oCopie.constData(), FichierPersonnage::EcrireCopie(*poEtat, oOrigine));
+    moEcrivain.start([poEtat = std::exchange(mpoEtat, nullptr), poJournal = mpoJournal,
+                      oOrigine = moOrigine.toStdString(), oCopie = QFile::encodeName(moChemin)] {
+        RemplacerFichier(oCopie.constData(), FichierPersonnage::EcrireCopie({*poEtat, *poJournal}, oOrigine));
     });
 }

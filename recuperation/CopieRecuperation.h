@@ -1,6 +1,7 @@
 #ifndef VEXAL_RECUPERATION_COPIERECUPERATION_H
 #define VEXAL_RECUPERATION_COPIERECUPERATION_H
 
+#include "journal/Journal.h"
 #include "model/EtatPersonnage.h"
 
 #include <QByteArray>
@@ -35,7 +36,8 @@ public:
 
     // The character now stands in this state, tied to the file of these bytes (none for none): a copy will hold it
     // shortly.
-    void Noter(std::shared_ptr<const EtatPersonnage> poEtat, const QByteArray& oOrigine);
+    void Noter(std::shared_ptr<const EtatPersonnage> poEtat, std::shared_ptr<const Journal> poJournal,
+               const QByteArray& oOrigine);
     // The character is saved or let go: its copy goes.
     void Retirer();
     // Carries on with a copy left by a program that stopped, whose lock this program holds now.
@@ -47,6 +49,7 @@ private:
     void Ecrire();
 
     std::shared_ptr<const EtatPersonnage> mpoEtat;
+    std::shared_ptr<const Journal> mpoJournal;
     QByteArray moOrigine;
     QString moChemin;
     std::unique_ptr<QLockFile> mpoVerrou;

@@ -18,14 +18,16 @@ void Lire(CopieOrpheline& oCopie)
     const std::optional<std::string> oTexte =
         LireFichier(QFile::encodeName(oCopie.moChemin).constData(), FichierPersonnage::kTailleMax, oErreur);
     std::string oOrigine;
-    std::optional<EtatPersonnage> oEtat;
+    std::optional<Dossier> oDossier;
     if (oTexte && oTexte->size() > FichierPersonnage::kTailleMax)
         oErreur = "la copie est trop grande pour être celle d'un personnage";
     else if (oTexte)
-        oEtat = FichierPersonnage::LireCopie(*oTexte, oErreur, oOrigine);
-    if (oEtat && !FichierPersonnage::Creer(*oEtat, oErreur))
-        oEtat.reset();
-    oCopie.moEtat = oEtat;
+        oDossier = FichierPersonnage::LireCopie(*oTexte, oErreur, oOrigine);
+    if (oDossier && FichierPersonnage::Creer(*oDossier, oErreur))
+    {
+        oCopie.moEtat = std::move(oDossier->moEtat);
+        oCopie.moJournal = std::move(oDossier->moJournal);
+    }
     oCopie.moOrigine = QByteArray::fromStdString(oOrigine);
     oCopie.moErreur = QString::fromStdString(oErreur);
 }

@@ -1,6 +1,7 @@
 #ifndef VEXAL_RECUPERATION_RECUPERATIONS_H
 #define VEXAL_RECUPERATION_RECUPERATIONS_H
 
+#include "journal/Journal.h"
 #include "model/EtatPersonnage.h"
 
 #include <QByteArray>
@@ -21,6 +22,7 @@ struct CopieOrpheline
     QDateTime moDate;  // when it was last written
     // What it holds, or why it cannot be read.
     std::optional<EtatPersonnage> moEtat;
+    Journal moJournal;
     QByteArray moOrigine;  // the name of the file the character belongs to, as bytes; empty for a new character
     QString moErreur;
 };

@@ -217,13 +217,13 @@ TEST(CopieDeSecours, EachSaveKeepsThePreviousVersionBesideTheFile)
     const fs::path oPerso = oDossier.GetChemin() / "perso.vexal";
     Demon oDemon;
     std::string oRaison;
-    ASSERT_TRUE(FichierPersonnage::Enregistrer(oDemon, oPerso.c_str(), oRaison));
+    ASSERT_TRUE(FichierPersonnage::Enregistrer(oDemon, Journaux::Commencer(oDemon.GetEtat(), ""), oPerso.c_str(), oRaison));
     EXPECT_FALSE(fs::exists(oDossier.GetChemin() / "perso.vexal~"));
     fs::permissions(oPerso, fs::perms::owner_read | fs::perms::owner_write);
     const std::string oPremiere = LireFichier(oPerso);
     oDemon.SetNom("Azazel");
 
-    ASSERT_TRUE(FichierPersonnage::Enregistrer(oDemon, oPerso.c_str(), oRaison));
+    ASSERT_TRUE(FichierPersonnage::Enregistrer(oDemon, Journaux::Commencer(oDemon.GetEtat(), ""), oPerso.c_str(), oRaison));
 
     EXPECT_EQ(LireFichier(oDossier.GetChemin() / "perso.vexal~"), oPremiere);
     EXPECT_EQ(LireFichier(oPerso), FichierPersonnage::Ecrire(oDemon.GetEtat()));

@@ -13,10 +13,13 @@ namespace
 {
 using Json = nlohmann::ordered_json;
 
-// A demon with a name, a superior, a reserved power, a general talent with its speciality, and a language.
+// A demon with a name, a superior, a reserved power, a general talent with its speciality, and a language, granted
+// 10 PA after its creation.
 Json Modele()
 {
     Demon oDemon;
+    Journal oJournal = Journaux::Commencer(oDemon.GetEtat(), "2026-09-05");
+    Journaux::Accorder(oDemon, oJournal, "2026-10-17", 10, "Séance 1");
     oDemon.SetNom("Azazel");
     oDemon.SetSuperieur("Baal");
     oDemon.AjouterPouvoirBase("ArtDeCombat");
@@ -24,12 +27,21 @@ Json Modele()
     oDemon.AugmenterTalent("Combat(Spe)", 2);
     oDemon.AugmenterTalent("Combat", 2);
     oDemon.AjouterTalentBase("LangueAnglais", SECONDAIRE, AUCUNE);
-    return Json::parse(FichierPersonnage::Ecrire(oDemon.GetEtat()));
+    return Json::parse(FichierPersonnage::Ecrire(Dossier{oDemon.GetEtat(), oJournal}));
 }
+
 
 std::string Texte(const Json& oFichier)
 {
     return oFichier.dump(2);
+}
+
+// The journal's second award, written otherwise.
+std::string Attribution(const char* oCle, const Json& oValeur)
+{
+    Json oFichier = Modele();
+    oFichier["journal"][1][oCle] = oValeur;
+    return Texte(oFichier);
 }
 
 std::string Cle(const char* oCle, const Json& oValeur)
@@ -75,7 +87,7 @@ const Refus kRefus[] = {
     {"NotJson", [] { return std::string("Fiche de Personnage VEXAL"); }, "pas du JSON valide (ligne 1, colonne 1)"},
     {"Truncated", [] { const std::string o = Texte(Modele()); return o.substr(0, o.size() / 2); }, "tronqué"},
     {"AnotherFormat", [] { return Cle("format", "vexal-campagne"); }, "au format « vexal-campagne »"},
-    {"NewerVersion", [] { return Cle("version", 2); }, "créé par une version plus récente"},
+    {"NewerVersion", [] { return Cle("version", 3); }, "créé par une version plus récente"},
     {"KeyMissing", [] { Json o = Modele(); o.erase("paSecondaire"); return Texte(o); }, "« paSecondaire » manque"},
     {"WrongType", [] { return Cle("grade", "zéro"); }, "« grade » doit être un nombre entier"},
     {"UnknownSide", [] { return Cle("camp", "elfe"); }, "Camp inconnu : « elfe »"},
@@ -95,6 +107,27 @@ const Refus kRefus[] = {
     {"LanguageAboveHalf", [] { return Talent("LangueAnglais", 1); }, "une langue se connaît à 0,5"},
     {"GeneralAboveItsSpeciality", [] { return Talent("Combat", 1.5); }, "Combat ne peut pas dépasser Combat(Spe)"},
     {"BalancesOff", [] { return Cle("pa", 70); }, "Les PA ne tombent pas juste"},
+    {"JournalEmpty", [] { return Cle("journal", Json::array()); }, "Le journal est vide"},
+    {"JournalNotAList", [] { return Cle("journal", "Séance 1"); }, "« journal » doit être une liste"},
+    {"AwardOfTheWrongType", [] { return Attribution("pa", "dix"); }, "Attribution 2 du journal : La clé « pa »"},
+    {"JournalSumOff", [] { return Attribution("pa", 12); }, "n'est pas la somme du journal (92)"},
+    {"DatesGoingBack", [] { return Attribution("date", "2026-09-04"); }, "vient avant l'attribution du 2026-09-05"},
+    {"NoSuchDay", [] { return Attribution("date", "2026-02-29"); }, "« 2026-02-29 » n'est pas une date"},
+    {"PictureTheRulesRefuse",
+     [] {
+         Json oFichier = Modele();
+         oFichier["journal"][1]["etat"]["pa"] = 95;
+         return Texte(oFichier);
+     },
+     "Attribution 2 du journal : Les PA ne tombent pas juste"},
+    {"PictureOfAnotherTotal",
+     [] {
+         Json oFichier = Modele();
+         oFichier["journal"][0]["etat"]["paTotal"] = 90;
+         oFichier["journal"][0]["etat"]["pa"] = 90;
+         return Texte(oFichier);
+     },
+     "Attribution 1 du journal : son état a 90 PA au total"},
 };
 
 class FichierRefuse : public ::testing::TestWithParam<Refus>
@@ -105,10 +138,10 @@ class FichierRefuse : public ::testing::TestWithParam<Refus>
 TEST_P(FichierRefuse, SaysWhyAndGivesNoCharacter)
 {
     std::string oErreur;
-    const std::optional<EtatPersonnage> oEtat = FichierPersonnage::Lire(GetParam().Texte(), oErreur);
-    if (oEtat)
+    const std::optional<Dossier> oDossier = FichierPersonnage::LireDossier(GetParam().Texte(), oErreur);
+    if (oDossier)
     {
-        EXPECT_EQ(FichierPersonnage::Creer(*oEtat, oErreur), nullptr);
+        EXPECT_EQ(FichierPersonnage::Creer(*oDossier, oErreur), nullptr);
     }
     EXPECT_NE(oErreur.find(GetParam().moRaison), std::string::npos) << oErreur;
 }
@@ -122,11 +155,12 @@ TEST(FichierRelu, TheExampleIsWrittenBackByteForByte)
     const std::string oExemple((std::istreambuf_iterator<char>(oFlux)), std::istreambuf_iterator<char>());
     ASSERT_FALSE(oExemple.empty());
     std::string oErreur;
-    const std::optional<EtatPersonnage> oEtat = FichierPersonnage::Lire(oExemple, oErreur);
-    ASSERT_TRUE(oEtat) << oErreur;
-    const std::unique_ptr<Personnage> poPerso = FichierPersonnage::Creer(*oEtat, oErreur);
+    const std::optional<Dossier> oDossier = FichierPersonnage::LireDossier(oExemple, oErreur);
+    ASSERT_TRUE(oDossier) << oErreur;
+    const std::unique_ptr<Personnage> poPerso = FichierPersonnage::Creer(*oDossier, oErreur);
     ASSERT_TRUE(poPerso) << oErreur;
+    EXPECT_EQ(oDossier->moJournal.size(), 3u);
 
-    EXPECT_EQ(FichierPersonnage::Ecrire(poPerso->GetEtat()), oExemple);
+    EXPECT_EQ(FichierPersonnage::Ecrire({poPerso->GetEtat(), oDossier->moJournal}), oExemple);
 }
 }

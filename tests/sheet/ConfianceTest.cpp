@@ -149,7 +149,8 @@ void ConfianceTest::AFileOpenInAnotherProgramIsOpenedOnlyIfThePlayerSays()
     Demon oAutre;
     oAutre.SetNom("Belial");
     std::string oErreur;
-    QVERIFY(FichierPersonnage::Enregistrer(oAutre, QFile::encodeName(oChemin).constData(), oErreur));
+    QVERIFY(FichierPersonnage::Enregistrer(oAutre, Journaux::Commencer(oAutre.GetEtat(), ""),
+                                           QFile::encodeName(oChemin).constData(), oErreur));
     QTemporaryDir oMaison;
     QProcess oProgramme;
     QProcessEnvironment oEnvironnement = QProcessEnvironment::systemEnvironment();
@@ -194,7 +195,8 @@ void ConfianceTest::SavingOverAFileChangedOnDiskAsksFirst()
     Dialogues::SetProchainesReponses({QStringLiteral("Enregistrer quand même")});
     QVERIFY(poFiche->EnregistrerAction());
     QVERIFY(Dialogues::ProchainesReponses().isEmpty());
-    QCOMPARE(Lire(oChemin), QByteArray::fromStdString(FichierPersonnage::Ecrire(poFiche->GetPerso()->GetEtat())));
+    QCOMPARE(Lire(oChemin), QByteArray::fromStdString(FichierPersonnage::Ecrire(
+                                {poFiche->GetPerso()->GetEtat(), *poFiche->GetDocument().GetJournal()})));
 }
 
 void ConfianceTest::QuittingAsksOncePerUnsavedCharacter()
@@ -238,8 +240,9 @@ void ConfianceTest::UnsavedChangesKeepARecoveryCopyUntilSaved()
     const QString oCopie = poFiche->GetCopie().Chemin();
     std::string oErreur;
     std::string oOrigine;
-    const auto oEtat = FichierPersonnage::LireCopie(Lire(oCopie).toStdString(), oErreur, oOrigine);
-    QVERIFY(oEtat == poFiche->GetPerso()->GetEtat());
+    const auto oDossier = FichierPersonnage::LireCopie(Lire(oCopie).toStdString(), oErreur, oOrigine);
+    QVERIFY(oDossier && oDossier->moEtat == poFiche->GetPerso()->GetEtat());
+    QVERIFY(oDossier->moJournal == *poFiche->GetDocument().GetJournal());
 
     Dialogues::SetProchainNom(moDossier.filePath(QStringLiteral("sauve.vexal")));
     QVERIFY(poFiche->EnregistrerAction());
@@ -262,7 +265,8 @@ void ConfianceTest::ACopyLeftByAStoppedProgramIsOfferedBack()
     oPerdu.AugmenteCaracteristique(FORCE, 2);
     const QString oOrigine = moDossier.filePath(QStringLiteral("azazel.vexal"));
     const QString oPerdue = CopieRecuperation::Dossier() + QStringLiteral("/perdue.vexal");
-    const std::string oTexte = FichierPersonnage::EcrireCopie(oPerdu.GetEtat(), oOrigine.toStdString());
+    const std::string oTexte = FichierPersonnage::EcrireCopie(
+        {oPerdu.GetEtat(), Journaux::Commencer(oPerdu.GetEtat(), "")}, oOrigine.toStdString());
     Ecrire(oPerdue, QByteArray::fromStdString(oTexte));
     const auto poVivante = OuvrirFiche(new Demon);
     Joueur::Monter(poVivante->ForceValue);

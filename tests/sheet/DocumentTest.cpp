@@ -89,7 +89,7 @@ void DocumentTest::ARefusedFileLeavesTheOpenCharacterAsItWas_data()
     QByteArray oFaux = oValide;
     oFaux.replace(Pa(Modele()->GetPA()), Pa(Modele()->GetPA() - 3));
     QTest::newRow("empty") << QByteArray() << "vide";
-    QTest::newRow("over 1 MiB") << oValide + QByteArray(1024 * 1024, ' ') << "1 Mio";
+    QTest::newRow("over 8 MiB") << oValide + QByteArray(8 * 1024 * 1024, ' ') << "8 Mio";
     QTest::newRow("balances off") << oFaux << "Les PA ne tombent pas juste";
 }
 
@@ -198,7 +198,8 @@ void DocumentTest::TheCommandLineExportsAFileOrSaysWhyNot()
     const QString oRefuse = moDossier.filePath(QStringLiteral("refuse.vexal"));
     const std::unique_ptr<Personnage> poPerso = Modele();
     std::string oErreur;
-    QVERIFY(FichierPersonnage::Enregistrer(*poPerso, QFile::encodeName(oFichier).constData(), oErreur));
+    QVERIFY(FichierPersonnage::Enregistrer(*poPerso, Journaux::Commencer(poPerso->GetEtat(), ""),
+                                           QFile::encodeName(oFichier).constData(), oErreur));
     Ecrire(oRefuse, "{}");
     const auto Lancer = [](const QStringList& oArguments) {
         QProcess oProgramme;
