@@ -175,7 +175,8 @@ int EcrireSansFenetre(const QString& oSortie, const QString& oFichier, Ecriture 
     Remplacement oOptions;
     oOptions.moSource = NomFichier::Octets(oFichier).toStdString();
     QString oRaison;
-    if (fEcrire(*oDocument.GetPerso(), NomFichier::Octets(oSortie).constData(), oOptions, oRaison))
+    if (fEcrire(*oDocument.GetPerso(), *oDocument.GetJournal(), NomFichier::Octets(oSortie).constData(), oOptions,
+                oRaison))
         return 0;
     std::fprintf(stderr, "vexal: %s\n", qPrintable(oRaison));
     return 1;
@@ -183,7 +184,7 @@ int EcrireSansFenetre(const QString& oSortie, const QString& oFichier, Ecriture 
 
 int Exporter(const QString& oSortie, const QString& oFichier)
 {
-    return EcrireSansFenetre(oSortie, oFichier, [&oSortie](const Personnage& oPerso, const char* oNom,
+    return EcrireSansFenetre(oSortie, oFichier, [&oSortie](const Personnage& oPerso, const Journal&, const char* oNom,
                                                             const Remplacement& oOptions, QString& oRaison) {
         std::string oErreur;
         const bool bEcrit = RemplacerFichier(oNom, oPerso.TexteExport(), &oErreur, oOptions);
@@ -194,9 +195,9 @@ int Exporter(const QString& oSortie, const QString& oFichier)
 
 int EcrirePdf(const QString& oSortie, const QString& oFichier)
 {
-    return EcrireSansFenetre(oSortie, oFichier, [](const Personnage& oPerso, const char* oNom,
+    return EcrireSansFenetre(oSortie, oFichier, [](const Personnage& oPerso, const Journal& oJournal, const char* oNom,
                                                    const Remplacement& oOptions, QString& oRaison) {
-        return ImprimerPdf(oPerso, oNom, oRaison, oOptions);
+        return ImprimerPdf(oPerso, oJournal, oNom, oRaison, oOptions);
     });
 }
 }

@@ -100,14 +100,17 @@ void BM_FormeSeule(benchmark::State& oEtat)
     });
 }
 
-// The full character as the player saved it once every talent and power of the lists was on its sheet.
+// The full character as the player saved it once every talent and power of the lists was on its sheet, after as
+// many awards as asked, the creation included: a campaign's journal, each award with its picture of the character.
 struct PersonnageEnregistre
 {
-    PersonnageEnregistre()
+    explicit PersonnageEnregistre(int nAttributions = 1)
     {
         Fiche oFiche;
         oFiche.SetPerso(new Demon);
         RemplirFiche(oFiche);
+        for (int n = 1; n < nAttributions; ++n)
+            oFiche.GetDocument().Accorder(DocumentPersonnage::Aujourdhui(), 1, "Séance " + std::to_string(n));
         oEtat = oFiche.GetPerso()->GetEtat();
         oFichier = oDossier.filePath(QStringLiteral("plein") + QLatin1String(FichierPersonnage::kExtension));
         FichierPersonnage::Enregistrer(*oFiche.GetPerso(), *oFiche.GetDocument().GetJournal(),
@@ -185,7 +188,8 @@ void BM_Pdf(benchmark::State& oEtat, const PersonnageEnregistre& oPlein)
     QString oRaison;
     for (auto _ : oEtat)
     {
-        if (!ImprimerPdf(oDemon, QFile::encodeName(oFichier).constData(), oRaison))
+        if (!ImprimerPdf(oDemon, Journaux::Commencer(oDemon.GetEtat(), ""), QFile::encodeName(oFichier).constData(),
+                         oRaison))
         {
             oEtat.SkipWithError(oRaison.toStdString().c_str());
             break;
@@ -283,6 +287,46 @@ void MesurerPas(benchmark::State& oEtat, FicheDeBanc& oBanc, void (QUndoStack::*
     if (!bTraverse)
         oEtat.SkipWithError("the step did not put the character's FORCE back");
     oEtat.counters["Lignes"] = oBanc.nLignes;
+}
+
+// An award of 1 PA granted to the full character, from the command to the settled sheet, on a journal of kSeances
+// awards; bAnnuler times its undo instead. The opposite step goes untimed.
+constexpr int kSeances = 30;
+
+void MesurerAttribution(benchmark::State& oEtat, FicheDeBanc& oBanc, bool bAnnuler)
+{
+    DocumentPersonnage& oDocument = oBanc.oFiche.GetDocument();
+    QUndoStack* poPile = oBanc.oFiche.GetPile();
+    const auto Accorder = [&] { oDocument.Accorder(DocumentPersonnage::Aujourdhui(), 1, "Séance"); };
+    for (std::size_t n = oDocument.GetJournal()->size(); n < kSeances; ++n)
+        Accorder();
+    const auto Annuler = [&] { poPile->undo(); };
+    const std::size_t nAttributions = oDocument.GetJournal()->size();
+    if (bAnnuler)
+        Accorder();
+    QCoreApplication::processEvents();
+    bool bTraverse = true;
+    const auto Verifier = [&](std::size_t nAttendues) {
+        bTraverse = bTraverse && oDocument.GetJournal()->size() == nAttendues
+            && oBanc.oFiche.spinBoxPATOT->value() == oBanc.poPerso->GetPATotal();
+    };
+    if (bAnnuler)
+        Mesurer(oEtat, Annuler, [&] { Verifier(nAttributions); Accorder(); });
+    else
+        Mesurer(oEtat, Accorder, [&] { Verifier(nAttributions + 1); Annuler(); });
+    if (!bTraverse)
+        oEtat.SkipWithError("the award was not granted or taken back");
+    oEtat.counters["Lignes"] = oBanc.nLignes;
+}
+
+void BM_Accorder(benchmark::State& oEtat, FicheDeBanc& oBanc)
+{
+    MesurerAttribution(oEtat, oBanc, false);
+}
+
+void BM_AnnulerAccord(benchmark::State& oEtat, FicheDeBanc& oBanc)
+{
+    MesurerAttribution(oEtat, oBanc, true);
 }
 
 void BM_Annuler(benchmark::State& oEtat, FicheDeBanc& oBanc)
@@ -430,18 +474,30 @@ int main(int argc, char** argv)
     // Declared after the application: the sheets must go before it does.
     Fiches oFiches;
     const PersonnageEnregistre oPlein;
+    std::map<int, std::unique_ptr<const PersonnageEnregistre>> oCampagnes;
+    for (int nAttributions : {30, 300})
+        oCampagnes[nAttributions] = std::make_unique<const PersonnageEnregistre>(nAttributions);
     benchmark::RegisterBenchmark("BM_NouveauDemon", BM_NouveauDemon)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("BM_NouveauDemonParEtape", BM_NouveauDemonParEtape)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("BM_FormeSeule", BM_FormeSeule)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("BM_Ouverture", BM_Ouverture, std::cref(oPlein))->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("BM_FicheDonnee", BM_FicheDonnee, std::cref(oPlein))->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("BM_Pdf", BM_Pdf, std::cref(oPlein))->Unit(benchmark::kMicrosecond);
+    // Opening grows with the journal, one picture checked per award.
+    for (const auto& [nAttributions, poCampagne] : oCampagnes)
+    {
+        benchmark::RegisterBenchmark(("BM_OuvertureJournal/" + std::to_string(nAttributions)).c_str(), BM_Ouverture,
+                                     std::cref(*poCampagne))
+            ->Unit(benchmark::kMicrosecond);
+    }
     for (int nLignes : {0, 50, 100})
         oFiches.Enregistrer("BM_Edition/" + std::to_string(nLignes), BM_Edition, nLignes);
     oFiches.Enregistrer("BM_Edition/toutes", BM_Edition, kToutesLesLignes);
     oFiches.Enregistrer("BM_EcritureBloquee/toutes", BM_EcritureBloquee, kToutesLesLignes);
     oFiches.Enregistrer("BM_Annuler/toutes", BM_Annuler, kToutesLesLignes);
     oFiches.Enregistrer("BM_Retablir/toutes", BM_Retablir, kToutesLesLignes);
+    oFiches.Enregistrer("BM_Accorder/toutes", BM_Accorder, kToutesLesLignes);
+    oFiches.Enregistrer("BM_AnnulerAccord/toutes", BM_AnnulerAccord, kToutesLesLignes);
     oFiches.Enregistrer("BM_MemoireParPas/0", BM_MemoireParPas, 0)->Iterations(1);
     oFiches.Enregistrer("BM_MemoireParPas/toutes", BM_MemoireParPas, kToutesLesLignes)->Iterations(1);
 

@@ -55,6 +55,9 @@ def main():
     ratio("edit", "BM_Edition/toutes", "BM_EcritureBloquee/toutes", 1.5, "us", 1e6)
     ratio("undo", "BM_Annuler/toutes", "BM_Edition/toutes", 1.5, "us", 1e6)
     ratio("redo", "BM_Retablir/toutes", "BM_Edition/toutes", 1.5, "us", 1e6)
+    ratio("grant", "BM_Accorder/toutes", "BM_EcritureBloquee/toutes", 1.5, "us", 1e6)
+    ratio("undo grant", "BM_AnnulerAccord/toutes", "BM_EcritureBloquee/toutes", 1.5, "us", 1e6)
+    ratio("journal", "BM_OuvertureJournal/300", "BM_OuvertureJournal/30", 12, "ms", 1e3)
 
     editions = sorted((m[nom]["Lignes"], nom) for nom in m if nom.startswith("BM_Edition/"))
     rafraichissements = [m[nom]["Rafraichissements"] for _, nom in editions]

@@ -1,5 +1,6 @@
 #include "ContenuFeuille.h"
 
+#include "journal/Achats.h"
 #include "model/Personnage.h"
 #include "model/Texte.h"
 
@@ -133,9 +134,32 @@ QStringList Notes(const std::string& oNotes)
         oParagraphes.removeLast();
     return oParagraphes;
 }
+
+// A correction reads with a true minus sign, which a hyphen would not pass for in print.
+QString PA(int nPA)
+{
+    const QString oSigne = nPA > 0 ? QStringLiteral("+") : nPA < 0 ? QStringLiteral("−") : QString();
+    return oSigne + QString::number(qAbs(static_cast<qint64>(nPA))) + QStringLiteral(" PA");
 }
 
-ContenuFeuille ContenuDe(const Personnage& oPerso)
+// Each award bought what changed until the next one, or until now for the last.
+std::vector<AttributionFeuille> Attributions(const Journal& oJournal, const EtatPersonnage& oMaintenant)
+{
+    std::vector<AttributionFeuille> oAttributions;
+    for (std::size_t n = 0; n < oJournal.size(); ++n)
+    {
+        const Attribution& oAttribution = oJournal[n];
+        const EtatPersonnage& oSuite = n + 1 < oJournal.size() ? *oJournal[n + 1].mpoEtat : oMaintenant;
+        const QString oDate =
+            oAttribution.moDate.empty() ? QStringLiteral("date inconnue") : Texte(oAttribution.moDate);
+        oAttributions.push_back({oDate, PA(oAttribution.mnPA), Texte(oAttribution.moRaison),
+                                 Texte(Resume(Achats(*oAttribution.mpoEtat, oSuite)))});
+    }
+    return oAttributions;
+}
+}
+
+ContenuFeuille ContenuDe(const Personnage& oPerso, const Journal& oJournal)
 {
     const EtatPersonnage oEtat = oPerso.GetEtat();
     ContenuFeuille oContenu;
@@ -155,5 +179,6 @@ ContenuFeuille ContenuDe(const Personnage& oPerso)
     if (!oPouvoirs.moLignes.empty())
         oContenu.moGroupes.push_back(std::move(oPouvoirs));
     oContenu.moNotes = Notes(oEtat.moNotes);
+    oContenu.moJournal = Attributions(oJournal, oEtat);
     return oContenu;
 }

@@ -1,6 +1,8 @@
 #ifndef VEXAL_IMPRESSION_CONTENUFEUILLE_H
 #define VEXAL_IMPRESSION_CONTENUFEUILLE_H
 
+#include "journal/Journal.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -33,6 +35,15 @@ struct GroupeFeuille
     std::vector<LigneFeuille> moLignes;
 };
 
+// One award as the journal prints it: "2026-10-17", "+40 PA", "Séance 3", then what it bought until the next one.
+struct AttributionFeuille
+{
+    QString moDate;
+    QString moPA;
+    QString moRaison;
+    QString moAchats;
+};
+
 // Everything the printed sheet says, as text ready to print; half points are read with a comma.
 struct ContenuFeuille
 {
@@ -47,9 +58,11 @@ struct ContenuFeuille
     std::vector<GroupeFeuille> moGroupes;
     // The notes' paragraphs, as the player broke them.
     QStringList moNotes;
+    // The awards in the journal's order.
+    std::vector<AttributionFeuille> moJournal;
 };
 
-// What the sheet of this character says; the character is only read.
-ContenuFeuille ContenuDe(const Personnage& oPerso);
+// What the sheet of this character and its journal says; both are only read.
+ContenuFeuille ContenuDe(const Personnage& oPerso, const Journal& oJournal);
 
 #endif

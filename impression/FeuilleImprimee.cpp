@@ -2,6 +2,7 @@
 
 #include "ContenuFeuille.h"
 #include "FluxColonnes.h"
+#include "JournalFeuille.h"
 #include "NotesFeuille.h"
 #include "Page.h"
 #include "Paragraphe.h"
@@ -26,7 +27,8 @@ constexpr double kPetiteCaseMm = 11;
 // Margins that every printer can reach, and room enough for forty rows on the first page of an A4 sheet.
 constexpr QMarginsF kMargesMm(14, 12, 14, 12);
 
-// The sheet from top to bottom: who the character is, its figures in boxes, its talents and powers, its notes.
+// The sheet from top to bottom: who the character is, its figures in boxes, its talents and powers, its notes, its
+// journal.
 class Feuille
 {
 public:
@@ -44,7 +46,9 @@ public:
         PeindreCases(moContenu.moCaracteristiques, kGrandeCaseMm);
         PeindreCases(moContenu.moDerivees, kPetiteCaseMm);
         FluxColonnes(moContenu.moGroupes, moPage).Peindre();
-        NotesFeuille(moContenu.moNotes, moPage).Peindre();
+        JournalFeuille oJournal(moContenu.moJournal, moPage);
+        NotesFeuille(moContenu.moNotes, moPage).Peindre(oJournal.Hauteur());
+        oJournal.Peindre();
     }
 
 private:
@@ -159,19 +163,19 @@ std::vector<int> Suite(const QPrinter& oImprimante, int nPages)
 }
 }
 
-int ImprimerFeuille(const Personnage& oPerso, QPagedPaintDevice& oAppareil)
+int ImprimerFeuille(const Personnage& oPerso, const Journal& oJournal, QPagedPaintDevice& oAppareil)
 {
     oAppareil.setPageLayout(
         QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, kMargesMm, QPageLayout::Millimeter));
     Sortie oSortie(oAppareil);
-    Derouler(ContenuDe(oPerso), oSortie, [](int) { return true; });
+    Derouler(ContenuDe(oPerso, oJournal), oSortie, [](int) { return true; });
     return oSortie.Terminer();
 }
 
-int ImprimerFeuille(const Personnage& oPerso, QPrinter& oImprimante)
+int ImprimerFeuille(const Personnage& oPerso, const Journal& oJournal, QPrinter& oImprimante)
 {
     oImprimante.setPageMargins(kMargesMm, QPageLayout::Millimeter);
-    const ContenuFeuille oContenu = ContenuDe(oPerso);
+    const ContenuFeuille oContenu = ContenuDe(oPerso, oJournal);
     Sortie oSortie(oImprimante);
     const std::vector<int> oSuite = Suite(oImprimante, Derouler(oContenu, oSortie, [](int) { return false; }));
     // Each run of the sheet prints pages in their order: the suite takes a new run wherever it goes back.

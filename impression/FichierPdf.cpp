@@ -8,7 +8,8 @@
 #include <QFile>
 #include <QPdfWriter>
 
-bool ImprimerPdf(const Personnage& oPerso, const char* fileName, QString& oRaison, const Remplacement& oOptions)
+bool ImprimerPdf(const Personnage& oPerso, const Journal& oJournal, const char* fileName, QString& oRaison,
+                 const Remplacement& oOptions)
 {
     const QString oPrefixe = QStringLiteral("Le PDF n'a pas pu être écrit dans %1 : ")
                                  .arg(QDir::toNativeSeparators(QFile::decodeName(fileName != nullptr ? fileName : "")));
@@ -20,7 +21,7 @@ bool ImprimerPdf(const Personnage& oPerso, const char* fileName, QString& oRaiso
         QPdfWriter oPdf(&oPages);
         oPdf.setTitle(oPerso.GetNom().empty() ? QStringLiteral("Personnage VEXAL") : QString::fromStdString(oPerso.GetNom()));
         oPdf.setCreator(QStringLiteral("VEXAL"));
-        if (ImprimerFeuille(oPerso, oPdf) == 0)
+        if (ImprimerFeuille(oPerso, oJournal, oPdf) == 0)
         {
             oRaison = oPrefixe + QStringLiteral("la feuille n'a pas pu être dessinée");
             return false;

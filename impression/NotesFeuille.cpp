@@ -3,7 +3,6 @@
 #include "Page.h"
 #include "Paragraphe.h"
 #include "StyleFeuille.h"
-#include "TitreFeuille.h"
 
 #include <QPainter>
 
@@ -18,16 +17,16 @@ constexpr double kRetraitMm = 1;
 NotesFeuille::NotesFeuille(const QStringList& oParagraphes, Page& oPage)
     : moParagraphes(oParagraphes),
       moPage(oPage),
-      mfTitre(TitreFeuille(oPage.Style()).Hauteur()),
+      moRubrique(QStringLiteral("Notes"), oPage),
       mfLigne(oPage.Style().Interligne(oPage.Style().moTexte) * kInterligne)
 {
 }
 
-void NotesFeuille::Peindre()
+void NotesFeuille::Peindre(double fSuite)
 {
     const StyleFeuille& oStyle = moPage.Style();
     // Without notes, the heading and its lines only take the room left, if there is enough to write in.
-    if (moParagraphes.isEmpty() && moPage.Reste() < mfTitre + kLignesVidesMin * mfLigne)
+    if (moParagraphes.isEmpty() && Libre(fSuite) < moRubrique.HauteurTitre() + kLignesVidesMin * mfLigne)
         return;
     const double fRetrait = oStyle.Mm(kRetraitMm);
     for (const QString& oTexte : moParagraphes)
@@ -35,7 +34,7 @@ void NotesFeuille::Peindre()
         const Paragraphe oParagraphe(oTexte, oStyle.moTexte, oStyle.Appareil(), moPage.Largeur() - 2 * fRetrait);
         for (int nLigne = 0; nLigne < oParagraphe.NombreDeLignes(); ++nLigne)
         {
-            PlacerLigne();
+            moRubrique.Placer(mfLigne);
             PeindreRegle();
             const double fHaut = moPage.Y() + Base() - oParagraphe.Ascendante(nLigne);
             oParagraphe.PeindreLigne(moPage.Peintre(), nLigne, QPointF(fRetrait, fHaut));
@@ -43,24 +42,12 @@ void NotesFeuille::Peindre()
         }
     }
     if (moParagraphes.isEmpty())
-        PlacerLigne();
-    while (moPage.Reste() >= mfLigne)
+        moRubrique.Placer(mfLigne);
+    while (Libre(fSuite) >= mfLigne)
     {
         PeindreRegle();
         moPage.Descendre(mfLigne);
     }
-}
-
-void NotesFeuille::PlacerLigne()
-{
-    const bool bTitreIci = moPage.Numero() == mnPageDuTitre;
-    moPage.Reserver(bTitreIci ? mfLigne : mfTitre + mfLigne);
-    if (moPage.Numero() == mnPageDuTitre)
-        return;
-    const QString oTitre = mnPageDuTitre == 0 ? QStringLiteral("Notes") : QStringLiteral("Notes (suite)");
-    TitreFeuille(moPage.Style()).Peindre(moPage.Peintre(), oTitre, 0, moPage.Y(), moPage.Largeur());
-    mnPageDuTitre = moPage.Numero();
-    moPage.Descendre(mfTitre);
 }
 
 double NotesFeuille::Base() const
@@ -73,4 +60,11 @@ void NotesFeuille::PeindreRegle() const
     const double fRegle = moPage.Y() + Base() + moPage.Style().Mm(0.6);
     moPage.Peintre().setPen(moPage.Style().Trait(0.2));
     moPage.Peintre().drawLine(QPointF(0, fRegle), QPointF(moPage.Largeur(), fRegle));
+}
+
+// What follows stands at the foot of this page when it fits there, else it starts on the next one.
+double NotesFeuille::Libre(double fSuite) const
+{
+    const double fReste = moPage.Reste();
+    return fReste >= fSuite ? fReste - fSuite : fReste;
 }

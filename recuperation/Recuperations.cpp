@@ -45,7 +45,7 @@ std::vector<CopieOrpheline> CopiesOrphelines()
         // Held: the program that writes this copy is running.
         if (!poVerrou->tryLock(0))
             continue;
-        CopieOrpheline oCopie{oFichier.filePath(), std::move(poVerrou), oFichier.lastModified(), {}, {}, {}};
+        CopieOrpheline oCopie{oFichier.filePath(), std::move(poVerrou), oFichier.lastModified(), {}, {}, {}, {}};
         Lire(oCopie);
         oCopies.push_back(std::move(oCopie));
     }

@@ -293,7 +293,8 @@ void CommandesFichier::Pdf()
     if (oFichier.isEmpty())
         return;
     QString oRaison;
-    if (!ImprimerPdf(*moDocument.GetPerso(), NomFichier::Octets(oFichier).constData(), oRaison, HorsDuPersonnage()))
+    if (!ImprimerPdf(*moDocument.GetPerso(), *moDocument.GetJournal(), NomFichier::Octets(oFichier).constData(),
+                     oRaison, HorsDuPersonnage()))
     {
         Dialogues::Avertir(&moFenetre, tr("PDF"), oRaison + QStringLiteral("."));
         return;
@@ -310,7 +311,7 @@ void CommandesFichier::Imprimer()
     oImprimante.setDocName(QString::fromStdString(moDocument.GetPerso()->GetNom()));
     if (!Dialogues::ChoisirImprimante(&moFenetre, oImprimante))
         return;
-    if (ImprimerFeuille(*moDocument.GetPerso(), oImprimante) == 0)
+    if (ImprimerFeuille(*moDocument.GetPerso(), *moDocument.GetJournal(), oImprimante) == 0)
     {
         Dialogues::Avertir(&moFenetre, tr("Imprimer"), tr("L'imprimante n'a pas pu être utilisée."));
         return;

@@ -14,6 +14,7 @@
 #include <array>
 #include <string>
 
+class FenetreJournal;
 class FenetreNotes;
 class Personnage;
 class QAbstractSpinBox;
@@ -137,6 +138,8 @@ private:
     void MettreAJourTitre();
 
     void OuvrirNotes();
+    // The journal of the awards, in its own window; made the first time the player opens it.
+    void OuvrirJournal();
     // Hands on the number still being typed in a box, as Enter would, and the notes typed since their last pause:
     // what is typed is what is saved, printed or undone. A number the box cannot take is refused with its reason.
     void ValiderSaisie();
@@ -164,6 +167,7 @@ private:
     CommandesFichier* mpoCommandes;
     std::array<BoiteCaract, 6> moBoitesCaract;
     FenetreNotes* mpoNotes = nullptr;  // made the first time the player opens the notes
+    FenetreJournal* mpoJournal = nullptr;
     int mnGradeDesAides = -1;  // the grade the boxes' tool tips speak of
     OrdrePartage mpoOrdreMontre;  // the rows' order the columns show
     QRect moPlaceBarre;  // the status line's own place, when its message takes one line

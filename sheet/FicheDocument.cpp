@@ -3,6 +3,7 @@
 #include "ColonneLignes.h"
 #include "CommandesFichier.h"
 #include "DocumentPersonnage.h"
+#include "FenetreJournal.h"
 #include "FenetreNotes.h"
 #include "model/Personnage.h"
 
@@ -17,6 +18,7 @@ void Fiche::ConnecterDocument()
     connect(mpoCommandes, &CommandesFichier::Valider, this, &Fiche::ValiderSaisie);
     connect(mpoCommandes, &CommandesFichier::Annonce, this, &Fiche::Annoncer);
     connect(Notes, &QPushButton::clicked, this, &Fiche::OuvrirNotes);
+    connect(Journal, &QPushButton::clicked, this, &Fiche::OuvrirJournal);
     connect(mpoDocument, &DocumentPersonnage::PersoRemplace, this, &Fiche::Adopter);
     connect(mpoDocument, &DocumentPersonnage::Change, this, &Fiche::Suivre);
     connect(mpoDocument, &DocumentPersonnage::Annonce, this, &Fiche::Annoncer);
@@ -47,6 +49,21 @@ void Fiche::OuvrirNotes()
     mpoNotes->activateWindow();
 }
 
+void Fiche::OuvrirJournal()
+{
+    if (!GetPerso())
+        return;
+    if (mpoJournal == nullptr)
+    {
+        mpoJournal = new FenetreJournal(*mpoDocument, this);
+        mpoJournal->addActions(actions());
+        MettreAJourTitre();
+    }
+    mpoJournal->show();
+    mpoJournal->raise();
+    mpoJournal->activateWindow();
+}
+
 void Fiche::ValiderSaisie()
 {
     if (mpoNotes != nullptr)
@@ -70,6 +87,8 @@ void Fiche::MettreAJourTitre()
     const QString oFichier = QFileInfo(GetFichier()).fileName();
     if (mpoNotes != nullptr)
         mpoNotes->setWindowTitle(oNom.isEmpty() ? tr("Notes") : tr("Notes : %1").arg(oNom));
+    if (mpoJournal != nullptr)
+        mpoJournal->setWindowTitle(oNom.isEmpty() ? tr("Journal") : tr("Journal : %1").arg(oNom));
     const QString oQui = oNom.isEmpty() || oFichier.isEmpty() ? oNom + oFichier : tr("%1 (%2)").arg(oNom, oFichier);
     const bool bModifie = !GetPile()->isClean();
     // The mark goes where Qt shows it, and a new character untouched reads as the program alone.
@@ -89,7 +108,10 @@ void Fiche::closeEvent(QCloseEvent* poEvent)
         poEvent->ignore();
         return;
     }
-    if (mpoNotes != nullptr)
-        mpoNotes->close();
+    for (QWidget* poFenetre : {static_cast<QWidget*>(mpoNotes), static_cast<QWidget*>(mpoJournal)})
+    {
+        if (poFenetre != nullptr)
+            poFenetre->close();
+    }
     QWidget::closeEvent(poEvent);
 }

@@ -68,6 +68,22 @@ void DocumentPersonnageTest::EachIntentionIsAtMostOneStepAndOneShowing_data()
         o.ChangerNiveauPouvoir("Poison", 1);
     }) << 2 << 2 << false;
     QTest::newRow("notes") << I([](auto& o) { o.ChangerNotes("Né à Paris"); }) << 1 << 1 << false;
+    QTest::newRow("award granted, date and reason changed") << I([](auto& o) {
+        o.Accorder("2099-10-17", 10, "Séance 1");
+        o.ChangerDate(1, "2099-10-18");
+        o.ChangerRaison(1, "Séance 2");
+    }) << 3 << 3 << false;
+    QTest::newRow("award whose PA are spent kept") << I([](auto& o) {
+        o.ChangerTotalPA(5);
+        o.Accorder("", 10, "Séance 1");
+        o.ChangerCaracteristique(FORCE, 4);
+        o.RetirerAttribution(1);
+    }) << 3 << 4 << true;
+    QTest::newRow("total set twice after an award, one adjustment") << I([](auto& o) {
+        o.Accorder("", 10, "Séance 1");
+        o.ChangerTotalPA(95);
+        o.ChangerTotalPA(97);
+    }) << 2 << 3 << false;
 }
 
 // An intention that changes the character is one step; one that came with a value the character may not have taken

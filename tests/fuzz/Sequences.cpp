@@ -22,7 +22,8 @@ enum class Argument
     TalentMontant,
     Pouvoir,
     PouvoirMontant,
-    Superieur
+    Superieur,
+    Attribution  // one of the awards after the creation, whichever the amount falls on
 };
 
 // What a call says of itself: nothing, that it took the edit, or that it refused it.
@@ -43,7 +44,7 @@ struct Geste
 {
     const char* moNom;
     Argument meArgument;
-    Reponse (*mpoJouer)(Personnage& p, const Operation& o);
+    Reponse (*mpoJouer)(Personnage& p, Journal& j, const Operation& o);
     void (*mpoEffet)(Choix& c, const Operation& o, const Catalogue& k);
 };
 
@@ -55,35 +56,46 @@ void Ajouter(std::vector<Niveau>& oNiveaux, int nNom, Niveau fPas)
 }
 
 const Geste kGestes[] = {
+    // The total moves as the game master grants PA, or takes them back with a correction.
     {"AddPATotal", Argument::Montant,
-     [](Personnage& p, const Operation& o) { p.AddPATotal(o.mnMontant); return Reponse::Muette; },
+     [](Personnage& p, Journal& j, const Operation& o) {
+         return Rapport(Journaux::Accorder(p, j, "", o.mnMontant, "Séance").empty());
+     },
      [](Choix& c, const Operation& o, const Catalogue&) { c.mnPATotal += o.mnMontant; }},
     {"RemovePATotal", Argument::Montant,
-     [](Personnage& p, const Operation& o) { return Rapport(p.RemovePATotal(o.mnMontant)); },
+     [](Personnage& p, Journal& j, const Operation& o) {
+         return Rapport(Journaux::Accorder(p, j, "", -o.mnMontant, "Correction").empty());
+     },
      [](Choix& c, const Operation& o, const Catalogue&) { c.mnPATotal -= o.mnMontant; }},
+    {"RetirerAttribution", Argument::Attribution,
+     [](Personnage& p, Journal& j, const Operation& o) {
+         const std::size_t nAttribution = j.size() > 1 ? 1 + static_cast<std::size_t>(o.mnMontant) % (j.size() - 1) : 0;
+         return Rapport(Journaux::Retirer(p, j, nAttribution).empty());
+     },
+     [](Choix&, const Operation&, const Catalogue&) {}},
     {"AugmenterPP", Argument::Montant,
-     [](Personnage& p, const Operation& o) { p.AugmenterPP(o.mnMontant); return Reponse::Muette; },
+     [](Personnage& p, Journal&, const Operation& o) { p.AugmenterPP(o.mnMontant); return Reponse::Muette; },
      [](Choix& c, const Operation& o, const Catalogue&) { c.mnPPAchetes += o.mnMontant; }},
     {"DiminuerPP", Argument::Montant,
-     [](Personnage& p, const Operation& o) { p.DiminuerPP(o.mnMontant); return Reponse::Muette; },
+     [](Personnage& p, Journal&, const Operation& o) { p.DiminuerPP(o.mnMontant); return Reponse::Muette; },
      [](Choix& c, const Operation& o, const Catalogue&) { c.mnPPAchetes -= o.mnMontant; }},
     {"AugmenteCaracteristique", Argument::CaractMontant,
-     [](Personnage& p, const Operation& o) {
+     [](Personnage& p, Journal&, const Operation& o) {
          p.AugmenteCaracteristique(o.meCaract, o.mnMontant);
          return Reponse::Muette;
      },
      [](Choix& c, const Operation& o, const Catalogue&) { c.mfCaract[o.meCaract] += 0.5f * o.mnMontant; }},
     {"BaisserCaracteristique", Argument::CaractMontant,
-     [](Personnage& p, const Operation& o) { p.BaisserCaracteristique(o.meCaract, o.mnMontant); return Reponse::Muette; },
+     [](Personnage& p, Journal&, const Operation& o) { p.BaisserCaracteristique(o.meCaract, o.mnMontant); return Reponse::Muette; },
      [](Choix& c, const Operation& o, const Catalogue&) { c.mfCaract[o.meCaract] -= 0.5f * o.mnMontant; }},
     {"IsTalentsCoherents", Argument::CaractValeur,
-     [](Personnage& p, const Operation& o) {
+     [](Personnage& p, Journal&, const Operation& o) {
          p.IsTalentsCoherents(o.meCaract, 0.5f * o.mnMontant);
          return Reponse::Muette;
      },
      [](Choix&, const Operation&, const Catalogue&) {}},
     {"AjouterTalentBase", Argument::TalentAjoute,
-     [](Personnage& p, const Operation& o) {
+     [](Personnage& p, Journal&, const Operation& o) {
          p.AjouterTalentBase(o.moNom, o.mePriorite, o.meCaract);
          return Reponse::Muette;
      },
@@ -95,31 +107,31 @@ const Geste kGestes[] = {
          }
      }},
     {"EnleverTalentBase", Argument::Talent,
-     [](Personnage& p, const Operation& o) { return Rapport(p.EnleverTalentBase(o.moNom)); },
+     [](Personnage& p, Journal&, const Operation& o) { return Rapport(p.EnleverTalentBase(o.moNom)); },
      [](Choix& c, const Operation& o, const Catalogue&) { c.mfTalents[o.mnNom] = kNonTenu; }},
     {"AugmenterTalent", Argument::TalentMontant,
-     [](Personnage& p, const Operation& o) { p.AugmenterTalent(o.moNom, o.mnMontant); return Reponse::Muette; },
+     [](Personnage& p, Journal&, const Operation& o) { p.AugmenterTalent(o.moNom, o.mnMontant); return Reponse::Muette; },
      [](Choix& c, const Operation& o, const Catalogue&) { Ajouter(c.mfTalents, o.mnNom, 0.5f * o.mnMontant); }},
     {"DiminuerTalent", Argument::TalentMontant,
-     [](Personnage& p, const Operation& o) { p.DiminuerTalent(o.moNom, o.mnMontant); return Reponse::Muette; },
+     [](Personnage& p, Journal&, const Operation& o) { p.DiminuerTalent(o.moNom, o.mnMontant); return Reponse::Muette; },
      [](Choix& c, const Operation& o, const Catalogue&) { Ajouter(c.mfTalents, o.mnNom, -0.5f * o.mnMontant); }},
     {"AjouterPouvoirBase", Argument::Pouvoir,
-     [](Personnage& p, const Operation& o) { return Rapport(p.AjouterPouvoirBase(o.moNom)); },
+     [](Personnage& p, Journal&, const Operation& o) { return Rapport(p.AjouterPouvoirBase(o.moNom)); },
      [](Choix& c, const Operation& o, const Catalogue&) { c.mfPouvoirs[o.mnNom] = 0.5; }},
     {"EnleverPouvoirBase", Argument::Pouvoir,
-     [](Personnage& p, const Operation& o) { p.EnleverPouvoirBase(o.moNom); return Reponse::Muette; },
+     [](Personnage& p, Journal&, const Operation& o) { p.EnleverPouvoirBase(o.moNom); return Reponse::Muette; },
      [](Choix& c, const Operation& o, const Catalogue&) { c.mfPouvoirs[o.mnNom] = kNonTenu; }},
     {"AugmenterPouvoir", Argument::PouvoirMontant,
-     [](Personnage& p, const Operation& o) { p.AugmenterPouvoir(o.moNom, o.mnMontant); return Reponse::Muette; },
+     [](Personnage& p, Journal&, const Operation& o) { p.AugmenterPouvoir(o.moNom, o.mnMontant); return Reponse::Muette; },
      [](Choix& c, const Operation& o, const Catalogue&) { Ajouter(c.mfPouvoirs, o.mnNom, 0.5 * o.mnMontant); }},
     {"DiminuerPouvoir", Argument::PouvoirMontant,
-     [](Personnage& p, const Operation& o) { p.DiminuerPouvoir(o.moNom, o.mnMontant); return Reponse::Muette; },
+     [](Personnage& p, Journal&, const Operation& o) { p.DiminuerPouvoir(o.moNom, o.mnMontant); return Reponse::Muette; },
      [](Choix& c, const Operation& o, const Catalogue&) { Ajouter(c.mfPouvoirs, o.mnNom, -0.5 * o.mnMontant); }},
     {"SetGrade", Argument::Grade,
-     [](Personnage& p, const Operation& o) { p.SetGrade(o.mnMontant); return Reponse::Muette; },
+     [](Personnage& p, Journal&, const Operation& o) { p.SetGrade(o.mnMontant); return Reponse::Muette; },
      [](Choix& c, const Operation& o, const Catalogue&) { c.mnGrade = o.mnMontant; }},
     {"SetSuperieur", Argument::Superieur,
-     [](Personnage& p, const Operation& o) { p.SetSuperieur(o.moNom); return Reponse::Muette; },
+     [](Personnage& p, Journal&, const Operation& o) { p.SetSuperieur(o.moNom); return Reponse::Muette; },
      [](Choix& c, const Operation& o, const Catalogue&) { c.moSuperieur = o.moNom; }},
 };
 
@@ -142,6 +154,9 @@ std::string Verifier(const Personnage& oPerso, const Geste& oGeste, const Operat
         return "a call of zero steps changed the character";
     if (eIssue == Reponse::Refusee)
         return bInchange ? std::string() : "a refused call changed the character";
+    // What an award's removal takes back is the journal's to say, and checked with it.
+    if (oGeste.meArgument == Argument::Attribution)
+        return {};
     // A lower grade brings down whatever passes its caps, which the rules above bound.
     if (oGeste.meArgument == Argument::Grade && oOperation.mnMontant < oAvant.moChoix.mnGrade)
         return oApres.moChoix.mnGrade == oOperation.mnMontant ? std::string() : "the grade was not set";
@@ -280,6 +295,24 @@ std::string Retour(const Personnage& oPerso, const EtatPersonnage& oEtat, Person
     return {};
 }
 
+// The journal's sum is the total, each of its pictures is a state the rules could reach, and the file gives the
+// character and its journal back, byte for byte. A superior of no list, which only a direct call sets, stays out.
+std::string RetourJournal(const Personnage& oPerso, const Journal& oJournal)
+{
+    const Dossier oDossier{oPerso.GetEtat(), oJournal};
+    if (SuperieurEtranger(oDossier.moEtat)
+        || std::any_of(oJournal.begin(), oJournal.end(), [](const Attribution& o) { return SuperieurEtranger(*o.mpoEtat); }))
+        return {};
+    if (std::string oRaison = FichierPersonnage::VerifierJournal(oDossier); !oRaison.empty())
+        return "the journal breaks a rule: " + oRaison;
+    const std::string oTexte = FichierPersonnage::Ecrire(oDossier);
+    std::string oErreur;
+    const std::optional<Dossier> oLu = FichierPersonnage::LireDossier(oTexte, oErreur);
+    if (!oLu || oLu->moEtat != oDossier.moEtat || oLu->moJournal != oJournal || FichierPersonnage::Ecrire(*oLu) != oTexte)
+        return "the file does not give the journal back: " + oErreur;
+    return {};
+}
+
 // Every state taken back in turn, from the last to the first, then forward again: undo and redo.
 std::string DefaireRefaire(Personnage& oPerso, const std::vector<EtatPersonnage>& oEtats)
 {
@@ -308,11 +341,12 @@ Echec Rejouer(const std::vector<Operation>& oOperations, const Catalogue& oCatal
     oEchec.moRegle = Ecart(*poPerso, oEchec.moEtat, oCatalogue);
     EtatPersonnage oPrecedent = poPerso->GetEtat();
     std::vector<EtatPersonnage> oEtats{oPrecedent};
+    Journal oJournal = Journaux::Commencer(oPrecedent, "");
     while (oEchec.moRegle.empty() && oEchec.mnOperations < oOperations.size())
     {
         const Operation& oOperation = oOperations[oEchec.mnOperations++];
         const Geste& oGeste = kGestes[oOperation.mnGeste];
-        const Reponse eIssue = oGeste.mpoJouer(*poPerso, oOperation);
+        const Reponse eIssue = oGeste.mpoJouer(*poPerso, oJournal, oOperation);
         Etat oApres = Lire(*poPerso, oCatalogue);
         oEchec.moRegle = Verifier(*poPerso, oGeste, oOperation, eIssue, oEchec.moEtat, oApres, oCatalogue);
         oEchec.moEtat = std::move(oApres);
@@ -322,6 +356,8 @@ Echec Rejouer(const std::vector<Operation>& oOperations, const Catalogue& oCatal
             continue;
         if (oEchec.moRegle.empty())
             oEchec.moRegle = Retour(*poPerso, oEtat, *poMiroir);
+        if (oEchec.moRegle.empty())
+            oEchec.moRegle = RetourJournal(*poPerso, oJournal);
         if (!SuperieurEtranger(oEtat))
             oEtats.push_back(oEtat);
         oPrecedent = std::move(oEtat);
@@ -420,6 +456,7 @@ std::string Decrire(const std::vector<Operation>& oOperations, const Catalogue& 
         {
         case Argument::Montant:
         case Argument::Grade:
+        case Argument::Attribution:
             oTexte << oOperation.mnMontant;
             break;
         case Argument::CaractMontant:

@@ -81,12 +81,12 @@ std::vector<Rangee> RangeesPleines(Personnage& oPerso)
     return oRangees;
 }
 
-int Pages(const Personnage& oPerso)
+int Pages(const Personnage& oPerso, const Journal& oJournal)
 {
     QBuffer oTampon;
     oTampon.open(QIODevice::WriteOnly);
     QPdfWriter oPdf(&oTampon);
-    return ImprimerFeuille(oPerso, oPdf);
+    return ImprimerFeuille(oPerso, oJournal, oPdf);
 }
 
 QStringList Contenu(const QString& oDossier)
@@ -116,12 +116,15 @@ void FeuilleImprimeeTest::EveryFigureOfTheCharacterCanBeFoundInReadingOrder()
     Demon oDemon;
     oDemon.SetNom("Azraëlle de Montségur");
     oDemon.SetNotes("Née à Carcassonne en 1209.\nCraint l'eau bénite.");
-    oDemon.AddPATotal(120);
+    Journal oJournal = Journaux::Commencer(oDemon.GetEtat(), "");
+    QCOMPARE(Journaux::Accorder(oDemon, oJournal, "2026-10-17", 40, "Séance 3"), std::string());
     oDemon.SetGrade(1);
     oDemon.SetSuperieur("Abalam");
     oDemon.AugmenteCaracteristique(AGILITE, 3);
+    QCOMPARE(Journaux::Accorder(oDemon, oJournal, "2026-10-31", 85, "Séance 4"), std::string());
     oDemon.AugmenteCaracteristique(PRESENCE, 4);
     oDemon.AugmenterPP(2);
+    QCOMPARE(Journaux::Accorder(oDemon, oJournal, "2026-11-07", -5, "Erreur de compte"), std::string());
     const struct
     {
         const char* mpoNom;
@@ -144,7 +147,7 @@ void FeuilleImprimeeTest::EveryFigureOfTheCharacterCanBeFoundInReadingOrder()
     const QString oPdf = oDossier.filePath(QStringLiteral("azraelle.pdf"));
     QString oRaison = QStringLiteral("pas encore écrit");
 
-    QVERIFY(ImprimerPdf(oDemon, QFile::encodeName(oPdf).constData(), oRaison));
+    QVERIFY(ImprimerPdf(oDemon, oJournal, QFile::encodeName(oPdf).constData(), oRaison));
 
     QVERIFY(oRaison.isEmpty());
     QCOMPARE(Contenu(oDossier.path()), QStringList{QStringLiteral("azraelle.pdf")});
@@ -163,7 +166,12 @@ void FeuilleImprimeeTest::EveryFigureOfTheCharacterCanBeFoundInReadingOrder()
     for (const QString& oTitre :
          QStringList{"Talents primaires", "Talents secondaires", "Talents exotiques", "Langues", "Pouvoirs"})
         nNotes = std::max(nNotes, Suivre(oTexte, {oTitre}, nFlux, oManquant));
-    QVERIFY2(Suivre(oTexte, {"Notes", "Née à Carcassonne en 1209.", "Craint l'eau bénite."}, nNotes, oManquant) >= 0,
+    QVERIFY2(Suivre(oTexte,
+                    {"Notes", "Née à Carcassonne en 1209.", "Craint l'eau bénite.", "Journal",
+                     "date inconnue", "+80 PA", "Création", "2026-10-17", "+40 PA", "Séance 3",
+                     "Agilité 3,5, Grade 1, Supérieur Abalam : 6 PA", "2026-10-31", "+85 PA", "Séance 4",
+                     "2026-11-07", "−5 PA", "Erreur de compte"},
+                    nNotes, oManquant) >= 0,
              qPrintable(oManquant + QStringLiteral(" missing or out of order in:\n") + oTexte));
     const Rangee oRangees[] = {
         {"Baratin", "1", "3"}, {"Combat", "2", "3,5"}, {"Combat(Spe)", "2,5", "4"}, {"Acrobatie", "1", "2,5"},
@@ -193,7 +201,7 @@ void FeuilleImprimeeTest::TheDocumentIsTitledWithTheCharactersName()
     const QTemporaryDir oDossier;
     const QString oPdf = oDossier.filePath(QStringLiteral("titre.pdf"));
     QString oRaison;
-    QVERIFY(ImprimerPdf(oDemon, QFile::encodeName(oPdf).constData(), oRaison));
+    QVERIFY(ImprimerPdf(oDemon, {}, QFile::encodeName(oPdf).constData(), oRaison));
 
     QProcess oPdfInfo;
     oPdfInfo.start(QStringLiteral("pdfinfo"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), oPdf});
@@ -225,7 +233,7 @@ void FeuilleImprimeeTest::FortyRowsAtGradeOneFitOnOnePage()
     const EtatPersonnage oEtat = oDemon.GetEtat();
     QCOMPARE(oEtat.moTalents.size() + oEtat.moPouvoirs.size(), std::size_t(40));
 
-    QCOMPARE(Pages(oDemon), 1);
+    QCOMPARE(Pages(oDemon, Journaux::Commencer(oEtat, "")), 1);
 }
 
 void FeuilleImprimeeTest::EveryRowOfAFullDemonStaysWholeOnItsPage()
@@ -235,15 +243,16 @@ void FeuilleImprimeeTest::EveryRowOfAFullDemonStaysWholeOnItsPage()
     RemplirPersonnage(oDemon);
     const std::vector<Rangee> oRangees = RangeesPleines(oDemon);
     QCOMPARE(oRangees.size(), std::size_t(202));
+    const Journal oJournal = Journaux::Commencer(oDemon.GetEtat(), "");
     const QTemporaryDir oDossier;
     const QString oPdf = oDossier.filePath(QStringLiteral("plein.pdf"));
     QString oRaison;
 
-    QVERIFY(ImprimerPdf(oDemon, QFile::encodeName(oPdf).constData(), oRaison));
+    QVERIFY(ImprimerPdf(oDemon, oJournal, QFile::encodeName(oPdf).constData(), oRaison));
 
     const int nPages = static_cast<int>(Texte(oPdf).count(QLatin1Char('\f')));
     QVERIFY(nPages > 1);
-    QCOMPARE(Pages(oDemon), nPages);
+    QCOMPARE(Pages(oDemon, oJournal), nPages);
     QStringList oTextes;
     for (int nPage = 1; nPage <= nPages; ++nPage)
         oTextes << Texte(oPdf, nPage, 1) << Texte(oPdf, nPage, 2);
@@ -258,7 +267,7 @@ void FeuilleImprimeeTest::EveryRowOfAFullDemonStaysWholeOnItsPage()
         }
         QVERIFY2(nNomme == 1 && nEntiere == 1, qPrintable(oRangee.moNom));
     }
-    for (const GroupeFeuille& oGroupe : ContenuDe(oDemon).moGroupes)
+    for (const GroupeFeuille& oGroupe : ContenuDe(oDemon, oJournal).moGroupes)
     {
         const auto oDerniere = oGroupe.moLignes.rbegin();
         const auto EnsembleDans = [&](const QString& oTexte) {
@@ -300,7 +309,7 @@ void FeuilleImprimeeTest::ThePrinterTakesThePagesAndCopiesAskedForOnItsPaper()
     oImprimante.setCopyCount(copies);
     oImprimante.setCollateCopies(assemblees);
 
-    QCOMPARE(ImprimerFeuille(oDemon, oImprimante), static_cast<int>(pages.size()));
+    QCOMPARE(ImprimerFeuille(oDemon, {}, oImprimante), static_cast<int>(pages.size()));
 
     QList<int> oNumeros;
     for (const QString& oPage : Texte(oPdf).split(QLatin1Char('\f'), Qt::SkipEmptyParts))
@@ -309,7 +318,7 @@ void FeuilleImprimeeTest::ThePrinterTakesThePagesAndCopiesAskedForOnItsPaper()
     QCOMPARE(oImprimante.pageLayout().pageSize().id(), papier);
     QVERIFY(QFile::remove(oPdf));
     oImprimante.setFromTo(9, 9);
-    QCOMPARE(ImprimerFeuille(oDemon, oImprimante), 0);
+    QCOMPARE(ImprimerFeuille(oDemon, {}, oImprimante), 0);
     QVERIFY(!QFile::exists(oPdf));
 }
 
@@ -332,7 +341,7 @@ void FeuilleImprimeeTest::AFailedWriteSaysWhyAndLeavesNothingBehind()
     Demon oDemon;
     QString oRaison;
 
-    QVERIFY(!ImprimerPdf(oDemon, QFile::encodeName(oDossier.filePath(cible)).constData(), oRaison));
+    QVERIFY(!ImprimerPdf(oDemon, {}, QFile::encodeName(oDossier.filePath(cible)).constData(), oRaison));
 
     QVERIFY2(oRaison.startsWith(QStringLiteral("Le PDF n'a pas pu être écrit dans ")), qPrintable(oRaison));
     QVERIFY2(oRaison.endsWith(cause), qPrintable(oRaison));

@@ -7,7 +7,11 @@
 #include "model/Demon.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QFile>
+#include <QListWidget>
+#include <QSpinBox>
+#include <QTableWidget>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -60,6 +64,7 @@ private slots:
     void ACharacterIsSavedReopenedAndNeverDroppedUnasked();
     void TheCommandLineExportsAFileOrSaysWhyNot();
     void NotesAreOneStepAPauseAndKeptInTheFile();
+    void TheJournalListsWhatEachAwardBought();
 
 private:
     QTemporaryDir moDossier;
@@ -266,6 +271,53 @@ void DocumentTest::NotesAreOneStepAPauseAndKeptInTheFile()
     Dialogues::SetProchainNom(oFeuille);
     QTest::keyClick(poNotes, Qt::Key_P, Qt::ControlModifier);
     QVERIFY(QFileInfo(oFeuille).size() > 0);
+}
+
+// Created, saved, granted PA, spent them, saved and opened again: the journal lists the award and what it bought.
+void DocumentTest::TheJournalListsWhatEachAwardBought()
+{
+    const QString oChemin = moDossier.filePath(QStringLiteral("campagne.vexal"));
+    {
+        const auto poDepart = OuvrirDepart(QStringLiteral("&Faire un Demon"));
+        QVERIFY(poDepart);
+        Fiche& oFiche = *poDepart->GetFiche();
+        Dialogues::SetProchainNom(oChemin);
+        Joueur::Cliquer(oFiche.Enregistrer);
+        Joueur::Cliquer(oFiche.Journal);
+        auto* poJournal = oFiche.findChild<QWidget*>(QStringLiteral("FenetreJournal"));
+        QVERIFY(poJournal != nullptr && poJournal->isVisible());
+        QTimer::singleShot(0, [] {
+            QWidget* poDialogue = QApplication::activeModalWidget();
+            poDialogue->findChild<QSpinBox*>(QStringLiteral("AttributionPA"))->setValue(12);
+            poDialogue->findChild<QLineEdit*>(QStringLiteral("AttributionRaison"))->setText(QStringLiteral("Séance 1"));
+            QTest::keyClick(poDialogue, Qt::Key_Return);
+        });
+        Joueur::Cliquer(poJournal->findChild<QPushButton*>(QStringLiteral("Accorder")));
+        QCOMPARE(oFiche.spinBoxPATOT->value(), 92);
+        Joueur::Monter(oFiche.ForceValue, 2);
+        QVERIFY(Joueur::AjouterPouvoir(oFiche, QStringLiteral("Vol")));
+        Joueur::Cliquer(oFiche.Enregistrer);
+    }
+
+    MyWidget oDepart;
+    oDepart.OuvrirFichier(oChemin);
+    Fiche& oFiche = *oDepart.GetFiche();
+    Joueur::Cliquer(oFiche.Journal);
+    auto* poTable = oFiche.findChild<QTableWidget*>(QStringLiteral("JournalTable"));
+    auto* poAchats = oFiche.findChild<QListWidget*>(QStringLiteral("JournalAchats"));
+    QCOMPARE(poTable->rowCount(), 2);
+    QCOMPARE(poTable->item(1, 0)->text(), QDate::currentDate().toString(Qt::ISODate));
+    QCOMPARE(poTable->item(1, 1)->text(), QStringLiteral("12"));
+    QCOMPARE(poTable->item(1, 2)->text(), QStringLiteral("Séance 1"));
+    const auto Achats = [&](int nLigne) {
+        poTable->setCurrentCell(nLigne, 0);
+        QStringList oLignes;
+        for (int n = 0; n < poAchats->count(); ++n)
+            oLignes << poAchats->item(n)->text();
+        return oLignes;
+    };
+    QCOMPARE(Achats(1), (QStringList{"Force : 2 → 3 (4 PA)", "Vol : ajouté à 0,5 (3 PA)"}));
+    QCOMPARE(Achats(0), QStringList{"Rien n'a encore été acheté avec ces PA."});
 }
 
 QTEST_MAIN(DocumentTest)
