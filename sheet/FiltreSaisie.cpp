@@ -48,7 +48,7 @@ bool Annulation(const QAbstractSpinBox* poBoite, const QKeyEvent& oTouche)
     return Touches::Annule(oTouche) && !(poBoite != nullptr && LigneDe(poBoite)->isModified());
 }
 
-
+// Enter presses the focused button, as Space does.
 bool Appuyer(QAbstractButton* poBouton, QKeyEvent* poTouche)
 {
     const Qt::KeyboardModifiers eModificateurs = poTouche->modifiers() & ~Qt::KeypadModifier;
