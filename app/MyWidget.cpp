@@ -118,8 +118,9 @@ void MyWidget::ProposerRecuperation(CopieOrpheline& oCopie)
         tr("VEXAL s'est arrêté avant que %1 soit enregistré.\nFichier : %2\nDernière modification : %3\n\n"
            "Récupérer ce personnage ? « Plus tard » garde la copie pour le prochain démarrage.")
             .arg(oNom.isEmpty() ? tr("un personnage sans nom") : tr("« %1 »").arg(oNom),
-                 oCopie.moOrigine.isEmpty() ? tr("aucun, il n'a jamais été enregistré")
-                                            : QDir::toNativeSeparators(NomFichier::DepuisOctets(oCopie.moOrigine)),
+                 oCopie.moOrigine.moNom.empty()
+                     ? tr("aucun, il n'a jamais été enregistré")
+                     : QDir::toNativeSeparators(NomFichier::DepuisOctets(QByteArray::fromStdString(oCopie.moOrigine.moNom))),
                  QLocale(QLocale::French).toString(oCopie.moDate, QStringLiteral("dddd d MMMM yyyy 'à' HH:mm")));
     switch (Dialogues::Demander(this, oQuestion, {tr("Récupérer"), tr("Supprimer"), tr("Plus tard")}))
     {

@@ -186,8 +186,8 @@ QString DocumentPersonnage::Recuperer(CopieOrpheline& oCopie, std::unique_ptr<QL
     std::unique_ptr<Personnage> poPerso = FichierPersonnage::Creer({*oCopie.moEtat, oCopie.moJournal}, oErreur);
     if (!poPerso)
         return Texte(oErreur);
-    Prendre(std::move(poPerso), oCopie.moJournal, NomFichier::DepuisOctets(oCopie.moOrigine), std::move(poVerrou),
-            EmpreinteDe(oCopie.moOrigine.constData()));
+    Prendre(std::move(poPerso), oCopie.moJournal, NomFichier::DepuisOctets(QByteArray::fromStdString(oCopie.moOrigine.moNom)),
+            std::move(poVerrou), EmpreinteDe(oCopie.moOrigine.moNom.c_str()));
     mpoCopie->Adopter(oCopie.moChemin, std::move(oCopie.mpoVerrou));
     // What the copy holds was never saved.
     mpoPile->resetClean();
@@ -481,6 +481,6 @@ void DocumentPersonnage::SuivreCopie()
     else
     {
         mbLache = false;
-        mpoCopie->Noter(mpoEtat, mpoJournal, NomFichier::Octets(moLien.Nom()));
+        mpoCopie->Noter(mpoEtat, mpoJournal, {NomFichier::Octets(moLien.Nom()).toStdString(), {}});
     }
 }

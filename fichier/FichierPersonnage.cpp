@@ -430,23 +430,55 @@ std::optional<EtatPersonnage> Lire(const std::string& oTexte, std::string& oErre
     return oDossier ? std::optional<EtatPersonnage>(std::move(oDossier->moEtat)) : std::nullopt;
 }
 
-std::string EcrireCopie(const Dossier& oDossier, const std::string& oOrigine)
+bool operator==(const VersionFichier& oGauche, const VersionFichier& oDroite)
+{
+    return oGauche.mnTaille == oDroite.mnTaille && oGauche.mnSecondes == oDroite.mnSecondes
+        && oGauche.mnNanosecondes == oDroite.mnNanosecondes && oGauche.moHachage == oDroite.moHachage;
+}
+
+std::string EcrireCopie(const Dossier& oDossier, const OrigineCopie& oOrigine)
 {
     Json oCopie = JsonDe(oDossier);
-    oCopie["origine"] = NomEchappe(oOrigine);
+    oCopie["origine"] = NomEchappe(oOrigine.moNom);
+    if (oOrigine.moVersion)
+        oCopie["versionOrigine"] = {{"taille", oOrigine.moVersion->mnTaille},
+                                    {"secondes", oOrigine.moVersion->mnSecondes},
+                                    {"nanosecondes", oOrigine.moVersion->mnNanosecondes},
+                                    {"sha256", oOrigine.moVersion->moHachage}};
     return Texte(oCopie);
 }
 
-std::optional<Dossier> LireCopie(const std::string& oTexte, std::string& oErreur, std::string& oOrigine)
+std::optional<Dossier> LireCopie(const std::string& oTexte, std::string& oErreur, OrigineCopie& oOrigine)
 {
     const std::optional<JsonLu> oFichier = Analyser(oTexte, oErreur);
     std::optional<Dossier> oDossier = oFichier ? DossierDe(*oFichier, oErreur) : std::nullopt;
     std::string oEchappe;
     if (oDossier)
         Lecteur(oErreur).Texte(*oFichier, "origine", oEchappe);
+    std::optional<VersionFichier> oVersion;
+    if (oDossier && oErreur.empty() && oFichier->contains("versionOrigine"))
+    {
+        Lecteur oLecteur(oErreur);
+        if (const JsonLu* poVersion = oLecteur.Sorte(*oFichier, "versionOrigine", &JsonLu::is_object, "un objet"))
+        {
+            VersionFichier oLue;
+            const auto Grand = [&](const char* oCle, long long& nValeur) {
+                const JsonLu* poValeur = oLecteur.Valeur(*poVersion, oCle);
+                if (poValeur != nullptr && !poValeur->is_number_integer())
+                    oLecteur.Refuser(std::string("La clé « ") + oCle + " » doit être un nombre entier");
+                else if (poValeur != nullptr && !oLecteur.Echoue())
+                    nValeur = poValeur->get<long long>();
+            };
+            Grand("taille", oLue.mnTaille);
+            Grand("secondes", oLue.mnSecondes);
+            Grand("nanosecondes", oLue.mnNanosecondes);
+            oLecteur.Texte(*poVersion, "sha256", oLue.moHachage);
+            oVersion = oLue;
+        }
+    }
     if (!oErreur.empty())
         return std::nullopt;
-    oOrigine = NomLu(oEchappe);
+    oOrigine = {NomLu(oEchappe), oVersion};
     return oDossier;
 }
 

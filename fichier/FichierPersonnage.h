@@ -55,10 +55,29 @@ std::unique_ptr<Personnage> Creer(const Dossier& oDossier, std::string& oErreur)
 // rules could reach.
 std::unique_ptr<Personnage> Ouvrir(const char* fileName, std::string& oErreur, Journal* poJournal = nullptr);
 
+// What a file held at one moment: enough to tell later whether somebody wrote it since, and to say when.
+struct VersionFichier
+{
+    long long mnTaille = 0;
+    long long mnSecondes = 0;  // last written, in seconds since 1970
+    long long mnNanosecondes = 0;
+    std::string moHachage;  // SHA-256 of its bytes, in hexadecimal
+};
+
+bool operator==(const VersionFichier& oGauche, const VersionFichier& oDroite);
+
+// The file a recovery copy's character belongs to: its name as bytes, empty for a character never saved, and what
+// that file held when the edits the copy keeps began, when known.
+struct OrigineCopie
+{
+    std::string moNom;
+    std::optional<VersionFichier> moVersion;
+};
+
 // A recovery copy is a character file that also names the file the character belongs to ("origine": its bytes,
-// with "%" and whatever is not printable ASCII written %XX; empty for a character never saved).
-std::string EcrireCopie(const Dossier& oDossier, const std::string& oOrigine);
-std::optional<Dossier> LireCopie(const std::string& oTexte, std::string& oErreur, std::string& oOrigine);
+// with "%" and whatever is not printable ASCII written %XX) and, when known, what that file held ("versionOrigine").
+std::string EcrireCopie(const Dossier& oDossier, const OrigineCopie& oOrigine);
+std::optional<Dossier> LireCopie(const std::string& oTexte, std::string& oErreur, OrigineCopie& oOrigine);
 
 // Replaces the file whole with the character and its journal, or leaves it as it was and says why. The version
 // replaced stays beside it as "<name>~".

@@ -27,7 +27,7 @@ QString CopieRecuperation::Dossier()
 }
 
 void CopieRecuperation::Noter(std::shared_ptr<const EtatPersonnage> poEtat, std::shared_ptr<const Journal> poJournal,
-                              const QByteArray& oOrigine)
+                              const FichierPersonnage::OrigineCopie& oOrigine)
 {
     mpoEtat = std::move(poEtat);
     mpoJournal = std::move(poJournal);
@@ -75,7 +75,7 @@ void CopieRecuperation::Ecrire()
         mpoVerrou = std::move(poVerrou);
     }
     moEcrivain.start([poEtat = std::exchange(mpoEtat, nullptr), poJournal = mpoJournal,
-                      oOrigine = moOrigine.toStdString(), oCopie = QFile::encodeName(moChemin)] {
+                      oOrigine = moOrigine, oCopie = QFile::encodeName(moChemin)] {
         RemplacerFichier(oCopie.constData(), FichierPersonnage::EcrireCopie({*poEtat, *poJournal}, oOrigine));
     });
 }

@@ -1,6 +1,7 @@
 #ifndef VEXAL_RECUPERATION_COPIERECUPERATION_H
 #define VEXAL_RECUPERATION_COPIERECUPERATION_H
 
+#include "fichier/FichierPersonnage.h"
 #include "journal/Journal.h"
 #include "model/EtatPersonnage.h"
 
@@ -37,7 +38,7 @@ public:
     // The character now stands in this state, tied to the file of these bytes (none for none): a copy will hold it
     // shortly.
     void Noter(std::shared_ptr<const EtatPersonnage> poEtat, std::shared_ptr<const Journal> poJournal,
-               const QByteArray& oOrigine);
+               const FichierPersonnage::OrigineCopie& oOrigine);
     // The character is saved or let go: its copy goes.
     void Retirer();
     // Carries on with a copy left by a program that stopped, whose lock this program holds now.
@@ -50,7 +51,7 @@ private:
 
     std::shared_ptr<const EtatPersonnage> mpoEtat;
     std::shared_ptr<const Journal> mpoJournal;
-    QByteArray moOrigine;
+    FichierPersonnage::OrigineCopie moOrigine;
     QString moChemin;
     std::unique_ptr<QLockFile> mpoVerrou;
     QTimer moDelai;

@@ -17,7 +17,7 @@ void Lire(CopieOrpheline& oCopie)
     std::string oErreur;
     const std::optional<std::string> oTexte =
         LireFichier(QFile::encodeName(oCopie.moChemin).constData(), FichierPersonnage::kTailleMax, oErreur);
-    std::string oOrigine;
+    FichierPersonnage::OrigineCopie oOrigine;
     std::optional<Dossier> oDossier;
     if (oTexte && oTexte->size() > FichierPersonnage::kTailleMax)
         oErreur = "la copie est trop grande pour être celle d'un personnage";
@@ -28,7 +28,7 @@ void Lire(CopieOrpheline& oCopie)
         oCopie.moEtat = std::move(oDossier->moEtat);
         oCopie.moJournal = std::move(oDossier->moJournal);
     }
-    oCopie.moOrigine = QByteArray::fromStdString(oOrigine);
+    oCopie.moOrigine = std::move(oOrigine);
     oCopie.moErreur = QString::fromStdString(oErreur);
 }
 }

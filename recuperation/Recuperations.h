@@ -1,6 +1,7 @@
 #ifndef VEXAL_RECUPERATION_RECUPERATIONS_H
 #define VEXAL_RECUPERATION_RECUPERATIONS_H
 
+#include "fichier/FichierPersonnage.h"
 #include "journal/Journal.h"
 #include "model/EtatPersonnage.h"
 
@@ -23,7 +24,8 @@ struct CopieOrpheline
     // What it holds, or why it cannot be read.
     std::optional<EtatPersonnage> moEtat;
     Journal moJournal;
-    QByteArray moOrigine;  // the name of the file the character belongs to, as bytes; empty for a new character
+    // The file the character belongs to, and what it held when the copy's edits began.
+    FichierPersonnage::OrigineCopie moOrigine;
     QString moErreur;
 };
 

@@ -190,7 +190,7 @@ bool CommandesFichier::OuvrirFichier(const QString& oFichier)
 
 bool CommandesFichier::Recuperer(CopieOrpheline& oCopie)
 {
-    const QString oOrigine = NomFichier::DepuisOctets(oCopie.moOrigine);
+    const QString oOrigine = NomFichier::DepuisOctets(QByteArray::fromStdString(oCopie.moOrigine.moNom));
     std::unique_ptr<QLockFile> poVerrou;
     return (oOrigine.isEmpty() || Verrouiller(oOrigine, poVerrou))
         && moDocument.Recuperer(oCopie, std::move(poVerrou)).isEmpty();

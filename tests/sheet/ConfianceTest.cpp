@@ -239,7 +239,7 @@ void ConfianceTest::UnsavedChangesKeepARecoveryCopyUntilSaved()
     QTRY_COMPARE_WITH_TIMEOUT(Copies().size(), 1, 2000);
     const QString oCopie = poFiche->GetCopie().Chemin();
     std::string oErreur;
-    std::string oOrigine;
+    FichierPersonnage::OrigineCopie oOrigine;
     const auto oDossier = FichierPersonnage::LireCopie(Lire(oCopie).toStdString(), oErreur, oOrigine);
     QVERIFY(oDossier && oDossier->moEtat == poFiche->GetPerso()->GetEtat());
     QVERIFY(oDossier->moJournal == *poFiche->GetDocument().GetJournal());
@@ -266,7 +266,7 @@ void ConfianceTest::ACopyLeftByAStoppedProgramIsOfferedBack()
     const QString oOrigine = moDossier.filePath(QStringLiteral("azazel.vexal"));
     const QString oPerdue = CopieRecuperation::Dossier() + QStringLiteral("/perdue.vexal");
     const std::string oTexte = FichierPersonnage::EcrireCopie(
-        {oPerdu.GetEtat(), Journaux::Commencer(oPerdu.GetEtat(), "")}, oOrigine.toStdString());
+        {oPerdu.GetEtat(), Journaux::Commencer(oPerdu.GetEtat(), "")}, {oOrigine.toStdString(), {}});
     Ecrire(oPerdue, QByteArray::fromStdString(oTexte));
     const auto poVivante = OuvrirFiche(new Demon);
     Joueur::Monter(poVivante->ForceValue);
