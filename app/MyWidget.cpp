@@ -114,14 +114,22 @@ void MyWidget::ProposerRecuperation(CopieOrpheline& oCopie)
         return;
     }
     const QString oNom = QString::fromStdString(oCopie.moEtat->moNom);
-    const QString oQuestion =
-        tr("VEXAL s'est arrêté avant que %1 soit enregistré.\nFichier : %2\nDernière modification : %3\n\n"
-           "Récupérer ce personnage ? « Plus tard » garde la copie pour le prochain démarrage.")
-            .arg(oNom.isEmpty() ? tr("un personnage sans nom") : tr("« %1 »").arg(oNom),
-                 oCopie.moOrigine.moNom.empty()
-                     ? tr("aucun, il n'a jamais été enregistré")
-                     : QDir::toNativeSeparators(NomFichier::DepuisOctets(QByteArray::fromStdString(oCopie.moOrigine.moNom))),
-                 QLocale(QLocale::French).toString(oCopie.moDate, QStringLiteral("dddd d MMMM yyyy 'à' HH:mm")));
+    const auto Date = [](const QDateTime& oDate) {
+        return QLocale(QLocale::French).toString(oDate, QStringLiteral("dddd d MMMM yyyy 'à' HH:mm"));
+    };
+    QString oFichier = QDir::toNativeSeparators(NomFichier::DepuisOctets(QByteArray::fromStdString(oCopie.moOrigine.moNom)));
+    if (oCopie.moOrigine.moNom.empty())
+        oFichier = tr("aucun, il n'a jamais été enregistré");
+    else if (!oCopie.moRaisonOrigine.isEmpty())
+        oFichier = tr("aucun, car %1 : il sera récupéré comme un nouveau personnage").arg(oCopie.moRaisonOrigine);
+    QString oQuestion =
+        tr("VEXAL s'est arrêté avant que %1 soit enregistré.\nFichier : %2\nDernière modification : %3\n\n")
+            .arg(oNom.isEmpty() ? tr("un personnage sans nom") : tr("« %1 »").arg(oNom), oFichier, Date(oCopie.moDate));
+    if (oCopie.mbOrigineChangee)
+        oQuestion += tr("Le fichier a été enregistré depuis, le %1 : l'enregistrer avec ce que la copie garde "
+                        "remplacerait cet enregistrement.\n\n")
+                         .arg(Date(oCopie.moDateOrigine));
+    oQuestion += tr("Récupérer ce personnage ? « Plus tard » garde la copie pour le prochain démarrage.");
     switch (Dialogues::Demander(this, oQuestion, {tr("Récupérer"), tr("Supprimer"), tr("Plus tard")}))
     {
     case 0:

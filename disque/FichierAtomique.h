@@ -10,6 +10,8 @@ struct Remplacement
     std::string moSource;
     // The replaced file stays beside the new one as "<name>~", one step back.
     bool mbCopieDeSecours = false;
+    // When the replacement succeeded but the previous version could not be kept: why.
+    std::string* mpoAvertissement = nullptr;
 };
 
 // Makes fileName hold exactly oContenu, or leaves the disk as it was. The bytes go to a new private file beside the

@@ -1,9 +1,9 @@
 #include "DocumentPersonnage.h"
 
 #include "CopieRecuperation.h"
-#include "FichiersRecents.h"
 #include "NomFichier.h"
 #include "Recuperations.h"
+#include "VersionFichiers.h"
 #include "catalogue/Superieurs.h"
 #include "fichier/FichierPersonnage.h"
 #include "model/Personnage.h"
@@ -92,6 +92,10 @@ DocumentPersonnage::DocumentPersonnage(QObject* poParent)
     // The recovery copy follows every step, and goes once the character is back to its file.
     connect(mpoPile, &QUndoStack::indexChanged, this, &DocumentPersonnage::SuivreCopie);
     connect(mpoPile, &QUndoStack::cleanChanged, this, &DocumentPersonnage::SuivreCopie);
+    connect(mpoCopie, &CopieRecuperation::Echec, this, [this](const QString& oRaison) {
+        emit Annonce(tr("La copie de récupération ne peut pas être écrite : %1 ; enregistrez le personnage").arg(oRaison),
+                     true);
+    });
 }
 
 DocumentPersonnage::~DocumentPersonnage()
@@ -140,42 +144,50 @@ void DocumentPersonnage::Remplacer(Personnage* poPerso)
     }
     const EtatPersonnage oEtat = poPerso->GetEtat();
     Prendre(std::unique_ptr<Personnage>(poPerso), Journaux::Commencer(oEtat, Aujourdhui()), QString(), nullptr,
-            Empreinte());
+            Empreinte(), std::nullopt);
 }
 
-QString DocumentPersonnage::Ouvrir(const QString& oFichier, std::unique_ptr<QLockFile> poVerrou)
+QString DocumentPersonnage::Ouvrir(const QString& oNom, std::unique_ptr<QLockFile> poVerrou)
 {
+    const QString oFichier = NomFichier::Canonique(oNom);
     const QByteArray oOctets = NomFichier::Octets(oFichier);
     // Taken before the file is read: a write that slips in between is taken for somebody else's.
     const Empreinte oEmpreinte = EmpreinteDe(oOctets.constData());
     std::string oErreur;
+    std::string oTexte;
     Journal oJournal;
-    std::unique_ptr<Personnage> poPerso = FichierPersonnage::Ouvrir(oOctets.constData(), oErreur, &oJournal);
+    std::unique_ptr<Personnage> poPerso = FichierPersonnage::Ouvrir(oOctets.constData(), oErreur, &oJournal, &oTexte);
     if (!poPerso)
         return Texte(oErreur);
-    Prendre(std::move(poPerso), std::move(oJournal), oFichier, std::move(poVerrou), oEmpreinte);
-    FichiersRecents::Noter(oFichier);
+    Prendre(std::move(poPerso), std::move(oJournal), oFichier, std::move(poVerrou), oEmpreinte,
+            VersionDe(oEmpreinte, oTexte));
     return {};
 }
 
-QString DocumentPersonnage::Enregistrer(const QString& oFichier)
+QString DocumentPersonnage::Enregistrer(const QString& oNom, std::unique_ptr<QLockFile> poVerrou,
+                                        QString* poAvertissement)
 {
     if (!mpoPerso)
         return tr("aucun personnage à enregistrer");
+    const QString oFichier = NomFichier::Canonique(oNom);
     const QByteArray oOctets = NomFichier::Octets(oFichier);
     std::string oErreur;
-    if (!FichierPersonnage::Enregistrer(*mpoPerso, *mpoJournal, oOctets.constData(), oErreur))
+    std::string oTexte;
+    std::string oAvertissement;
+    if (!FichierPersonnage::Enregistrer(*mpoPerso, *mpoJournal, oOctets.constData(), oErreur, &oTexte,
+                                        &oAvertissement))
         return Texte(oErreur);
-    if (oFichier == moLien.Nom())
-        moLien.Noter();
-    else
+    if (poAvertissement != nullptr)
+        *poAvertissement = Texte(oAvertissement);
+    if (oFichier != moLien.Nom())
     {
         // Another program holding the new file's lock will hear of this save when it saves itself.
-        QString oQui;
-        moLien.Attacher(oFichier, LienFichier::Verrouiller(oFichier, oQui), EmpreinteDe(oOctets.constData()));
+        if (!poVerrou)
+            poVerrou = std::move(LienFichier::Verrouiller(oFichier).mpoFichier);
+        moLien.Attacher(oFichier, std::move(poVerrou), Empreinte(), std::nullopt);
         emit FichierChange(oFichier);
     }
-    FichiersRecents::Noter(oFichier);
+    moLien.Noter(oTexte);
     mpoPile->setClean();
     return {};
 }
@@ -186,13 +198,46 @@ QString DocumentPersonnage::Recuperer(CopieOrpheline& oCopie, std::unique_ptr<QL
     std::unique_ptr<Personnage> poPerso = FichierPersonnage::Creer({*oCopie.moEtat, oCopie.moJournal}, oErreur);
     if (!poPerso)
         return Texte(oErreur);
-    Prendre(std::move(poPerso), oCopie.moJournal, NomFichier::DepuisOctets(QByteArray::fromStdString(oCopie.moOrigine.moNom)),
-            std::move(poVerrou), EmpreinteDe(oCopie.moOrigine.moNom.c_str()));
+    // A copy that cannot go back to its file leaves it alone: the character comes back as a new one.
+    const bool bSansFichier = !oCopie.moRaisonOrigine.isEmpty();
+    const std::string oOrigine = bSansFichier ? std::string() : oCopie.moOrigine.moNom;
+    const QString oFichier = NomFichier::Canonique(NomFichier::DepuisOctets(QByteArray::fromStdString(oOrigine)));
+    // Saving over a file somebody wrote since the copy's edits began asks first, as over any change on disk.
+    const Empreinte oEmpreinte = oCopie.mbOrigineChangee ? Empreinte() : EmpreinteDe(oOrigine.c_str());
+    Prendre(std::move(poPerso), oCopie.moJournal, oFichier, std::move(poVerrou), oEmpreinte,
+            bSansFichier ? std::nullopt : oCopie.moOrigine.moVersion);
     mpoCopie->Adopter(oCopie.moChemin, std::move(oCopie.mpoVerrou));
     // What the copy holds was never saved.
     mpoPile->resetClean();
-    emit Annonce(tr("Personnage récupéré : enregistrez-le pour garder ses modifications"), false);
+    emit Annonce(bSansFichier ? tr("Personnage récupéré sans fichier, car %1 : enregistrez-le sous un nom pour garder "
+                                   "ses modifications")
+                                    .arg(oCopie.moRaisonOrigine)
+                              : tr("Personnage récupéré : enregistrez-le pour garder ses modifications"),
+                 false);
     return {};
+}
+
+void DocumentPersonnage::RelacherVerrou()
+{
+    if (!EstModifie())
+        moLien.Relacher();
+}
+
+void DocumentPersonnage::ReprendreVerrou()
+{
+    const Verrou oVerrou = moLien.Reprendre();
+    if (!oVerrou.moQui.isEmpty())
+        emit Annonce(tr("« %1 » est maintenant ouvert aussi dans %2 : chacun pourrait effacer ce que l'autre "
+                        "enregistre")
+                         .arg(moLien.Nom(), oVerrou.moQui),
+                     true);
+    else if (!oVerrou.moRaison.isEmpty())
+        emit Annonce(RaisonSansVerrou(oVerrou.moRaison), false);
+}
+
+QString DocumentPersonnage::RaisonSansVerrou(const QString& oRaison)
+{
+    return tr("Pas de verrou : %1 ; un autre VEXAL qui ouvrirait ce fichier ne serait pas prévenu").arg(oRaison);
 }
 
 void DocumentPersonnage::Lacher()
@@ -444,7 +489,8 @@ void DocumentPersonnage::Restaurer(const Instantane& oInstantane)
 }
 
 void DocumentPersonnage::Prendre(std::unique_ptr<Personnage> poPerso, Journal oJournal, const QString& oFichier,
-                                 std::unique_ptr<QLockFile> poVerrou, const Empreinte& oEmpreinte)
+                                 std::unique_ptr<QLockFile> poVerrou, const Empreinte& oEmpreinte,
+                                 std::optional<FichierPersonnage::VersionFichier> oVersion)
 {
     const EtatPersonnage oAvant = mpoEtat ? *mpoEtat : EtatPersonnage();
     mpoPerso = std::move(poPerso);
@@ -455,7 +501,7 @@ void DocumentPersonnage::Prendre(std::unique_ptr<Personnage> poPerso, Journal oJ
     mpoPile->clear();
     mbLache = false;
     const bool bAutreFichier = oFichier != moLien.Nom();
-    moLien.Attacher(oFichier, std::move(poVerrou), oEmpreinte);
+    moLien.Attacher(oFichier, std::move(poVerrou), oEmpreinte, std::move(oVersion));
     emit PersoRemplace();
     emit Annonce(QString(), false);
     emit Change(oAvant);
@@ -481,6 +527,6 @@ void DocumentPersonnage::SuivreCopie()
     else
     {
         mbLache = false;
-        mpoCopie->Noter(mpoEtat, mpoJournal, {NomFichier::Octets(moLien.Nom()).toStdString(), {}});
+        mpoCopie->Noter(mpoEtat, mpoJournal, {NomFichier::Octets(moLien.Nom()).toStdString(), moLien.Version()});
     }
 }

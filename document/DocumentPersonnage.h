@@ -64,11 +64,20 @@ public:
     // The character of the file, tied to it with the lock the caller took (none when it could not); or why not, and
     // then nothing changes. An empty reason means success.
     QString Ouvrir(const QString& oFichier, std::unique_ptr<QLockFile> poVerrou);
-    // Writes the character to the file, which it is tied to from then on; or why not, and then the disk and the
-    // document are as they were.
-    QString Enregistrer(const QString& oFichier);
+    // Writes the character to the file, which it is tied to from then on, with the lock given for a new file (else
+    // one taken when free); or why not, and then the disk and the document are as they were. What went wrong on the
+    // side (the previous version could not be kept) is told in poAvertissement.
+    QString Enregistrer(const QString& oFichier, std::unique_ptr<QLockFile> poVerrou = nullptr,
+                        QString* poAvertissement = nullptr);
     // Takes up the character of a copy a stopped program left: modified, tied to its own file, kept in that copy.
+    // A copy that cannot go back to its file comes back without one.
     QString Recuperer(CopieOrpheline& oCopie, std::unique_ptr<QLockFile> poVerrou);
+    // A character left with nothing unsaved lets other programs open its file unwarned; taken up again, it locks
+    // the file again, or says who has it now.
+    void RelacherVerrou();
+    void ReprendreVerrou();
+    // What the player is told when a file has no lock, oRaison saying why.
+    static QString RaisonSansVerrou(const QString& oRaison);
     // The player let the unsaved changes go: they are not asked about again, and their recovery copy goes.
     void Lacher();
 
@@ -134,7 +143,8 @@ private:
     // Puts a state of this character back: undo and redo.
     void Restaurer(const Instantane& oInstantane);
     void Prendre(std::unique_ptr<Personnage> poPerso, Journal oJournal, const QString& oFichier,
-                 std::unique_ptr<QLockFile> poVerrou, const Empreinte& oEmpreinte);
+                 std::unique_ptr<QLockFile> poVerrou, const Empreinte& oEmpreinte,
+                 std::optional<FichierPersonnage::VersionFichier> oVersion);
     void AnnoncerRaisons();
     void SuivreCopie();
 

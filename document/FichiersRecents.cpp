@@ -3,7 +3,6 @@
 #include "NomFichier.h"
 #include "disque/LectureFichier.h"
 
-#include <QDir>
 #include <QSettings>
 
 namespace
@@ -36,7 +35,7 @@ QStringList Liste()
 
 void Noter(const QString& oNom)
 {
-    const QString oAbsolu = QDir::cleanPath(QDir::current().absoluteFilePath(oNom));
+    const QString oAbsolu = NomFichier::Canonique(oNom);
     QStringList oNoms = Lus();
     oNoms.removeAll(oAbsolu);
     oNoms.prepend(oAbsolu);

@@ -1,5 +1,7 @@
 #include "NomFichier.h"
 
+#include "disque/Chemins.h"
+
 namespace
 {
 constexpr char16_t kOctetEchappe = 0xDC00;
@@ -74,5 +76,12 @@ QByteArray Octets(const QString& oNom)
         nDebutTexte = n + 1;
     }
     return oOctets + oNom.mid(nDebutTexte).toUtf8();
+}
+
+QString Canonique(const QString& oNom)
+{
+    if (oNom.isEmpty())
+        return oNom;
+    return DepuisOctets(QByteArray::fromStdString(CheminCanonique(Octets(oNom).toStdString())));
 }
 }

@@ -11,6 +11,9 @@ namespace NomFichier
 {
 QString DepuisOctets(const QByteArray& oOctets);
 QByteArray Octets(const QString& oNom);
+// The name a program keeps: absolute, with every link resolved, so that two roads to one file are one name. Empty
+// stays empty.
+QString Canonique(const QString& oNom);
 }
 
 #endif

@@ -529,9 +529,10 @@ std::unique_ptr<Personnage> Creer(const EtatPersonnage& oEtat, std::string& oErr
     return poPerso;
 }
 
-std::unique_ptr<Personnage> Ouvrir(const char* fileName, std::string& oErreur, Journal* poJournal)
+std::unique_ptr<Personnage> Ouvrir(const char* fileName, std::string& oErreur, Journal* poJournal,
+                                   std::string* poTexte)
 {
-    const std::optional<std::string> oTexte = LireFichier(fileName, kTailleMax, oErreur);
+    std::optional<std::string> oTexte = LireFichier(fileName, kTailleMax, oErreur);
     if (!oTexte)
     {
         oErreur = "Lecture impossible : " + oErreur;
@@ -546,14 +547,23 @@ std::unique_ptr<Personnage> Ouvrir(const char* fileName, std::string& oErreur, J
     std::unique_ptr<Personnage> poPerso = oDossier ? Creer(*oDossier, oErreur) : nullptr;
     if (poPerso && poJournal != nullptr)
         *poJournal = std::move(oDossier->moJournal);
+    if (poPerso && poTexte != nullptr)
+        *poTexte = std::move(*oTexte);
     return poPerso;
 }
 
-bool Enregistrer(const Personnage& oPerso, const Journal& oJournal, const char* fileName, std::string& oErreur)
+bool Enregistrer(const Personnage& oPerso, const Journal& oJournal, const char* fileName, std::string& oErreur,
+                 std::string* poTexte, std::string* poAvertissement)
 {
     oErreur.clear();
     Remplacement oOptions;
     oOptions.mbCopieDeSecours = true;
-    return RemplacerFichier(fileName, Ecrire(Dossier{oPerso.GetEtat(), oJournal}), &oErreur, oOptions);
+    oOptions.mpoAvertissement = poAvertissement;
+    std::string oTexte = Ecrire(Dossier{oPerso.GetEtat(), oJournal});
+    if (!RemplacerFichier(fileName, oTexte, &oErreur, oOptions))
+        return false;
+    if (poTexte != nullptr)
+        *poTexte = std::move(oTexte);
+    return true;
 }
 }

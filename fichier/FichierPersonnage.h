@@ -52,8 +52,9 @@ std::unique_ptr<Personnage> Creer(const Dossier& oDossier, std::string& oErreur)
 
 // A new character of the file's side, in the file's state, and its journal when poJournal is given; null, with the
 // first problem found, when the file cannot be read (it must be a regular file) or holds no state and journal the
-// rules could reach.
-std::unique_ptr<Personnage> Ouvrir(const char* fileName, std::string& oErreur, Journal* poJournal = nullptr);
+// rules could reach. The bytes read go to poTexte, when given.
+std::unique_ptr<Personnage> Ouvrir(const char* fileName, std::string& oErreur, Journal* poJournal = nullptr,
+                                   std::string* poTexte = nullptr);
 
 // What a file held at one moment: enough to tell later whether somebody wrote it since, and to say when.
 struct VersionFichier
@@ -80,8 +81,10 @@ std::string EcrireCopie(const Dossier& oDossier, const OrigineCopie& oOrigine);
 std::optional<Dossier> LireCopie(const std::string& oTexte, std::string& oErreur, OrigineCopie& oOrigine);
 
 // Replaces the file whole with the character and its journal, or leaves it as it was and says why. The version
-// replaced stays beside it as "<name>~".
-bool Enregistrer(const Personnage& oPerso, const Journal& oJournal, const char* fileName, std::string& oErreur);
+// replaced stays beside it as "<name>~", or poAvertissement, when given, says why not. The bytes written go to
+// poTexte, when given.
+bool Enregistrer(const Personnage& oPerso, const Journal& oJournal, const char* fileName, std::string& oErreur,
+                 std::string* poTexte = nullptr, std::string* poAvertissement = nullptr);
 }
 
 #endif

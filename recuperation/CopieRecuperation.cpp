@@ -70,12 +70,31 @@ void CopieRecuperation::Ecrire()
         poVerrou->setStaleLockTime(0);
         // A folder where not even a lock can be made takes no copy either.
         if (!poVerrou->tryLock(0))
+        {
+            Signaler(poVerrou->error() == QLockFile::PermissionError
+                         ? tr("permission refusée dans %1").arg(Dossier())
+                         : tr("aucun verrou ne peut être posé dans %1").arg(Dossier()));
             return;
+        }
         moChemin = oChemin;
         mpoVerrou = std::move(poVerrou);
     }
-    moEcrivain.start([poEtat = std::exchange(mpoEtat, nullptr), poJournal = mpoJournal,
-                      oOrigine = moOrigine, oCopie = QFile::encodeName(moChemin)] {
-        RemplacerFichier(oCopie.constData(), FichierPersonnage::EcrireCopie({*poEtat, *poJournal}, oOrigine));
+    moEcrivain.start([this, poEtat = std::exchange(mpoEtat, nullptr), poJournal = mpoJournal, oOrigine = moOrigine,
+                      oCopie = QFile::encodeName(moChemin)] {
+        std::string oErreur;
+        const bool bEcrite =
+            RemplacerFichier(oCopie.constData(), FichierPersonnage::EcrireCopie({*poEtat, *poJournal}, oOrigine),
+                             &oErreur);
+        // Told on the copy's own thread; dropped if the copy has gone by then.
+        QMetaObject::invokeMethod(this, [this, bEcrite, oRaison = QString::fromStdString(oErreur)] {
+            Signaler(bEcrite ? QString() : oRaison);
+        }, Qt::QueuedConnection);
     });
+}
+
+void CopieRecuperation::Signaler(const QString& oRaison)
+{
+    if (!oRaison.isEmpty() && !mbEchec)
+        emit Echec(oRaison);
+    mbEchec = !oRaison.isEmpty();
 }

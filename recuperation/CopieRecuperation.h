@@ -46,8 +46,13 @@ public:
     // The copy as it stands on disk; empty while there is none.
     QString Chemin() const { return moChemin; }
 
+signals:
+    // The copy could not be written, for this reason: told once, until a copy is written again.
+    void Echec(const QString& oRaison);
+
 private:
     void Ecrire();
+    void Signaler(const QString& oRaison);
 
     std::shared_ptr<const EtatPersonnage> mpoEtat;
     std::shared_ptr<const Journal> mpoJournal;
@@ -56,6 +61,7 @@ private:
     std::unique_ptr<QLockFile> mpoVerrou;
     QTimer moDelai;
     QThreadPool moEcrivain;
+    bool mbEchec = false;  // the last copy could not be written, and the player was told
 };
 
 #endif

@@ -1,10 +1,13 @@
 #include "Recuperations.h"
 
 #include "CopieRecuperation.h"
+#include "VersionFichiers.h"
+#include "disque/Chemins.h"
 #include "disque/LectureFichier.h"
 #include "fichier/FichierPersonnage.h"
 #include "model/Personnage.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
@@ -31,6 +34,38 @@ void Lire(CopieOrpheline& oCopie)
     oCopie.moOrigine = std::move(oOrigine);
     oCopie.moErreur = QString::fromStdString(oErreur);
 }
+
+// A copy goes back only to a character file, and never to a copy: an origin written by hand or by another program
+// could name anything.
+QString RaisonOrigine(const std::string& oNom)
+{
+    const QString oMontre = QFile::decodeName(QByteArray::fromStdString(oNom));
+    if (oNom.front() != '/')
+        return QCoreApplication::translate("Recuperations", "« %1 » n'est pas un chemin complet").arg(oMontre);
+    const std::string oDossier = CheminCanonique(QFile::encodeName(CopieRecuperation::Dossier()).toStdString()) + "/";
+    if (CheminCanonique(oNom).compare(0, oDossier.size(), oDossier) == 0)
+        return QCoreApplication::translate("Recuperations", "« %1 » est une copie de récupération").arg(oMontre);
+    if (!EmpreinteDe(oNom.c_str()).mbExiste)
+        return {};
+    std::string oErreur;
+    if (FichierPersonnage::Ouvrir(oNom.c_str(), oErreur))
+        return {};
+    return QCoreApplication::translate("Recuperations", "« %1 » n'est pas une fiche de personnage : %2")
+        .arg(oMontre, QString::fromStdString(oErreur));
+}
+
+void Comparer(CopieOrpheline& oCopie)
+{
+    const std::string& oNom = oCopie.moOrigine.moNom;
+    if (oNom.empty())
+        return;
+    oCopie.moRaisonOrigine = RaisonOrigine(oNom);
+    const Empreinte oEmpreinte = EmpreinteDe(oNom.c_str());
+    if (!oCopie.moRaisonOrigine.isEmpty() || !oEmpreinte.mbExiste)
+        return;
+    oCopie.mbOrigineChangee = !oCopie.moOrigine.moVersion || !TientEncore(oNom, *oCopie.moOrigine.moVersion);
+    oCopie.moDateOrigine = QDateTime::fromSecsSinceEpoch(oEmpreinte.mnSecondes);
+}
 }
 
 std::vector<CopieOrpheline> CopiesOrphelines()
@@ -45,8 +80,13 @@ std::vector<CopieOrpheline> CopiesOrphelines()
         // Held: the program that writes this copy is running.
         if (!poVerrou->tryLock(0))
             continue;
-        CopieOrpheline oCopie{oFichier.filePath(), std::move(poVerrou), oFichier.lastModified(), {}, {}, {}, {}};
+        CopieOrpheline oCopie;
+        oCopie.moChemin = oFichier.filePath();
+        oCopie.mpoVerrou = std::move(poVerrou);
+        oCopie.moDate = oFichier.lastModified();
         Lire(oCopie);
+        if (oCopie.moEtat)
+            Comparer(oCopie);
         oCopies.push_back(std::move(oCopie));
     }
     return oCopies;

@@ -27,6 +27,12 @@ struct CopieOrpheline
     // The file the character belongs to, and what it held when the copy's edits began.
     FichierPersonnage::OrigineCopie moOrigine;
     QString moErreur;
+    // Why the character cannot go back to that file, which it then leaves alone: empty when it can.
+    QString moRaisonOrigine;
+    // Somebody wrote the file since the copy's edits began, last on moDateOrigine: saving the copy would replace
+    // that.
+    bool mbOrigineChangee = false;
+    QDateTime moDateOrigine;
 };
 
 // The copies whose program has stopped, oldest first; a copy that another running program keeps is never among them.

@@ -2,6 +2,7 @@
 
 #include "FiltreSaisie.h"
 #include "PouvoirTalentWidget.h"
+#include "TextePlain.h"
 
 #include <QDoubleSpinBox>
 #include <QScrollArea>
@@ -103,10 +104,10 @@ PouvoirTalentWidget* ColonneLignes::Creer(const std::string& oNom, const QString
 {
     auto* poLigne = new PouvoirTalentWidget(mpoColonne->parentWidget());
     poLigne->SetName(oNom.c_str());
-    poLigne->setToolTip(oToolTip);
+    poLigne->setToolTip(TextePlain::Bulle(oToolTip));
     auto* poBoite = poLigne->findChild<QDoubleSpinBox*>();
     FiltreSaisie::Proteger(poBoite);
-    poBoite->setToolTip(oAideBoite);
+    poBoite->setToolTip(TextePlain::Bulle(oAideBoite));
     connect(poLigne, &PouvoirTalentWidget::ValueChanged, this,
             [this, poLigne] { emit LigneChangee(poLigne->GetName(), poLigne->GetValue()); });
     return poLigne;
@@ -121,7 +122,7 @@ void ColonneLignes::AjusterHauteur()
 void ColonneLignes::Aider(const Aide& fBoite)
 {
     for (PouvoirTalentWidget* poLigne : Lignes())
-        poLigne->findChild<QDoubleSpinBox*>()->setToolTip(fBoite(poLigne->GetName()));
+        poLigne->findChild<QDoubleSpinBox*>()->setToolTip(TextePlain::Bulle(fBoite(poLigne->GetName())));
 }
 
 void ColonneLignes::Ecrire(const Valeur& fValeur)

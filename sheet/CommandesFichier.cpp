@@ -7,6 +7,7 @@
 #include "FichiersRecents.h"
 #include "NomFichier.h"
 #include "Recuperations.h"
+#include "TextePlain.h"
 #include "Touches.h"
 #include "disque/FichierAtomique.h"
 #include "model/Personnage.h"
@@ -50,7 +51,7 @@ void SuivrePile(QUndoStack* poPile, QAbstractButton* poBouton, QAction* poAction
     QObject::connect(poPile, pPossible, poBouton, &QWidget::setEnabled);
     QObject::connect(poPile, pPossible, poAction, &QAction::setEnabled);
     QObject::connect(poPile, pTexte, poBouton, [poBouton, oModele](const QString& oTexte) {
-        poBouton->setToolTip(oTexte.isEmpty() ? QString() : oModele.arg(oTexte));
+        poBouton->setToolTip(oTexte.isEmpty() ? QString() : TextePlain::Bulle(oModele.arg(oTexte)));
     });
 }
 }
@@ -149,16 +150,21 @@ bool CommandesFichier::PeutAbandonner()
     return false;
 }
 
-bool CommandesFichier::Verrouiller(const QString& oFichier, std::unique_ptr<QLockFile>& poVerrou)
+bool CommandesFichier::Verrouiller(const QString& oFichier, std::unique_ptr<QLockFile>& poVerrou, bool bEnregistrer)
 {
-    QString oQui;
-    poVerrou = LienFichier::Verrouiller(oFichier, oQui);
-    return oQui.isEmpty()
-        || Dialogues::Demander(&moFenetre,
-                               tr("« %1 » est déjà ouvert dans un autre VEXAL : %2.\nSi vous l'ouvrez ici aussi, "
-                                  "chacun pourra effacer ce que l'autre enregistre.")
-                                   .arg(Montre(oFichier), oQui),
-                               {tr("Ouvrir quand même"), tr("Annuler")}, 1)
+    Verrou oVerrou = LienFichier::Verrouiller(oFichier);
+    poVerrou = std::move(oVerrou.mpoFichier);
+    if (!oVerrou.moRaison.isEmpty())
+        moSansVerrou = DocumentPersonnage::RaisonSansVerrou(oVerrou.moRaison);
+    if (oVerrou.moQui.isEmpty())
+        return true;
+    const QString oQuestion = bEnregistrer
+        ? tr("« %1 » est ouvert dans un autre VEXAL : %2.\nSi vous l'enregistrez ici, vous remplacez ce que l'autre "
+             "a ouvert, et il pourra effacer à son tour ce que vous enregistrez.")
+        : tr("« %1 » est déjà ouvert dans un autre VEXAL : %2.\nSi vous l'ouvrez ici aussi, chacun pourra effacer ce "
+             "que l'autre enregistre.");
+    const QString oOui = bEnregistrer ? tr("Enregistrer quand même") : tr("Ouvrir quand même");
+    return Dialogues::Demander(&moFenetre, oQuestion.arg(Montre(oFichier), oVerrou.moQui), {oOui, tr("Annuler")}, 1)
         == 0;
 }
 
@@ -171,10 +177,12 @@ bool CommandesFichier::Ouvrir()
     return !oFichier.isEmpty() && OuvrirFichier(oFichier);
 }
 
-bool CommandesFichier::OuvrirFichier(const QString& oFichier)
+bool CommandesFichier::OuvrirFichier(const QString& oNom)
 {
+    const QString oFichier = NomFichier::Canonique(oNom);
     std::unique_ptr<QLockFile> poVerrou;
-    if (!Verrouiller(oFichier, poVerrou))
+    moSansVerrou.clear();
+    if (!Verrouiller(oFichier, poVerrou, false))
         return false;
     const QString oRaison = moDocument.Ouvrir(oFichier, std::move(poVerrou));
     if (!oRaison.isEmpty())
@@ -185,14 +193,18 @@ bool CommandesFichier::OuvrirFichier(const QString& oFichier)
     }
     Dialogues::Retenir(oFichier);
     FichiersRecents::Noter(oFichier);
+    if (!moSansVerrou.isEmpty())
+        emit Annonce(moSansVerrou, false);
     return true;
 }
 
 bool CommandesFichier::Recuperer(CopieOrpheline& oCopie)
 {
-    const QString oOrigine = NomFichier::DepuisOctets(QByteArray::fromStdString(oCopie.moOrigine.moNom));
+    const QString oOrigine = oCopie.moRaisonOrigine.isEmpty()
+        ? NomFichier::DepuisOctets(QByteArray::fromStdString(oCopie.moOrigine.moNom))
+        : QString();
     std::unique_ptr<QLockFile> poVerrou;
-    return (oOrigine.isEmpty() || Verrouiller(oOrigine, poVerrou))
+    return (oOrigine.isEmpty() || Verrouiller(NomFichier::Canonique(oOrigine), poVerrou, false))
         && moDocument.Recuperer(oCopie, std::move(poVerrou)).isEmpty();
 }
 
@@ -200,15 +212,22 @@ void CommandesFichier::MontrerRecents(QMenu* poMenu)
 {
     poMenu->clear();
     const QStringList oRecents = FichiersRecents::Liste();
+    QStringList oNoms;
+    for (const QString& oFichier : oRecents)
+        oNoms << QFileInfo(oFichier).fileName();
     for (qsizetype n = 0; n < oRecents.size(); ++n)
     {
         const QString oFichier = oRecents[n];
-        QAction* poAction =
-            poMenu->addAction(tr("&%1 %2").arg(n + 1).arg(QFileInfo(oFichier).fileName()), this, [this, oFichier] {
-                if (PeutAbandonner())
-                    OuvrirFichier(oFichier);
-            });
-        poAction->setToolTip(Montre(oFichier));
+        // Two files of one name are told apart by their folders.
+        QString oTexte = oNoms[n];
+        if (oNoms.count(oNoms[n]) > 1)
+            oTexte = tr("%1 (%2)").arg(oTexte, Montre(QFileInfo(oFichier).path()));
+        oTexte.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* poAction = poMenu->addAction(tr("&%1 %2").arg(n + 1).arg(oTexte), this, [this, oFichier] {
+            if (PeutAbandonner())
+                OuvrirFichier(oFichier);
+        });
+        poAction->setToolTip(TextePlain::Bulle(Montre(oFichier)));
         poAction->setStatusTip(Montre(oFichier));
     }
     if (oRecents.isEmpty())
@@ -236,9 +255,15 @@ bool CommandesFichier::EnregistrerSous()
     return !oFichier.isEmpty() && EnregistrerDans(oFichier);
 }
 
-bool CommandesFichier::EnregistrerDans(const QString& oFichier)
+bool CommandesFichier::EnregistrerDans(const QString& oNom)
 {
     emit Valider();
+    const QString oFichier = NomFichier::Canonique(oNom);
+    // A file another VEXAL has open is only replaced if the player says so.
+    std::unique_ptr<QLockFile> poVerrou;
+    moSansVerrou.clear();
+    if (oFichier != moDocument.GetFichier() && !Verrouiller(oFichier, poVerrou, true))
+        return false;
     if (oFichier == moDocument.GetFichier() && moDocument.ChangeSurDisque()
         && Dialogues::Demander(&moFenetre,
                                tr("« %1 » a été modifié sur le disque depuis que vous l'avez ouvert ou enregistré, "
@@ -248,7 +273,8 @@ bool CommandesFichier::EnregistrerDans(const QString& oFichier)
                                {tr("Enregistrer quand même"), tr("Annuler")}, 1)
                != 0)
         return false;
-    const QString oRaison = moDocument.Enregistrer(oFichier);
+    QString oAvertissement;
+    const QString oRaison = moDocument.Enregistrer(oFichier, std::move(poVerrou), &oAvertissement);
     if (!oRaison.isEmpty())
     {
         Dialogues::Avertir(&moFenetre, tr("Enregistrer"),
@@ -257,7 +283,13 @@ bool CommandesFichier::EnregistrerDans(const QString& oFichier)
         return false;
     }
     FichiersRecents::Noter(oFichier);
-    emit Annonce(tr("Personnage enregistré : %1").arg(Montre(oFichier)));
+    QStringList oAnnonce{tr("Personnage enregistré : %1").arg(Montre(oFichier))};
+    for (const QString& oAussi : {oAvertissement, moSansVerrou})
+    {
+        if (!oAussi.isEmpty())
+            oAnnonce << oAussi;
+    }
+    emit Annonce(oAnnonce.join(QStringLiteral(" ; ")), oAnnonce.size() > 1);
     return true;
 }
 

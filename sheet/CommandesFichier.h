@@ -48,8 +48,9 @@ signals:
 
 private:
     void Installer(Ui::VEXALFiche& oForme);
-    // The lock of a file to open; false when another program has it open and the player keeps away.
-    bool Verrouiller(const QString& oFichier, std::unique_ptr<QLockFile>& poVerrou);
+    // The lock of a file to open or to save to; false when another program has it open and the player keeps away.
+    // A lock of no use is noted in moSansVerrou.
+    bool Verrouiller(const QString& oFichier, std::unique_ptr<QLockFile>& poVerrou, bool bEnregistrer);
     bool EnregistrerDans(const QString& oFichier);
     void MontrerRecents(QMenu* poMenu);
     // The character's name as a file name with this extension, in the folder last used.
@@ -58,6 +59,7 @@ private:
 
     QWidget& moFenetre;
     DocumentPersonnage& moDocument;
+    QString moSansVerrou;  // why the file last opened or saved to has no lock
 };
 
 #endif

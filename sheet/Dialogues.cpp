@@ -92,7 +92,10 @@ void Dialogues::Avertir(QWidget* poParent, const QString& oTitre, const QString&
         mpoTemoin->append(oTexte);
         return;
     }
-    QMessageBox::warning(poParent, oTitre, oTexte);
+    // A name or a reason in the text is shown as it is, never as markup.
+    QMessageBox oAvertissement(QMessageBox::Warning, oTitre, oTexte, QMessageBox::Ok, poParent);
+    oAvertissement.setTextFormat(Qt::PlainText);
+    oAvertissement.exec();
 }
 
 Dialogues::Reponse Dialogues::DemanderEnregistrer(QWidget* poParent, const QString& oTexte)
@@ -110,6 +113,7 @@ int Dialogues::Demander(QWidget* poParent, const QString& oTexte, const QStringL
         return static_cast<int>(nReponse);
     }
     QMessageBox oQuestion(QMessageBox::Warning, QStringLiteral("VEXAL"), oTexte, QMessageBox::NoButton, poParent);
+    oQuestion.setTextFormat(Qt::PlainText);
     QList<QPushButton*> oBoutons;
     for (qsizetype n = 0; n < oReponses.size(); ++n)
     {

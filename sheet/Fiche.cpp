@@ -69,6 +69,9 @@ Fiche::Fiche(QWidget*)
     setToolTip(tr("Fiche de personnage"));
     moPlaceBarre = BarreEtat->geometry();
     BarreEtat->setWordWrap(true);
+    // Names and reasons are text, whatever they hold.
+    BarreEtat->setTextFormat(Qt::PlainText);
+    SupLabel->setTextFormat(Qt::PlainText);
     BarreEtat->setBackgroundRole(QPalette::Base);
     // The boxes that cost nothing still say what they hold.
     spinBoxPATOT->setToolTip(tr("Total PA : tous les PA reçus, dépensés ou non ; le changer ajoute ou retire des PA "

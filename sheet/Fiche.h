@@ -118,6 +118,7 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* poEvent) override;
+    void showEvent(QShowEvent* poEvent) override;
     bool event(QEvent* poEvent) override;
 
 private:

@@ -3,6 +3,7 @@
 #include "ColonneLignes.h"
 #include "FiltreSaisie.h"
 #include "PouvoirTalentWidget.h"
+#include "TextePlain.h"
 #include "model/Aides.h"
 #include "model/Personnage.h"
 
@@ -60,11 +61,13 @@ void Fiche::Annoncer(const QString& oTexte, bool bRefus)
         BarreEtat->setFont(oPolice);
     }
     BarreEtat->setText(oTexte);
-    BarreEtat->setToolTip(oTexte);
+    BarreEtat->setToolTip(TextePlain::Bulle(oTexte));
     // A long message wraps upward over the foot of the columns rather than being cut at the window's edge.
     const int nHauteur = std::max(moPlaceBarre.height(), BarreEtat->heightForWidth(moPlaceBarre.width()));
     BarreEtat->setGeometry(moPlaceBarre.adjusted(0, moPlaceBarre.height() - nHauteur, 0, 0));
     BarreEtat->setAutoFillBackground(nHauteur > moPlaceBarre.height());
+    // Over the columns, which were made after it.
+    BarreEtat->raise();
 }
 
 QString Fiche::AideLigne(bool bTalent, const std::string& oNom) const

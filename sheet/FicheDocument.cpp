@@ -113,5 +113,13 @@ void Fiche::closeEvent(QCloseEvent* poEvent)
         if (poFenetre != nullptr)
             poFenetre->close();
     }
+    // Hidden, the sheet shows nothing: another program may take the file, unless changes still wait here.
+    mpoDocument->RelacherVerrou();
     QWidget::closeEvent(poEvent);
+}
+
+void Fiche::showEvent(QShowEvent* poEvent)
+{
+    mpoDocument->ReprendreVerrou();
+    QWidget::showEvent(poEvent);
 }

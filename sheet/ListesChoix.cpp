@@ -2,6 +2,7 @@
 
 #include "DocumentPersonnage.h"
 #include "FiltreSaisie.h"
+#include "TextePlain.h"
 #include "model/Aides.h"
 #include "model/Personnage.h"
 #include "model/Raisons.h"
@@ -60,7 +61,8 @@ void GriserListe(QComboBox* poListe, const Catalogue& oCatalogue, const std::vec
         // What an entry is never changes: it is worded once.
         if (!poEntree->data(Qt::UserRole).isValid())
             poEntree->setData(Texte(fAide(*poRecord)), Qt::UserRole);
-        poEntree->setToolTip(oPourquoi.isEmpty() ? poEntree->data(Qt::UserRole).toString() : oPourquoi);
+        poEntree->setToolTip(
+            TextePlain::Bulle(oPourquoi.isEmpty() ? poEntree->data(Qt::UserRole).toString() : oPourquoi));
         poEntree->setForeground(oPourquoi.isEmpty() ? QBrush() : oGris);
     }
 }

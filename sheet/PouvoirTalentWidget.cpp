@@ -24,6 +24,8 @@ PouvoirTalentWidget::PouvoirTalentWidget(QWidget* parent)
     poName = new QLabel(this);
     poName->setObjectName(QStringLiteral("poName"));
     poName->setGeometry(20, 0, 170, 20);
+    // A name is text, whatever it holds.
+    poName->setTextFormat(Qt::PlainText);
     poName->setText(QCoreApplication::translate("Form", "name"));
 
     doubleSpinBox = new QDoubleSpinBox(this);
