@@ -4,6 +4,7 @@
 #include "Dialogues.h"
 #include "Fiche.h"
 #include "MyWidget.h"
+#include "VersionFichiers.h"
 #include "fichier/FichierPersonnage.h"
 #include "model/Demon.h"
 
@@ -75,6 +76,9 @@ private slots:
     void ARefusedFileIsShownAndTheStartWindowStays();
     void UnsavedChangesKeepARecoveryCopyUntilSaved();
     void ACopyLeftByAStoppedProgramIsOfferedBack();
+    void ACopyGoesBackOnlyToItsOwnUnchangedCharacterFile_data();
+    void ACopyGoesBackOnlyToItsOwnUnchangedCharacterFile();
+    void AClosedSheetLetsItsFileGoAndOneFileHasOneLock();
 
 private:
     QTemporaryDir moDossier;
@@ -165,6 +169,13 @@ void ConfianceTest::AFileOpenInAnotherProgramIsOpenedOnlyIfThePlayerSays()
     QVERIFY(!poFiche->OuvrirFichier(oChemin));
     QVERIFY(Dialogues::ProchainesReponses().isEmpty());
     QCOMPARE(poFiche->GetPerso()->GetNom(), std::string());
+    // Saving over it asks the same, and the default keeps the other program's file.
+    const QByteArray oAvant = Lire(oChemin);
+    Dialogues::SetProchainNom(oChemin);
+    Dialogues::SetProchainesReponses({QStringLiteral("Annuler")});
+    QVERIFY(!poFiche->EnregistrerAction());
+    QVERIFY(Dialogues::ProchainesReponses().isEmpty());
+    QCOMPARE(Lire(oChemin), oAvant);
 
     oProgramme.kill();
     QVERIFY(oProgramme.waitForFinished());
@@ -283,6 +294,104 @@ void ConfianceTest::ACopyLeftByAStoppedProgramIsOfferedBack()
     QVERIFY(oFiche.GetPerso()->GetEtat() == oPerdu.GetEtat());
     QCOMPARE(oFiche.GetFichier(), oOrigine);
     QCOMPARE(oFiche.GetCopie().Chemin(), oPerdue);
+}
+
+// The copy names the file it came from; recovered, it is saved only over that very character file, as it was
+// when the copy's edits began, unless the player says so. Any other file stays as it is.
+void ConfianceTest::ACopyGoesBackOnlyToItsOwnUnchangedCharacterFile_data()
+{
+    QTest::addColumn<QString>("origine");
+    QTest::addColumn<QByteArray>("contenu");  // what the origin holds when the copy is made; none: no such file
+    QTest::addColumn<bool>("changeDepuis");   // another save of the origin after the copy's edits began
+    QTest::addColumn<bool>("retour");         // the character goes back to its file
+    Demon oSauve;
+    oSauve.SetNom("Sauvé");
+    const QByteArray oFiche = QByteArray::fromStdString(FichierPersonnage::Ecrire(oSauve.GetEtat()));
+    QTest::newRow("unchanged") << "azazel.vexal" << oFiche << false << true;
+    QTest::newRow("saved since") << "azazel.vexal" << oFiche << true << true;
+    QTest::newRow("not yet saved there") << "azazel.vexal" << QByteArray() << false << true;
+    QTest::newRow("relative") << "" << QByteArray() << false << false;
+    QTest::newRow("a text file") << "notes.txt" << QByteArray("mes notes\n") << false << false;
+    QTest::newRow("the copy itself") << "*" << QByteArray() << false << false;
+}
+
+void ConfianceTest::ACopyGoesBackOnlyToItsOwnUnchangedCharacterFile()
+{
+    QFETCH(QString, origine);
+    QFETCH(QByteArray, contenu);
+    QFETCH(bool, changeDepuis);
+    QFETCH(bool, retour);
+    QVERIFY(QDir().mkpath(CopieRecuperation::Dossier()));
+    const QString oCopie = CopieRecuperation::Dossier() + QStringLiteral("/perdue.vexal");
+    QString oOrigine = origine == QLatin1String("*") ? oCopie : moDossier.filePath(origine);
+    if (origine.isEmpty())
+        oOrigine = QStringLiteral("azazel.vexal");
+    QFile::remove(oOrigine);
+    std::optional<FichierPersonnage::VersionFichier> oVersion;
+    if (!contenu.isEmpty())
+    {
+        Ecrire(oOrigine, contenu);
+        oVersion = VersionDe(EmpreinteDe(QFile::encodeName(oOrigine).constData()), contenu.toStdString());
+    }
+    if (changeDepuis)
+    {
+        Demon oEntreTemps;
+        oEntreTemps.SetNom("Enregistré entre-temps");
+        Ecrire(oOrigine, QByteArray::fromStdString(FichierPersonnage::Ecrire(oEntreTemps.GetEtat())));
+    }
+    Demon oPerdu;
+    oPerdu.SetNom("Azazel");
+    oPerdu.AugmenteCaracteristique(FORCE, 2);
+    Ecrire(oCopie, QByteArray::fromStdString(FichierPersonnage::EcrireCopie(
+                       {oPerdu.GetEtat(), Journaux::Commencer(oPerdu.GetEtat(), "")},
+                       {QFile::encodeName(oOrigine).toStdString(), oVersion})));
+    const QByteArray oAvant = Lire(oOrigine);
+    const auto poDepart = OuvrirDepart();
+
+    Dialogues::SetProchainesReponses({tr("Récupérer")});
+    poDepart->ProposerRecuperations();
+    Fiche& oFiche = *poDepart->GetFiche();
+    QVERIFY(oFiche.isVisible() && oFiche.GetPerso()->GetEtat() == oPerdu.GetEtat());
+    QCOMPARE(oFiche.GetFichier(), retour ? oOrigine : QString());
+    QCOMPARE(oFiche.BarreEtat->text().contains(QStringLiteral("sans fichier")), !retour);
+
+    // Saving asks first over a file written since; a character without a file asks for a name.
+    Dialogues::SetProchainNom(QString());
+    Dialogues::SetProchainesReponses({QStringLiteral("Annuler")});
+    QCOMPARE(oFiche.EnregistrerAction(), retour && !changeDepuis);
+    QCOMPARE(Dialogues::ProchainesReponses().isEmpty(), changeDepuis);
+    if (!retour || changeDepuis)
+        QCOMPARE(Lire(oOrigine), oAvant);
+    else
+        QCOMPARE(Lire(oOrigine), QByteArray::fromStdString(FichierPersonnage::Ecrire(
+                                     {oFiche.GetPerso()->GetEtat(), *oFiche.GetDocument().GetJournal()})));
+    Dialogues::SetProchaineReponse(Dialogues::Reponse::NePasEnregistrer);
+    QFile::remove(oOrigine);
+}
+
+// A sheet closed with nothing unsaved lets other programs open its file unwarned; the lock of a file reached
+// through a link is the file's own, and a lock that cannot serve is said on the status line.
+void ConfianceTest::AClosedSheetLetsItsFileGoAndOneFileHasOneLock()
+{
+    const QString oChemin = moDossier.filePath(QStringLiteral("ferme.vexal"));
+    const QString oVerrou = moDossier.filePath(QStringLiteral(".ferme.vexal.lock"));
+    Ecrire(oChemin, QByteArray::fromStdString(FichierPersonnage::Ecrire(Demon().GetEtat())));
+    QVERIFY(QFile::link(oChemin, moDossier.filePath(QStringLiteral("lien.vexal"))));
+    const auto poDepart = OuvrirDepart();
+
+    poDepart->OuvrirFichier(moDossier.filePath(QStringLiteral("lien.vexal")));
+    Fiche& oFiche = *poDepart->GetFiche();
+    QCOMPARE(oFiche.GetFichier(), oChemin);
+    QVERIFY(QFile::exists(oVerrou));
+    QVERIFY(!QFile::exists(moDossier.filePath(QStringLiteral(".lien.vexal.lock"))));
+    QVERIFY(oFiche.close());
+    QVERIFY(!QFile::exists(oVerrou));
+
+    QVERIFY(QDir().mkdir(oVerrou));
+    poDepart->OuvrirFichier(oChemin);
+    QVERIFY2(oFiche.BarreEtat->text().contains(QStringLiteral("Pas de verrou")), qPrintable(oFiche.BarreEtat->text()));
+    QVERIFY(QDir(oVerrou).exists());
+    QVERIFY(QDir().rmdir(oVerrou));
 }
 
 QTEST_MAIN(ConfianceTest)
