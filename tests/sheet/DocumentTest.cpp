@@ -206,12 +206,15 @@ void DocumentTest::TheCommandLineExportsAFileOrSaysWhyNot()
     QVERIFY(FichierPersonnage::Enregistrer(*poPerso, Journaux::Commencer(poPerso->GetEtat(), ""),
                                            QFile::encodeName(oFichier).constData(), oErreur));
     Ecrire(oRefuse, "{}");
-    const auto Lancer = [](const QStringList& oArguments) {
+    // Work without a window leaves the player's settings alone: no file is noted as last used.
+    const QString oReglages = moDossier.filePath(QStringLiteral("reglages"));
+    const auto Lancer = [&oReglages](const QStringList& oArguments) {
         QProcess oProgramme;
         QProcessEnvironment oEnvironnement = QProcessEnvironment::systemEnvironment();
         // No display: work without a window must not need one.
         oEnvironnement.remove(QStringLiteral("DISPLAY"));
         oEnvironnement.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        oEnvironnement.insert(QStringLiteral("XDG_CONFIG_HOME"), oReglages);
         oProgramme.setProcessEnvironment(oEnvironnement);
         oProgramme.start(Programme(), oArguments);
         oProgramme.waitForFinished(20000);
@@ -237,6 +240,7 @@ void DocumentTest::TheCommandLineExportsAFileOrSaysWhyNot()
     const QString oAutrePdf = moDossier.filePath(QStringLiteral("refuse.pdf"));
     QCOMPARE(Lancer({QStringLiteral("--pdf"), oAutrePdf, oRefuse}).first, 1);
     QVERIFY(!QFile::exists(oAutrePdf));
+    QVERIFY(!QFileInfo::exists(oReglages + QStringLiteral("/vexal")));
     QCOMPARE(Lancer({QStringLiteral("--export"), moDossier.filePath(QStringLiteral("absent/x.txt")), oFichier}).first,
              1);
 }
