@@ -1,5 +1,6 @@
 #include "disque/FichierAtomique.h"
 
+#include "disque/Chemins.h"
 #include "disque/ErreursSysteme.h"
 
 #include <cerrno>
@@ -16,7 +17,6 @@
 
 namespace
 {
-constexpr int kLiensMax = 40;    // as many links as the system itself follows before giving up
 constexpr int kEssaisMax = 100;  // names already taken beside the target before giving up
 constexpr char kSuffixeTemporaire[] = ".tmp";
 
@@ -24,30 +24,6 @@ bool Echec(std::string* poRaison, const std::string& oRaison)
 {
     if (poRaison != nullptr)
         *poRaison = oRaison;
-    return false;
-}
-
-// Replacing a link would cut it from the file it leads to; the file at its end is the one to replace. False, with
-// errno set, when a link cannot be read or the links go round.
-bool SuivreLiens(std::string& oCible)
-{
-    for (int nLien = 0; nLien < kLiensMax; ++nLien)
-    {
-        struct stat oEtat;
-        if (::lstat(oCible.c_str(), &oEtat) != 0 || !S_ISLNK(oEtat.st_mode))
-            return true;
-        std::string oLien(static_cast<std::size_t>(oEtat.st_size > 0 ? oEtat.st_size : 4096) + 1, '\0');
-        const ssize_t nTaille = ::readlink(oCible.c_str(), oLien.data(), oLien.size());
-        if (nTaille <= 0)
-        {
-            errno = nTaille == 0 ? ENOENT : errno;
-            return false;
-        }
-        oLien.resize(static_cast<std::size_t>(nTaille));
-        // A relative link starts from the folder that holds it; an absolute one replaces the path.
-        oCible = oLien.front() == '/' ? oLien : DossierDe(oCible) + "/" + oLien;
-    }
-    errno = ELOOP;
     return false;
 }
 
