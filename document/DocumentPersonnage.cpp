@@ -5,6 +5,7 @@
 #include "Recuperations.h"
 #include "VersionFichiers.h"
 #include "catalogue/Superieurs.h"
+#include "disque/FichierAtomique.h"
 #include "fichier/FichierPersonnage.h"
 #include "model/Personnage.h"
 #include "model/Texte.h"
@@ -151,6 +152,8 @@ QString DocumentPersonnage::Ouvrir(const QString& oNom, std::unique_ptr<QLockFil
 {
     const QString oFichier = NomFichier::Canonique(oNom);
     const QByteArray oOctets = NomFichier::Octets(oFichier);
+    // What a save cut short by a crash left beside the file goes.
+    NettoyerTemporaires(oOctets.constData());
     // Taken before the file is read: a write that slips in between is taken for somebody else's.
     const Empreinte oEmpreinte = EmpreinteDe(oOctets.constData());
     std::string oErreur;

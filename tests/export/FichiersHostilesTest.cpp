@@ -130,7 +130,7 @@ const Cas kCas[] = {
      [] { fs::create_directory("d"); return Export("d"); }},
     {"InputIsMissing", 1, "Lecture impossible : le fichier n'existe pas", nullptr,
      [] { return Export("absent.vexal"); }},
-    {"InputFolderIsMissing", 1, "le dossier absent n'existe pas", nullptr,
+    {"InputFolderIsMissing", 1, "/absent n'existe pas", nullptr,
      [] { return Export("absent/perso.vexal"); }},
     {"UnknownOption", 2, "Utilisation", nullptr,
      [] { return Arguments{"--inconnue", "perso.vexal"}; }},
