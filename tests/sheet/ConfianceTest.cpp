@@ -13,6 +13,7 @@
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -79,6 +80,7 @@ private slots:
     void ACopyGoesBackOnlyToItsOwnUnchangedCharacterFile_data();
     void ACopyGoesBackOnlyToItsOwnUnchangedCharacterFile();
     void AClosedSheetLetsItsFileGoAndOneFileHasOneLock();
+    void WhatCannotBeKeptIsSaidOnTheStatusLine();
 
 private:
     QTemporaryDir moDossier;
@@ -392,6 +394,29 @@ void ConfianceTest::AClosedSheetLetsItsFileGoAndOneFileHasOneLock()
     QVERIFY2(oFiche.BarreEtat->text().contains(QStringLiteral("Pas de verrou")), qPrintable(oFiche.BarreEtat->text()));
     QVERIFY(QDir(oVerrou).exists());
     QVERIFY(QDir().rmdir(oVerrou));
+}
+
+// A save goes on without its backup, and edits without their recovery copy, but the player hears of it once.
+void ConfianceTest::WhatCannotBeKeptIsSaidOnTheStatusLine()
+{
+    const QString oChemin = moDossier.filePath(QStringLiteral("secours.vexal"));
+    QVERIFY(QDir().mkpath(oChemin + QLatin1Char('~')));
+    QDir(CopieRecuperation::Dossier()).removeRecursively();
+    Ecrire(CopieRecuperation::Dossier(), "un fichier où les copies devraient aller");
+    const auto poFiche = OuvrirFiche(new Demon);
+    Dialogues::SetProchainNom(oChemin);
+    QVERIFY(poFiche->EnregistrerAction());
+    QVERIFY(poFiche->EnregistrerAction());
+    QVERIFY2(poFiche->BarreEtat->text().contains(QStringLiteral("secours.vexal~")), qPrintable(poFiche->BarreEtat->text()));
+    QVERIFY(QFileInfo(oChemin + QLatin1Char('~')).isDir());
+
+    Joueur::Monter(poFiche->ForceValue);
+    QTRY_VERIFY_WITH_TIMEOUT(poFiche->BarreEtat->text().contains(QStringLiteral("copie de récupération")), 3000);
+    Joueur::Monter(poFiche->ForceValue);
+    QTest::qWait(2 * CopieRecuperation::kDelaiMs);
+    QVERIFY(!poFiche->BarreEtat->text().contains(QStringLiteral("copie de récupération")));
+    QFile::remove(CopieRecuperation::Dossier());
+    Dialogues::SetProchaineReponse(Dialogues::Reponse::NePasEnregistrer);
 }
 
 QTEST_MAIN(ConfianceTest)
