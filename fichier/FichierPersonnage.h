@@ -34,9 +34,10 @@ std::string Ecrire(const Dossier& oDossier);
 // A character with no journal yet: its creation alone.
 std::string Ecrire(const EtatPersonnage& oEtat);
 
-// The character and journal the text holds, or nothing and why: empty, not JSON, cut short, of another format or of
-// a newer version, a key missing or of the wrong type, an unknown side, a name twice. Whether the rules could have
-// reached them is for Creer to say.
+// The character and journal the text holds, read in one pass, or nothing and why: empty, not JSON, cut short, of
+// another format or of a newer version, a key missing, unknown, given twice or of the wrong type, an unknown side, a
+// name twice, an award after the creation that gives no PA. Whether the rules could have reached them is for Creer to
+// say.
 std::optional<Dossier> LireDossier(const std::string& oTexte, std::string& oErreur);
 std::optional<EtatPersonnage> Lire(const std::string& oTexte, std::string& oErreur);
 

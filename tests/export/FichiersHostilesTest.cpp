@@ -64,6 +64,15 @@ std::string Cles(int nNombre)
     return oTexte + "}\n";
 }
 
+// A demon's file whose journal begins with 6 MiB of empty objects.
+std::string ObjetsVides()
+{
+    std::string oVides;
+    while (oVides.size() < 6 * 1024 * 1024)
+        oVides += "{},";
+    return Personnage("\"journal\": [", "\"journal\": [" + oVides);
+}
+
 struct Cas
 {
     const char* moNom;
@@ -144,9 +153,14 @@ const Cas kCas[] = {
      [] { fs::rename("perso.vexal", "p\xfe.vexal"); return Arguments{"--export", "sortie\xff.txt", "p\xfe.vexal"}; }},
     {"PdfSaysNothing", 0, "", "perso.pdf",
      [] { return Pdf("perso.pdf"); }},
-    // Read key by key in a long list, these would take minutes.
-    {"AHundredThousandKeys", 0, "", "sortie.txt",
+    // Read whole before being looked at, these would take minutes or hundreds of megabytes; the first key or value
+    // the format has no place for is refused, and nothing after it read.
+    {"AHundredThousandKeys", 1, "La clé « 0 » est inconnue", nullptr,
      [] { return Entree(Cles(100000)); }},
+    {"FourMillionBrackets", 1, "Ce n'est pas une fiche de personnage VEXAL", nullptr,
+     [] { return Entree(std::string(4000000, '[')); }},
+    {"AJournalOfEmptyObjects", 1, "Attribution 1 du journal : La clé « date » manque", nullptr,
+     [] { return Entree(ObjetsVides()); }},
 };
 
 class FichierHostile : public ::testing::TestWithParam<Cas>
