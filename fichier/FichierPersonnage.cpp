@@ -29,9 +29,19 @@ struct Camp
 };
 constexpr Camp kCamps[] = {{DEMON, "demon"}, {ANGE, "ange"}};
 
+constexpr std::size_t kMio = 1024 * 1024;
+
 std::string Cle(const std::string& oCle)
 {
     return "« " + oCle + " »";
+}
+
+// A size in Mio, to the tenth above: a size over the limit never reads as the limit.
+std::string Mio(std::size_t nOctets)
+{
+    const std::size_t nDixiemes = (nOctets * 10 + kMio - 1) / kMio;
+    const std::string oDixieme = nDixiemes % 10 != 0 ? "," + std::to_string(nDixiemes % 10) : std::string();
+    return std::to_string(nDixiemes / 10) + oDixieme + " Mio";
 }
 
 // A whole number is written without a fraction: 2, not 2.0.
@@ -77,38 +87,63 @@ Json EtatJson(const EtatPersonnage& oEtat, const std::string* poNom)
     return oJson;
 }
 
-Json JsonDe(const Dossier& oDossier)
+// Text that is not UTF-8 cannot stand in JSON: its stray bytes are written as replacement characters.
+std::string Compact(const Json& oJson)
+{
+    return oJson.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+// Every key but the journal, which comes last.
+Json Tete(const Dossier& oDossier)
 {
     Json oJson = {{"format", kFormat}, {"version", kVersion}};
     oJson.update(EtatJson(oDossier.moEtat, &oDossier.moEtat.moNom));
     oJson["notes"] = oDossier.moEtat.moNotes;
-    Json oJournal = Json::array();
-    for (const Attribution& oAttribution : oDossier.moJournal)
-    {
-        oJournal.push_back({{"date", oAttribution.moDate},
-                            {"pa", oAttribution.mnPA},
-                            {"raison", oAttribution.moRaison},
-                            {"etat", EtatJson(*oAttribution.mpoEtat, nullptr)}});
-    }
-    oJson["journal"] = std::move(oJournal);
     return oJson;
 }
 
-// Text that is not UTF-8 cannot stand in JSON: its stray bytes are written as replacement characters.
-std::string Texte(const Json& oFichier)
+// An award on one line, with the text of its picture.
+std::string Ligne(const Attribution& oAttribution, const std::string& oPhoto)
 {
-    return oFichier.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+    std::string oLigne =
+        Compact({{"date", oAttribution.moDate}, {"pa", oAttribution.mnPA}, {"raison", oAttribution.moRaison}});
+    oLigne.back() = ',';
+    return oLigne + "\"etat\":" + oPhoto + "}";
 }
+
+// The head's keys indented, then the journal, each award on a line of its own: a long campaign grows by a line an
+// award, not by a page.
+std::string Texte(const Json& oTete, const Journal& oJournal)
+{
+    std::string oTexte = oTete.dump(2, ' ', false, Json::error_handler_t::replace);
+    oTexte.resize(oTexte.size() - 2);  // its closing "\n}"
+    oTexte += ",\n  \"journal\": [";
+    for (std::size_t n = 0; n < oJournal.size(); ++n)
+        oTexte += (n == 0 ? "\n    " : ",\n    ") + Ligne(oJournal[n], TextePhoto(*oJournal[n].mpoEtat));
+    return oTexte + (oJournal.empty() ? "]\n}\n" : "\n  ]\n}\n");
+}
+}
+
+std::string TextePhoto(const EtatPersonnage& oPhoto)
+{
+    return Compact(EtatJson(oPhoto, nullptr));
 }
 
 std::string Ecrire(const Dossier& oDossier)
 {
-    return Texte(JsonDe(oDossier));
+    return Texte(Tete(oDossier), oDossier.moJournal);
 }
 
 std::string Ecrire(const EtatPersonnage& oEtat)
 {
     return Ecrire(Dossier{oEtat, Journaux::Commencer(oEtat, "")});
+}
+
+std::string RaisonTaille(const std::string& oTexte)
+{
+    if (oTexte.size() <= kTailleMax)
+        return {};
+    return "Le fichier ferait " + Mio(oTexte.size()) + " : une fiche de personnage ne dépasse pas " + Mio(kTailleMax);
 }
 
 namespace
@@ -375,14 +410,14 @@ bool operator==(const VersionFichier& oGauche, const VersionFichier& oDroite)
 
 std::string EcrireCopie(const Dossier& oDossier, const OrigineCopie& oOrigine)
 {
-    Json oCopie = JsonDe(oDossier);
-    oCopie["origine"] = NomEchappe(oOrigine.moNom);
+    Json oTete = Tete(oDossier);
+    oTete["origine"] = NomEchappe(oOrigine.moNom);
     if (oOrigine.moVersion)
-        oCopie["versionOrigine"] = {{"taille", oOrigine.moVersion->mnTaille},
-                                    {"secondes", oOrigine.moVersion->mnSecondes},
-                                    {"nanosecondes", oOrigine.moVersion->mnNanosecondes},
-                                    {"sha256", oOrigine.moVersion->moHachage}};
-    return Texte(oCopie);
+        oTete["versionOrigine"] = {{"taille", oOrigine.moVersion->mnTaille},
+                                   {"secondes", oOrigine.moVersion->mnSecondes},
+                                   {"nanosecondes", oOrigine.moVersion->mnNanosecondes},
+                                   {"sha256", oOrigine.moVersion->moHachage}};
+    return Texte(oTete, oDossier.moJournal);
 }
 
 std::optional<Dossier> LireCopie(const std::string& oTexte, std::string& oErreur, OrigineCopie& oOrigine)
@@ -451,7 +486,7 @@ std::unique_ptr<Personnage> Ouvrir(const char* fileName, std::string& oErreur, J
     }
     if (oTexte->size() > kTailleMax)
     {
-        oErreur = "Le fichier dépasse 8 Mio : ce n'est pas une fiche de personnage";
+        oErreur = "Le fichier dépasse " + Mio(kTailleMax) + " : ce n'est pas une fiche de personnage";
         return nullptr;
     }
     std::optional<Dossier> oDossier = LireDossier(*oTexte, oErreur);
@@ -463,9 +498,12 @@ std::unique_ptr<Personnage> Ouvrir(const char* fileName, std::string& oErreur, J
 
 bool Enregistrer(const Personnage& oPerso, const Journal& oJournal, const char* fileName, std::string& oErreur)
 {
-    oErreur.clear();
+    const std::string oTexte = Ecrire(Dossier{oPerso.GetEtat(), oJournal});
+    oErreur = RaisonTaille(oTexte);
+    if (!oErreur.empty())
+        return false;
     Remplacement oOptions;
     oOptions.mbCopieDeSecours = true;
-    return RemplacerFichier(fileName, Ecrire(Dossier{oPerso.GetEtat(), oJournal}), &oErreur, oOptions);
+    return RemplacerFichier(fileName, oTexte, &oErreur, oOptions);
 }
 }

@@ -246,4 +246,43 @@ TEST(CopieDeSecours, EachSaveKeepsThePreviousVersionBesideTheFile)
         EXPECT_EQ(fs::status(oDossier.GetChemin() / oNom).permissions(), ePrive);
     EXPECT_EQ(EtatDuDossier(oDossier.GetChemin()).size(), 2u);
 }
+
+// A campaign of 10,000 awards of a character of some 30 talents and powers saves and opens back byte for byte, with
+// notes that bring its file to the limit; one byte more is not written, and the file and its "~" stay as they were.
+TEST(LongueCampagne, SavesAndOpensUpToTheLimitAndNotAByteMore)
+{
+    DossierTemporaire oDossier;
+    const fs::path oPerso = oDossier.GetChemin() / "perso.vexal";
+    Demon oDemon;
+    oDemon.AddPATotal(300);
+    for (const auto& [oNom, poTalent] : *oDemon.GetListeDesTalents())
+    {
+        if (oDemon.GetEtat().moTalents.size() < 22)
+            oDemon.AjouterTalentBase(oNom, poTalent->GetPriorite(), poTalent->GetCaractBase());
+    }
+    for (const auto& oPouvoir : *oDemon.GetListeDesPouvoirs())
+    {
+        if (oDemon.GetEtat().moPouvoirs.size() < 8)
+            oDemon.AjouterPouvoirBase(oPouvoir.first);
+    }
+    Journal oJournal = Journaux::Commencer(oDemon.GetEtat(), "2026-09-05");
+    for (int n = 1; n < 10000; ++n)
+        ASSERT_EQ(Journaux::Accorder(oDemon, oJournal, "2026-10-17", 1, "Séance " + std::to_string(n)), "");
+    std::string oRaison;
+    ASSERT_TRUE(FichierPersonnage::Enregistrer(oDemon, oJournal, oPerso.c_str(), oRaison)) << oRaison;
+    oDemon.SetNotes(std::string(FichierPersonnage::kTailleMax - fs::file_size(oPerso), 'n'));
+    ASSERT_TRUE(FichierPersonnage::Enregistrer(oDemon, oJournal, oPerso.c_str(), oRaison)) << oRaison;
+    ASSERT_EQ(fs::file_size(oPerso), FichierPersonnage::kTailleMax);
+
+    Journal oRelu;
+    const std::unique_ptr<::Personnage> poRelu = FichierPersonnage::Ouvrir(oPerso.c_str(), oRaison, &oRelu);
+    ASSERT_TRUE(poRelu) << oRaison;
+    EXPECT_EQ(FichierPersonnage::Ecrire({poRelu->GetEtat(), oRelu}), LireFichier(oPerso));
+
+    const auto oAvant = EtatDuDossier(oDossier.GetChemin());
+    oDemon.SetNotes(oDemon.GetNotes() + "n");
+    EXPECT_FALSE(FichierPersonnage::Enregistrer(oDemon, oJournal, oPerso.c_str(), oRaison));
+    EXPECT_NE(oRaison.find("ne dépasse pas 16 Mio"), std::string::npos) << oRaison;
+    EXPECT_EQ(EtatDuDossier(oDossier.GetChemin()), oAvant);
+}
 }
