@@ -84,6 +84,8 @@ def main():
 
     print(f"{'core Demon':<16} {temps('BM_CreerDemon') * 1e6:>6.1f}  us per Demon built with its catalogues")
     print(f"{'core export':<16} {temps('BM_Exporter') * 1e6:>6.1f}  us per export of the full character")
+    print(f"{'core open':<16} {temps('BM_Ouvrir/300') * 1e3:>6.1f}  ms per opening of the full character's file "
+          f"after 300 awards")
     print(f"{'pdf':<16} {temps('BM_Pdf') / temps('BM_Exporter'):>6.1f}  (baseline, no target)  "
           f"{temps('BM_Pdf') * 1e3:.1f} ms per PDF of the full character against its text export")
 

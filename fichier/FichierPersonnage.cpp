@@ -2,6 +2,7 @@
 
 #include "disque/FichierAtomique.h"
 #include "disque/LectureFichier.h"
+#include "fichier/LecteurJson.h"
 #include "model/Ange.h"
 #include "model/Demon.h"
 
@@ -11,16 +12,13 @@
 #include <cctype>
 #include <cmath>
 #include <cstdio>
-#include <limits>
 
 namespace FichierPersonnage
 {
 namespace
 {
-// Keys keep the order they are written in. A file read is searched by key, whatever their order and number: the
-// ordered kind would search a long list key by key.
+// Keys keep the order they are written in.
 using Json = nlohmann::ordered_json;
-using JsonLu = nlohmann::json;
 
 constexpr const char* kCaracteristiques[] = {"FORCE", "AGILITE", "PERCEPTION", "PRESENCE", "VOLONTE", "FOI"};
 
@@ -30,6 +28,21 @@ struct Camp
     const char* moNom;
 };
 constexpr Camp kCamps[] = {{DEMON, "demon"}, {ANGE, "ange"}};
+
+constexpr std::size_t kMio = 1024 * 1024;
+
+std::string Cle(const std::string& oCle)
+{
+    return "« " + oCle + " »";
+}
+
+// A size in Mio, to the tenth above: a size over the limit never reads as the limit.
+std::string Mio(std::size_t nOctets)
+{
+    const std::size_t nDixiemes = (nOctets * 10 + kMio - 1) / kMio;
+    const std::string oDixieme = nDixiemes % 10 != 0 ? "," + std::to_string(nDixiemes % 10) : std::string();
+    return std::to_string(nDixiemes / 10) + oDixieme + " Mio";
+}
 
 // A whole number is written without a fraction: 2, not 2.0.
 Json Nombre(double fValeur)
@@ -47,154 +60,6 @@ Json Niveaux(const std::vector<Niveau>& oNiveaux)
     return oListe;
 }
 
-std::string Cle(const std::string& oCle)
-{
-    return "« " + oCle + " »";
-}
-
-// Reads the file's keys one by one, keeping the first problem met; every read after it changes nothing.
-class Lecteur
-{
-public:
-    explicit Lecteur(std::string& oErreur)
-        : moErreur(oErreur)
-    {
-    }
-
-    bool Echoue() const { return !moErreur.empty(); }
-
-    void Refuser(const std::string& oRaison)
-    {
-        if (moErreur.empty())
-            moErreur = oRaison;
-    }
-
-    const JsonLu* Valeur(const JsonLu& oObjet, const std::string& oCle)
-    {
-        const auto oTrouve = oObjet.find(oCle);
-        if (oTrouve == oObjet.end())
-        {
-            Refuser("La clé " + Cle(oCle) + " manque");
-            return nullptr;
-        }
-        return &*oTrouve;
-    }
-
-    void Texte(const JsonLu& oObjet, const std::string& oCle, std::string& oTexte)
-    {
-        const JsonLu* poValeur = Valeur(oObjet, oCle);
-        if (poValeur != nullptr && !poValeur->is_string())
-            Refuser("La clé " + Cle(oCle) + " doit être un texte");
-        else if (poValeur != nullptr && !Echoue())
-            oTexte = poValeur->get<std::string>();
-    }
-
-    void Entier(const JsonLu& oObjet, const std::string& oCle, int& nEntier)
-    {
-        const JsonLu* poValeur = Valeur(oObjet, oCle);
-        if (poValeur == nullptr)
-            return;
-        bool bDansUnInt = false;
-        if (poValeur->is_number_unsigned())
-            bDansUnInt = poValeur->get<unsigned long long>() <= std::numeric_limits<int>::max();
-        else if (poValeur->is_number_integer())
-            bDansUnInt = poValeur->get<long long>() >= std::numeric_limits<int>::min()
-                && poValeur->get<long long>() <= std::numeric_limits<int>::max();
-        if (!bDansUnInt)
-            Refuser("La clé " + Cle(oCle) + " doit être un nombre entier");
-        else if (!Echoue())
-            nEntier = poValeur->get<int>();
-    }
-
-    void Reel(const JsonLu& oObjet, const std::string& oCle, double& fReel)
-    {
-        const JsonLu* poValeur = Valeur(oObjet, oCle);
-        if (poValeur != nullptr && !poValeur->is_number())
-            Refuser("La clé " + Cle(oCle) + " doit être un nombre");
-        else if (poValeur != nullptr && !Echoue())
-            fReel = poValeur->get<double>();
-    }
-
-    const JsonLu* Sorte(const JsonLu& oObjet, const std::string& oCle, bool (JsonLu::*pEst)() const noexcept,
-                      const char* oSorte)
-    {
-        const JsonLu* poValeur = Valeur(oObjet, oCle);
-        if (poValeur != nullptr && !(poValeur->*pEst)())
-        {
-            Refuser("La clé " + Cle(oCle) + " doit être " + oSorte);
-            return nullptr;
-        }
-        return Echoue() ? nullptr : poValeur;
-    }
-
-    // Talents or powers, in any order, each name once; kept in byte-wise name order.
-    void Niveaux(const JsonLu& oObjet, const std::string& oCle, const char* oGenre, std::vector<Niveau>& oNiveaux)
-    {
-        const JsonLu* poListe = Sorte(oObjet, oCle, &JsonLu::is_array, "une liste");
-        if (poListe == nullptr)
-            return;
-        for (const JsonLu& oElement : *poListe)
-        {
-            if (!oElement.is_object())
-            {
-                Refuser("Chaque élément de " + Cle(oCle) + " doit être un objet avec un nom et un niveau");
-                return;
-            }
-            Niveau oNiveau{{}, 0.0};
-            Texte(oElement, "nom", oNiveau.moNom);
-            Reel(oElement, "niveau", oNiveau.mfNiveau);
-            if (Echoue())
-                return;
-            oNiveaux.push_back(std::move(oNiveau));
-        }
-        std::sort(oNiveaux.begin(), oNiveaux.end(),
-                  [](const Niveau& oGauche, const Niveau& oDroite) { return oGauche.moNom < oDroite.moNom; });
-        const auto oDouble = std::adjacent_find(oNiveaux.begin(), oNiveaux.end(), [](const Niveau& a, const Niveau& b) {
-            return a.moNom == b.moNom;
-        });
-        if (oDouble != oNiveaux.end())
-            Refuser(std::string(oGenre) + " " + oDouble->moNom + " apparaît deux fois");
-    }
-
-private:
-    std::string& moErreur;
-};
-
-// Where a byte stands in the text, as an editor shows it.
-std::string Position(const std::string& oTexte, std::size_t nOctet)
-{
-    const std::size_t nFin = std::min(nOctet, oTexte.size());
-    const auto nLigne = std::count(oTexte.begin(), oTexte.begin() + static_cast<std::ptrdiff_t>(nFin), '\n') + 1;
-    const std::size_t nDebutLigne = oTexte.rfind('\n', nFin == 0 ? 0 : nFin - 1);
-    const std::size_t nColonne = nDebutLigne == std::string::npos ? nFin + 1 : nFin - nDebutLigne;
-    return "ligne " + std::to_string(nLigne) + ", colonne " + std::to_string(nColonne);
-}
-
-// What the reader says of a text it cannot take, as a player reads it.
-std::string RaisonJson(const std::string& oTexte, const JsonLu::exception& oErreurJson)
-{
-    const std::string oMessage = oErreurJson.what();
-    if (const auto* poSyntaxe = dynamic_cast<const JsonLu::parse_error*>(&oErreurJson))
-    {
-        // The parser stopped past the last byte: the text ends in the middle of the character.
-        if (poSyntaxe->byte > oTexte.size())
-            return "Le fichier est tronqué : il s'arrête avant la fin du personnage";
-        const std::string oOu = Position(oTexte, poSyntaxe->byte - 1);
-        if (oMessage.find("expected end of input") != std::string::npos)
-            return "Le fichier continue après la fin du personnage (" + oOu + ")";
-        return "Le fichier n'est pas du JSON valide (" + oOu + ")";
-    }
-    // "number overflow parsing '1e400'": the number is quoted as the file has it.
-    const std::size_t nDebut = oMessage.find('\'');
-    const std::size_t nFin = oMessage.rfind('\'');
-    if (oErreurJson.id == 406 && nDebut != std::string::npos && nFin > nDebut)
-        return "Le fichier contient un nombre trop grand pour être lu : " + oMessage.substr(nDebut + 1, nFin - nDebut - 1);
-    return "Le fichier ne peut pas être lu comme du JSON (erreur " + std::to_string(oErreurJson.id) + ")";
-}
-}
-
-namespace
-{
 // The keys from "camp" to "pouvoirs", which a picture of the journal holds too; the name goes after the side.
 Json EtatJson(const EtatPersonnage& oEtat, const std::string* poNom)
 {
@@ -222,33 +87,51 @@ Json EtatJson(const EtatPersonnage& oEtat, const std::string* poNom)
     return oJson;
 }
 
-Json JsonDe(const Dossier& oDossier)
+// Text that is not UTF-8 cannot stand in JSON: its stray bytes are written as replacement characters.
+std::string Compact(const Json& oJson)
+{
+    return oJson.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+// Every key but the journal, which comes last.
+Json Tete(const Dossier& oDossier)
 {
     Json oJson = {{"format", kFormat}, {"version", kVersion}};
     oJson.update(EtatJson(oDossier.moEtat, &oDossier.moEtat.moNom));
     oJson["notes"] = oDossier.moEtat.moNotes;
-    Json oJournal = Json::array();
-    for (const Attribution& oAttribution : oDossier.moJournal)
-    {
-        oJournal.push_back({{"date", oAttribution.moDate},
-                            {"pa", oAttribution.mnPA},
-                            {"raison", oAttribution.moRaison},
-                            {"etat", EtatJson(*oAttribution.mpoEtat, nullptr)}});
-    }
-    oJson["journal"] = std::move(oJournal);
     return oJson;
 }
 
-// Text that is not UTF-8 cannot stand in JSON: its stray bytes are written as replacement characters.
-std::string Texte(const Json& oFichier)
+// An award on one line, with the text of its picture.
+std::string Ligne(const Attribution& oAttribution, const std::string& oPhoto)
 {
-    return oFichier.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+    std::string oLigne =
+        Compact({{"date", oAttribution.moDate}, {"pa", oAttribution.mnPA}, {"raison", oAttribution.moRaison}});
+    oLigne.back() = ',';
+    return oLigne + "\"etat\":" + oPhoto + "}";
 }
+
+// The head's keys indented, then the journal, each award on a line of its own: a long campaign grows by a line an
+// award, not by a page.
+std::string Texte(const Json& oTete, const Journal& oJournal)
+{
+    std::string oTexte = oTete.dump(2, ' ', false, Json::error_handler_t::replace);
+    oTexte.resize(oTexte.size() - 2);  // its closing "\n}"
+    oTexte += ",\n  \"journal\": [";
+    for (std::size_t n = 0; n < oJournal.size(); ++n)
+        oTexte += (n == 0 ? "\n    " : ",\n    ") + Ligne(oJournal[n], TextePhoto(*oJournal[n].mpoEtat));
+    return oTexte + (oJournal.empty() ? "]\n}\n" : "\n  ]\n}\n");
+}
+}
+
+std::string TextePhoto(const EtatPersonnage& oPhoto)
+{
+    return Compact(EtatJson(oPhoto, nullptr));
 }
 
 std::string Ecrire(const Dossier& oDossier)
 {
-    return Texte(JsonDe(oDossier));
+    return Texte(Tete(oDossier), oDossier.moJournal);
 }
 
 std::string Ecrire(const EtatPersonnage& oEtat)
@@ -256,126 +139,213 @@ std::string Ecrire(const EtatPersonnage& oEtat)
     return Ecrire(Dossier{oEtat, Journaux::Commencer(oEtat, "")});
 }
 
+std::string RaisonTaille(const std::string& oTexte)
+{
+    if (oTexte.size() <= kTailleMax)
+        return {};
+    return "Le fichier ferait " + Mio(oTexte.size()) + " : une fiche de personnage ne dépasse pas " + Mio(kTailleMax);
+}
+
 namespace
 {
-// The JSON value the whole text holds, or nothing and why.
-std::optional<JsonLu> Analyser(const std::string& oTexte, std::string& oErreur)
+// The award being read, and its picture.
+struct AttributionLue
 {
-    oErreur.clear();
-    if (oTexte.find_first_not_of(" \t\r\n") == std::string::npos)
-    {
-        oErreur = "Le fichier est vide";
-        return std::nullopt;
-    }
-    // JSON has no place for a NUL byte, and the reader would take one for the end of the text.
-    if (const std::size_t nNul = oTexte.find('\0'); nNul != std::string::npos)
-    {
-        oErreur = "Le fichier contient un octet nul (" + Position(oTexte, nNul) + ") : ce n'est pas du texte";
-        return std::nullopt;
-    }
-    try
-    {
-        return JsonLu::parse(oTexte);
-    }
-    catch (const JsonLu::exception& oErreurJson)
-    {
-        oErreur = RaisonJson(oTexte, oErreurJson);
-        return std::nullopt;
-    }
-}
+    std::string moDate;
+    int mnPA = 0;
+    std::string moRaison;
+    EtatPersonnage moPhoto;
+};
 
-// The keys from "camp" to "pouvoirs", at the top of the file or in a picture of the journal.
-void LireEtat(Lecteur& oLecteur, const JsonLu& oObjet, EtatPersonnage& oEtat)
+// What a file holds, as its values come.
+struct FicheLue
 {
-    std::string oCamp;
-    oLecteur.Texte(oObjet, "camp", oCamp);
+    Dossier moDossier;
+    int mnVersion = 0;
+    bool mbJournal = false;
+    AttributionLue moAttribution;
+    std::string moOrigine;  // a recovery copy's, escaped
+    std::optional<VersionFichier> moVersionOrigine;
+};
+
+std::string LireCamp(void* poEtat, std::string& oCamp)
+{
     const auto oTrouve =
         std::find_if(std::begin(kCamps), std::end(kCamps), [&](const Camp& o) { return oCamp == o.moNom; });
-    if (!oLecteur.Echoue() && oTrouve == std::end(kCamps))
-        oLecteur.Refuser("Camp inconnu : " + Cle(oCamp) + " (demon ou ange)");
-    else if (!oLecteur.Echoue())
-        oEtat.meCamp = oTrouve->meCamp;
-
-    oLecteur.Entier(oObjet, "paTotal", oEtat.mnPATotal);
-    oLecteur.Entier(oObjet, "pa", oEtat.mnPA);
-    oLecteur.Entier(oObjet, "paSecondaire", oEtat.mnPASecondaire);
-    oLecteur.Entier(oObjet, "paConverti", oEtat.mnPAConverti);
-    oLecteur.Entier(oObjet, "grade", oEtat.mnGrade);
-    oLecteur.Texte(oObjet, "superieur", oEtat.moSuperieur);
-    if (const JsonLu* poCaract = oLecteur.Sorte(oObjet, "caracteristiques", &JsonLu::is_object, "un objet"))
-    {
-        for (int nCaract = FORCE; nCaract < AUCUNE; ++nCaract)
-            oLecteur.Reel(*poCaract, kCaracteristiques[nCaract], oEtat.mfCaract[nCaract]);
-    }
-    oLecteur.Entier(oObjet, "pp", oEtat.mnPP);
-    oLecteur.Niveaux(oObjet, "talents", "Le talent", oEtat.moTalents);
-    oLecteur.Niveaux(oObjet, "pouvoirs", "Le pouvoir", oEtat.moPouvoirs);
+    if (oTrouve == std::end(kCamps))
+        return "Camp inconnu : " + Cle(oCamp) + " (demon ou ange)";
+    static_cast<EtatPersonnage*>(poEtat)->meCamp = oTrouve->meCamp;
+    return {};
 }
 
-void LireJournal(Lecteur& oLecteur, std::string& oErreur, const JsonLu& oFichier, Journal& oJournal)
+template <int nCaract>
+CleJson Caracteristique()
 {
-    const JsonLu* poJournal = oLecteur.Sorte(oFichier, "journal", &JsonLu::is_array, "une liste");
-    if (poJournal == nullptr)
-        return;
-    oJournal.reserve(poJournal->size());
-    for (const JsonLu& oElement : *poJournal)
-    {
-        Attribution oAttribution;
-        EtatPersonnage oEtat;
-        if (!oElement.is_object())
-            oLecteur.Refuser("doit être un objet avec une date, des PA, une raison et un état");
-        oLecteur.Texte(oElement, "date", oAttribution.moDate);
-        oLecteur.Entier(oElement, "pa", oAttribution.mnPA);
-        oLecteur.Texte(oElement, "raison", oAttribution.moRaison);
-        if (const JsonLu* poEtat = oLecteur.Sorte(oElement, "etat", &JsonLu::is_object, "un objet"))
-            LireEtat(oLecteur, *poEtat, oEtat);
-        if (oLecteur.Echoue())
-        {
-            oErreur = "Attribution " + std::to_string(oJournal.size() + 1) + " du journal : " + oErreur;
-            return;
-        }
-        oAttribution.mpoEtat = Journaux::Photo(std::move(oEtat));
-        oJournal.push_back(std::move(oAttribution));
-    }
+    return {kCaracteristiques[nCaract], ValeurJson::Reel([](void* poEtat, double fValeur) {
+                static_cast<EtatPersonnage*>(poEtat)->mfCaract[nCaract] = fValeur;
+                return std::string();
+            })};
 }
 
-std::optional<Dossier> DossierDe(const JsonLu& oFichier, std::string& oErreur)
+constexpr char kTalent[] = "Le talent";
+constexpr char kPouvoir[] = "Le pouvoir";
+
+// Talents or powers come in any order, each name once; they are kept in byte-wise name order.
+template <const char* oGenre>
+std::string Trier(void* poNiveaux)
 {
-    const auto oFormat = oFichier.is_object() ? oFichier.find("format") : oFichier.end();
-    const JsonLu* poFormat = oFormat != oFichier.end() ? &*oFormat : nullptr;
-    if (poFormat == nullptr || !poFormat->is_string())
-    {
-        oErreur = "Ce n'est pas une fiche de personnage VEXAL";
-        return std::nullopt;
-    }
-    if (poFormat->get<std::string>() != kFormat)
-    {
-        oErreur = "Le fichier est au format " + Cle(poFormat->get<std::string>()) + ", pas " + Cle(kFormat);
-        return std::nullopt;
-    }
-
-    Dossier oDossier;
-    EtatPersonnage& oEtat = oDossier.moEtat;
-    Lecteur oLecteur(oErreur);
-    int nVersion = 0;
-    oLecteur.Entier(oFichier, "version", nVersion);
-    if (!oLecteur.Echoue() && nVersion > kVersion)
-        oLecteur.Refuser("Le fichier a été créé par une version plus récente de VEXAL (version de fichier "
-                         + std::to_string(nVersion) + ") : mettez le programme à jour pour l'ouvrir");
-    if (!oLecteur.Echoue() && nVersion < 1)
-        oLecteur.Refuser("La version de fichier " + std::to_string(nVersion) + " n'existe pas");
-
-    LireEtat(oLecteur, oFichier, oEtat);
-    oLecteur.Texte(oFichier, "nom", oEtat.moNom);
-    oLecteur.Texte(oFichier, "notes", oEtat.moNotes);
-    if (nVersion >= 2)
-        LireJournal(oLecteur, oErreur, oFichier, oDossier.moJournal);
-    else if (!oLecteur.Echoue())
-        oDossier.moJournal = Journaux::Commencer(oEtat, "");
-    if (oLecteur.Echoue())
-        return std::nullopt;
-    return oDossier;
+    std::vector<Niveau>& oNiveaux = *static_cast<std::vector<Niveau>*>(poNiveaux);
+    std::sort(oNiveaux.begin(), oNiveaux.end(),
+              [](const Niveau& oGauche, const Niveau& oDroite) { return oGauche.moNom < oDroite.moNom; });
+    const auto oDouble = std::adjacent_find(oNiveaux.begin(), oNiveaux.end(), [](const Niveau& a, const Niveau& b) {
+        return a.moNom == b.moNom;
+    });
+    if (oDouble == oNiveaux.end())
+        return {};
+    return std::string(oGenre) + " " + oDouble->moNom + " apparaît deux fois";
 }
+
+constexpr const char* kNiveau = "un objet avec un nom et un niveau";
+
+const FormatObjet kFormatNiveau = {{
+    {"nom", Membre<&Niveau::moNom>()},
+    {"niveau", Membre<&Niveau::mfNiveau>()},
+}};
+const FormatListe kFormatTalents = {ValeurJson::Objet(kFormatNiveau, NouvelElement<std::vector<Niveau>>), kNiveau,
+                                    nullptr, Trier<kTalent>};
+const FormatListe kFormatPouvoirs = {ValeurJson::Objet(kFormatNiveau, NouvelElement<std::vector<Niveau>>), kNiveau,
+                                     nullptr, Trier<kPouvoir>};
+
+const FormatObjet kFormatCaracteristiques = {{
+    Caracteristique<FORCE>(),
+    Caracteristique<AGILITE>(),
+    Caracteristique<PERCEPTION>(),
+    Caracteristique<PRESENCE>(),
+    Caracteristique<VOLONTE>(),
+    Caracteristique<FOI>(),
+}};
+
+// The keys from "camp" to "pouvoirs", at the top of the file and in each picture of the journal.
+const FormatObjet kFormatEtat = {{
+    {"camp", ValeurJson::Texte(LireCamp)},
+    {"paTotal", Membre<&EtatPersonnage::mnPATotal>()},
+    {"pa", Membre<&EtatPersonnage::mnPA>()},
+    {"paSecondaire", Membre<&EtatPersonnage::mnPASecondaire>()},
+    {"paConverti", Membre<&EtatPersonnage::mnPAConverti>()},
+    {"grade", Membre<&EtatPersonnage::mnGrade>()},
+    {"superieur", Membre<&EtatPersonnage::moSuperieur>()},
+    {"caracteristiques", ValeurJson::Objet(kFormatCaracteristiques)},
+    {"pp", Membre<&EtatPersonnage::mnPP>()},
+    {"talents", ValeurJson::Liste(kFormatTalents, DansMembre<&EtatPersonnage::moTalents>)},
+    {"pouvoirs", ValeurJson::Liste(kFormatPouvoirs, DansMembre<&EtatPersonnage::moPouvoirs>)},
+}};
+
+const FormatObjet kFormatPersonnage = {{
+    {"nom", Membre<&EtatPersonnage::moNom>()},
+    {"notes", Membre<&EtatPersonnage::moNotes>()},
+}, nullptr, &kFormatEtat};
+
+const FormatObjet kFormatAttribution = {{
+    {"date", Membre<&AttributionLue::moDate>()},
+    {"pa", Membre<&AttributionLue::mnPA>()},
+    {"raison", Membre<&AttributionLue::moRaison>()},
+    {"etat", ValeurJson::Objet(kFormatEtat, DansMembre<&AttributionLue::moPhoto>)},
+}};
+
+// Each award is read in the same place, then joins the journal.
+void* NouvelleAttribution(void* poFiche)
+{
+    AttributionLue& oAttribution = static_cast<FicheLue*>(poFiche)->moAttribution;
+    oAttribution = AttributionLue();
+    return &oAttribution;
+}
+
+// Only the creation may give no PA: a character may start with none, but an award that gives none is none.
+std::string GarderAttribution(void* poFiche)
+{
+    Journal& oJournal = static_cast<FicheLue*>(poFiche)->moDossier.moJournal;
+    AttributionLue& oLue = static_cast<FicheLue*>(poFiche)->moAttribution;
+    if (oLue.mnPA == 0 && !oJournal.empty())
+        return "une attribution donne ou reprend des PA";
+    oJournal.push_back(
+        {std::move(oLue.moDate), oLue.mnPA, std::move(oLue.moRaison), Journaux::Photo(std::move(oLue.moPhoto))});
+    return {};
+}
+
+const FormatListe kFormatJournal = {
+    ValeurJson::Objet(kFormatAttribution, NouvelleAttribution),
+    "un objet avec une date, des PA, une raison et un état",
+    GarderAttribution,
+    nullptr,
+    [](std::size_t nAttribution) { return "Attribution " + std::to_string(nAttribution + 1) + " du journal : "; },
+};
+
+std::string LireFormat(void*, std::string& oFormat)
+{
+    return oFormat == kFormat ? std::string() : "Le fichier est au format " + Cle(oFormat) + ", pas " + Cle(kFormat);
+}
+
+// Refused as soon as read: whatever follows may mean something else in a newer version.
+std::string LireVersion(void* poFiche, long long nVersion)
+{
+    if (nVersion > kVersion)
+        return "Le fichier a été créé par une version plus récente de VEXAL (version de fichier "
+            + std::to_string(nVersion) + ") : mettez le programme à jour pour l'ouvrir";
+    if (nVersion < 1)
+        return "La version de fichier " + std::to_string(nVersion) + " n'existe pas";
+    static_cast<FicheLue*>(poFiche)->mnVersion = static_cast<int>(nVersion);
+    return {};
+}
+
+void* CommencerJournal(void* poFiche)
+{
+    static_cast<FicheLue*>(poFiche)->mbJournal = true;
+    return poFiche;
+}
+
+void* EtatDe(void* poFiche)
+{
+    return &static_cast<FicheLue*>(poFiche)->moDossier.moEtat;
+}
+
+// A file of version 1 has no journal: the character's creation, of unknown date, stands for it.
+std::string ConclureFiche(void* poFiche)
+{
+    FicheLue& oFiche = *static_cast<FicheLue*>(poFiche);
+    if (oFiche.mnVersion < 2)
+        oFiche.moDossier.moJournal = Journaux::Commencer(oFiche.moDossier.moEtat, "");
+    else if (!oFiche.mbJournal)
+        return "La clé " + Cle("journal") + " manque";
+    return {};
+}
+
+const FormatObjet kFormatFiche = {{
+    {"format", ValeurJson::Texte(LireFormat)},
+    {"version", ValeurJson::Entier(LireVersion)},
+    {"journal", ValeurJson::Liste(kFormatJournal, CommencerJournal), false},
+}, ConclureFiche, &kFormatPersonnage, EtatDe};
+
+const FormatObjet kFormatVersionOrigine = {{
+    {"taille", Membre<&VersionFichier::mnTaille>()},
+    {"secondes", Membre<&VersionFichier::mnSecondes>()},
+    {"nanosecondes", Membre<&VersionFichier::mnNanosecondes>()},
+    {"sha256", Membre<&VersionFichier::moHachage>()},
+}};
+
+void* NouvelleVersionOrigine(void* poFiche)
+{
+    return &static_cast<FicheLue*>(poFiche)->moVersionOrigine.emplace();
+}
+
+const FormatObjet kFormatCopie = {{
+    {"origine", Membre<&FicheLue::moOrigine>()},
+    {"versionOrigine", ValeurJson::Objet(kFormatVersionOrigine, NouvelleVersionOrigine), false},
+}, nullptr, &kFormatFiche};
+
+constexpr const char* kEtranger = "Ce n'est pas une fiche de personnage VEXAL";
+constexpr const char* kFin = "la fin du personnage";
+const FormatFichier kFichier = {kFormatFiche, "format", kEtranger, kFin};
+const FormatFichier kCopie = {kFormatCopie, "format", kEtranger, kFin};
 
 // A file name in JSON, which holds only UTF-8: "%" and every byte outside printable ASCII are written %XX.
 std::string NomEchappe(const std::string& oNom)
@@ -420,8 +390,10 @@ std::unique_ptr<Personnage> Nouveau(PERSO eCamp)
 
 std::optional<Dossier> LireDossier(const std::string& oTexte, std::string& oErreur)
 {
-    const std::optional<JsonLu> oFichier = Analyser(oTexte, oErreur);
-    return oFichier ? DossierDe(*oFichier, oErreur) : std::nullopt;
+    FicheLue oFiche;
+    if (!LireJson(oTexte, kFichier, &oFiche, oErreur))
+        return std::nullopt;
+    return std::move(oFiche.moDossier);
 }
 
 std::optional<EtatPersonnage> Lire(const std::string& oTexte, std::string& oErreur)
@@ -438,48 +410,23 @@ bool operator==(const VersionFichier& oGauche, const VersionFichier& oDroite)
 
 std::string EcrireCopie(const Dossier& oDossier, const OrigineCopie& oOrigine)
 {
-    Json oCopie = JsonDe(oDossier);
-    oCopie["origine"] = NomEchappe(oOrigine.moNom);
+    Json oTete = Tete(oDossier);
+    oTete["origine"] = NomEchappe(oOrigine.moNom);
     if (oOrigine.moVersion)
-        oCopie["versionOrigine"] = {{"taille", oOrigine.moVersion->mnTaille},
-                                    {"secondes", oOrigine.moVersion->mnSecondes},
-                                    {"nanosecondes", oOrigine.moVersion->mnNanosecondes},
-                                    {"sha256", oOrigine.moVersion->moHachage}};
-    return Texte(oCopie);
+        oTete["versionOrigine"] = {{"taille", oOrigine.moVersion->mnTaille},
+                                   {"secondes", oOrigine.moVersion->mnSecondes},
+                                   {"nanosecondes", oOrigine.moVersion->mnNanosecondes},
+                                   {"sha256", oOrigine.moVersion->moHachage}};
+    return Texte(oTete, oDossier.moJournal);
 }
 
 std::optional<Dossier> LireCopie(const std::string& oTexte, std::string& oErreur, OrigineCopie& oOrigine)
 {
-    const std::optional<JsonLu> oFichier = Analyser(oTexte, oErreur);
-    std::optional<Dossier> oDossier = oFichier ? DossierDe(*oFichier, oErreur) : std::nullopt;
-    std::string oEchappe;
-    if (oDossier)
-        Lecteur(oErreur).Texte(*oFichier, "origine", oEchappe);
-    std::optional<VersionFichier> oVersion;
-    if (oDossier && oErreur.empty() && oFichier->contains("versionOrigine"))
-    {
-        Lecteur oLecteur(oErreur);
-        if (const JsonLu* poVersion = oLecteur.Sorte(*oFichier, "versionOrigine", &JsonLu::is_object, "un objet"))
-        {
-            VersionFichier oLue;
-            const auto Grand = [&](const char* oCle, long long& nValeur) {
-                const JsonLu* poValeur = oLecteur.Valeur(*poVersion, oCle);
-                if (poValeur != nullptr && !poValeur->is_number_integer())
-                    oLecteur.Refuser(std::string("La clé « ") + oCle + " » doit être un nombre entier");
-                else if (poValeur != nullptr && !oLecteur.Echoue())
-                    nValeur = poValeur->get<long long>();
-            };
-            Grand("taille", oLue.mnTaille);
-            Grand("secondes", oLue.mnSecondes);
-            Grand("nanosecondes", oLue.mnNanosecondes);
-            oLecteur.Texte(*poVersion, "sha256", oLue.moHachage);
-            oVersion = oLue;
-        }
-    }
-    if (!oErreur.empty())
+    FicheLue oFiche;
+    if (!LireJson(oTexte, kCopie, &oFiche, oErreur))
         return std::nullopt;
-    oOrigine = {NomLu(oEchappe), oVersion};
-    return oDossier;
+    oOrigine = {NomLu(oFiche.moOrigine), oFiche.moVersionOrigine};
+    return std::move(oFiche.moDossier);
 }
 
 std::string VerifierJournal(const Dossier& oDossier)
@@ -540,7 +487,7 @@ std::unique_ptr<Personnage> Ouvrir(const char* fileName, std::string& oErreur, J
     }
     if (oTexte->size() > kTailleMax)
     {
-        oErreur = "Le fichier dépasse 8 Mio : ce n'est pas une fiche de personnage";
+        oErreur = "Le fichier dépasse " + Mio(kTailleMax) + " : ce n'est pas une fiche de personnage";
         return nullptr;
     }
     std::optional<Dossier> oDossier = LireDossier(*oTexte, oErreur);
@@ -555,11 +502,13 @@ std::unique_ptr<Personnage> Ouvrir(const char* fileName, std::string& oErreur, J
 bool Enregistrer(const Personnage& oPerso, const Journal& oJournal, const char* fileName, std::string& oErreur,
                  std::string* poTexte, std::string* poAvertissement)
 {
-    oErreur.clear();
+    std::string oTexte = Ecrire(Dossier{oPerso.GetEtat(), oJournal});
+    oErreur = RaisonTaille(oTexte);
+    if (!oErreur.empty())
+        return false;
     Remplacement oOptions;
     oOptions.mbCopieDeSecours = true;
     oOptions.mpoAvertissement = poAvertissement;
-    std::string oTexte = Ecrire(Dossier{oPerso.GetEtat(), oJournal});
     if (!RemplacerFichier(fileName, oTexte, &oErreur, oOptions))
         return false;
     if (poTexte != nullptr)

@@ -162,6 +162,9 @@ std::string Ajuster(Personnage& oPerso, Journal& oJournal, int nTotal, const std
         return oRefus;
     }
     oSuite.back().mnPA += nPA;
+    // An adjustment taken back whole is none: only the creation may give no PA.
+    if (oSuite.size() > 1 && oSuite.back().mnPA == 0)
+        oSuite.pop_back();
     oJournal = std::move(oSuite);
     return {};
 }

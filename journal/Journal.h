@@ -50,7 +50,7 @@ std::string Accorder(Personnage& oPerso, Journal& oJournal, const std::string& o
 // An award's PA go only if they are unspent, now and in every picture since.
 std::string Retirer(Personnage& oPerso, Journal& oJournal, std::size_t nAttribution);
 // The total PA set by hand. With "Création" alone, it changes; else an "Ajustement" of today comes, or the last one
-// changes when bFusion says the previous change was one.
+// changes when bFusion says the previous change was one, and goes when it no longer gives or takes any PA.
 std::string Ajuster(Personnage& oPerso, Journal& oJournal, int nTotal, const std::string& oDate, bool bFusion);
 }
 

@@ -81,10 +81,10 @@ void CopieRecuperation::Ecrire()
     }
     moEcrivain.start([this, poEtat = std::exchange(mpoEtat, nullptr), poJournal = mpoJournal, oOrigine = moOrigine,
                       oCopie = QFile::encodeName(moChemin)] {
-        std::string oErreur;
-        const bool bEcrite =
-            RemplacerFichier(oCopie.constData(), FichierPersonnage::EcrireCopie({*poEtat, *poJournal}, oOrigine),
-                             &oErreur);
+        // A copy too large to be read back would keep nothing.
+        const std::string oTexte = FichierPersonnage::EcrireCopie({*poEtat, *poJournal}, oOrigine);
+        std::string oErreur = FichierPersonnage::RaisonTaille(oTexte);
+        const bool bEcrite = oErreur.empty() && RemplacerFichier(oCopie.constData(), oTexte, &oErreur);
         // Told on the copy's own thread; dropped if the copy has gone by then.
         QMetaObject::invokeMethod(this, [this, bEcrite, oRaison = QString::fromStdString(oErreur)] {
             Signaler(bEcrite ? QString() : oRaison);

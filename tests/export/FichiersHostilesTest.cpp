@@ -64,6 +64,15 @@ std::string Cles(int nNombre)
     return oTexte + "}\n";
 }
 
+// A demon's file whose journal begins with 6 MiB of empty objects.
+std::string ObjetsVides()
+{
+    std::string oVides;
+    while (oVides.size() < 6 * 1024 * 1024)
+        oVides += "{},";
+    return Personnage("\"journal\": [", "\"journal\": [" + oVides);
+}
+
 struct Cas
 {
     const char* moNom;
@@ -144,9 +153,14 @@ const Cas kCas[] = {
      [] { fs::rename("perso.vexal", "p\xfe.vexal"); return Arguments{"--export", "sortie\xff.txt", "p\xfe.vexal"}; }},
     {"PdfSaysNothing", 0, "", "perso.pdf",
      [] { return Pdf("perso.pdf"); }},
-    // Read key by key in a long list, these would take minutes.
-    {"AHundredThousandKeys", 0, "", "sortie.txt",
+    // Read whole before being looked at, these would take minutes or hundreds of megabytes; the first key or value
+    // the format has no place for is refused, and nothing after it read.
+    {"AHundredThousandKeys", 1, "La clé « 0 » est inconnue", nullptr,
      [] { return Entree(Cles(100000)); }},
+    {"FourMillionBrackets", 1, "Ce n'est pas une fiche de personnage VEXAL", nullptr,
+     [] { return Entree(std::string(4000000, '[')); }},
+    {"AJournalOfEmptyObjects", 1, "Attribution 1 du journal : La clé « date » manque", nullptr,
+     [] { return Entree(ObjetsVides()); }},
 };
 
 class FichierHostile : public ::testing::TestWithParam<Cas>
@@ -231,5 +245,44 @@ TEST(CopieDeSecours, EachSaveKeepsThePreviousVersionBesideTheFile)
     for (const char* oNom : {"perso.vexal", "perso.vexal~"})
         EXPECT_EQ(fs::status(oDossier.GetChemin() / oNom).permissions(), ePrive);
     EXPECT_EQ(EtatDuDossier(oDossier.GetChemin()).size(), 2u);
+}
+
+// A campaign of 10,000 awards of a character of some 30 talents and powers saves and opens back byte for byte, with
+// notes that bring its file to the limit; one byte more is not written, and the file and its "~" stay as they were.
+TEST(LongueCampagne, SavesAndOpensUpToTheLimitAndNotAByteMore)
+{
+    DossierTemporaire oDossier;
+    const fs::path oPerso = oDossier.GetChemin() / "perso.vexal";
+    Demon oDemon;
+    oDemon.AddPATotal(300);
+    for (const auto& [oNom, poTalent] : *oDemon.GetListeDesTalents())
+    {
+        if (oDemon.GetEtat().moTalents.size() < 22)
+            oDemon.AjouterTalentBase(oNom, poTalent->GetPriorite(), poTalent->GetCaractBase());
+    }
+    for (const auto& oPouvoir : *oDemon.GetListeDesPouvoirs())
+    {
+        if (oDemon.GetEtat().moPouvoirs.size() < 8)
+            oDemon.AjouterPouvoirBase(oPouvoir.first);
+    }
+    Journal oJournal = Journaux::Commencer(oDemon.GetEtat(), "2026-09-05");
+    for (int n = 1; n < 10000; ++n)
+        ASSERT_EQ(Journaux::Accorder(oDemon, oJournal, "2026-10-17", 1, "Séance " + std::to_string(n)), "");
+    std::string oRaison;
+    ASSERT_TRUE(FichierPersonnage::Enregistrer(oDemon, oJournal, oPerso.c_str(), oRaison)) << oRaison;
+    oDemon.SetNotes(std::string(FichierPersonnage::kTailleMax - fs::file_size(oPerso), 'n'));
+    ASSERT_TRUE(FichierPersonnage::Enregistrer(oDemon, oJournal, oPerso.c_str(), oRaison)) << oRaison;
+    ASSERT_EQ(fs::file_size(oPerso), FichierPersonnage::kTailleMax);
+
+    Journal oRelu;
+    const std::unique_ptr<::Personnage> poRelu = FichierPersonnage::Ouvrir(oPerso.c_str(), oRaison, &oRelu);
+    ASSERT_TRUE(poRelu) << oRaison;
+    EXPECT_EQ(FichierPersonnage::Ecrire({poRelu->GetEtat(), oRelu}), LireFichier(oPerso));
+
+    const auto oAvant = EtatDuDossier(oDossier.GetChemin());
+    oDemon.SetNotes(oDemon.GetNotes() + "n");
+    EXPECT_FALSE(FichierPersonnage::Enregistrer(oDemon, oJournal, oPerso.c_str(), oRaison));
+    EXPECT_NE(oRaison.find("ne dépasse pas 16 Mio"), std::string::npos) << oRaison;
+    EXPECT_EQ(EtatDuDossier(oDossier.GetChemin()), oAvant);
 }
 }

@@ -55,6 +55,15 @@ void Ajouter(std::vector<Niveau>& oNiveaux, int nNom, Niveau fPas)
         oNiveaux[nNom] += fPas;
 }
 
+// A refused adjustment puts the character back as it was through Restaurer, which no superior of no list passes:
+// such a character, which only a direct call makes, is left alone.
+Reponse Ajuster(Personnage& oPerso, Journal& oJournal, int nPA)
+{
+    if (SuperieurEtranger(oPerso.GetEtat()))
+        return Reponse::Muette;
+    return Rapport(Journaux::Ajuster(oPerso, oJournal, oPerso.GetPATotal() + nPA, "", true).empty());
+}
+
 const Geste kGestes[] = {
     // The total moves as the game master grants PA, or takes them back with a correction.
     {"AddPATotal", Argument::Montant,
@@ -66,6 +75,13 @@ const Geste kGestes[] = {
      [](Personnage& p, Journal& j, const Operation& o) {
          return Rapport(Journaux::Accorder(p, j, "", -o.mnMontant, "Correction").empty());
      },
+     [](Choix& c, const Operation& o, const Catalogue&) { c.mnPATotal -= o.mnMontant; }},
+    // The total typed in its box: an adjustment, which the next change in the box joins.
+    {"AjusterHausse", Argument::Montant,
+     [](Personnage& p, Journal& j, const Operation& o) { return Ajuster(p, j, o.mnMontant); },
+     [](Choix& c, const Operation& o, const Catalogue&) { c.mnPATotal += o.mnMontant; }},
+    {"AjusterBaisse", Argument::Montant,
+     [](Personnage& p, Journal& j, const Operation& o) { return Ajuster(p, j, -o.mnMontant); },
      [](Choix& c, const Operation& o, const Catalogue&) { c.mnPATotal -= o.mnMontant; }},
     {"RetirerAttribution", Argument::Attribution,
      [](Personnage& p, Journal& j, const Operation& o) {

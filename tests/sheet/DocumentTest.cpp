@@ -94,7 +94,8 @@ void DocumentTest::ARefusedFileLeavesTheOpenCharacterAsItWas_data()
     QByteArray oFaux = oValide;
     oFaux.replace(Pa(Modele()->GetPA()), Pa(Modele()->GetPA() - 3));
     QTest::newRow("empty") << QByteArray() << "vide";
-    QTest::newRow("over 8 MiB") << oValide + QByteArray(8 * 1024 * 1024, ' ') << "8 Mio";
+    const QByteArray oBlancs(static_cast<qsizetype>(FichierPersonnage::kTailleMax), ' ');
+    QTest::newRow("over the size limit") << oValide + oBlancs << "16 Mio";
     QTest::newRow("balances off") << oFaux << "Les PA ne tombent pas juste";
 }
 
