@@ -107,15 +107,15 @@ bool DocumentPersonnage::EstModifie() const
 
 std::optional<double> DocumentPersonnage::ScoreTalent(const std::string& oNom) const
 {
-    const Talent* poTalent = mpoPerso ? mpoPerso->GetTalent(oNom) : nullptr;
+    const Talent* poTalent = mpoPerso ? mpoPerso->TrouverTalent(oNom) : nullptr;
     if (poTalent == nullptr)
         return std::nullopt;
-    return poTalent->GetNiveau() + mpoPerso->GetBonusCaract(poTalent->GetCaractBase());
+    return mpoPerso->Score(*poTalent);
 }
 
 std::optional<double> DocumentPersonnage::NiveauPouvoir(const std::string& oNom) const
 {
-    const Pouvoir* poPouvoir = mpoPerso ? mpoPerso->GetPouvoir(oNom) : nullptr;
+    const Pouvoir* poPouvoir = mpoPerso ? mpoPerso->TrouverPouvoir(oNom) : nullptr;
     return poPouvoir ? std::optional<double>(poPouvoir->GetNiveau()) : std::nullopt;
 }
 
@@ -299,16 +299,15 @@ void DocumentPersonnage::EnleverPouvoirs(const std::vector<std::string>& oNoms)
 void DocumentPersonnage::ChangerScoreTalent(const std::string& oNom, double fScore)
 {
     Editer(tr("Talents"), [&](Personnage& oPerso) {
-        const Talent* poTalent = oPerso.GetTalent(oNom);
+        const Talent* poTalent = oPerso.TrouverTalent(oNom);
         if (poTalent == nullptr)
             return;
-        // The score shown holds the characteristic's bonus; the rules count the level alone.
-        const double fNiveau = poTalent->GetNiveau();
-        const double x = fScore - oPerso.GetBonusCaract(poTalent->GetCaractBase());
-        if (x < fNiveau)
-            oPerso.DiminuerTalent(oNom, EnDemiPoints(fNiveau - x));
+        // The score shown holds the characteristic's bonus, which moves the level as much as the score.
+        const double fActuel = oPerso.Score(*poTalent);
+        if (fScore < fActuel)
+            oPerso.DiminuerTalent(oNom, EnDemiPoints(fActuel - fScore));
         else
-            oPerso.AugmenterTalent(oNom, EnDemiPoints(x - fNiveau));
+            oPerso.AugmenterTalent(oNom, EnDemiPoints(fScore - fActuel));
     }, Revoir::Toujours);
 }
 

@@ -42,11 +42,11 @@ QString NomCamp(PERSO eCamp)
 }
 
 // A language is a secondary talent by priority, but a player looks for it among the languages.
-Rubrique RubriqueDe(const Talent& oModele)
+Rubrique RubriqueDe(const Talent& oTalent)
 {
-    if (dynamic_cast<const Langue*>(&oModele) != nullptr)
+    if (dynamic_cast<const Langue*>(&oTalent) != nullptr)
         return Langues;
-    switch (oModele.GetPriorite())
+    switch (oTalent.GetPriorite())
     {
     case PRIMAIRE:
         return Primaires;
@@ -103,10 +103,9 @@ std::array<GroupeFeuille, NombreDeRubriques> Talents(const Personnage& oPerso, c
     }};
     for (const Niveau& oTalent : oEtat.moTalents)
     {
-        const Talent& oModele = *oPerso.GetListeDesTalents()->at(oTalent.moNom);
-        const double fScore = oTalent.mfNiveau + oPerso.GetBonusCaract(oModele.GetCaractBase());
-        oGroupes[RubriqueDe(oModele)].moLignes.push_back(
-            {Texte(oTalent.moNom), QString(), Demis(oTalent.mfNiveau), Demis(fScore)});
+        const Talent& oTenu = *oPerso.TrouverTalent(oTalent.moNom);
+        oGroupes[RubriqueDe(oTenu)].moLignes.push_back(
+            {Texte(oTalent.moNom), QString(), Demis(oTalent.mfNiveau), Demis(oPerso.Score(oTenu))});
     }
     return oGroupes;
 }
