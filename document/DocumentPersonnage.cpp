@@ -6,6 +6,7 @@
 #include "Recuperations.h"
 #include "catalogue/Superieurs.h"
 #include "fichier/FichierPersonnage.h"
+#include "journal/Achats.h"
 #include "model/Personnage.h"
 #include "model/Texte.h"
 
@@ -34,6 +35,16 @@ int EnDemiPoints(double fDifference)
 QString Texte(const std::string& oTexte)
 {
     return QString::fromStdString(oTexte);
+}
+
+// What the journal says of an accepted change, after what the rules said of it.
+QString ApresRemarques(const Personnage& oPerso, const std::string& oJournal)
+{
+    QStringList oTextes;
+    for (const std::string& oRemarque : oPerso.GetRemarques())
+        oTextes << Texte(oRemarque);
+    oTextes << Texte(oJournal);
+    return oTextes.join(QStringLiteral(" ; "));
 }
 
 bool Tient(const std::vector<Niveau>& oTenus, const std::string& oNom)
@@ -228,9 +239,15 @@ void DocumentPersonnage::ChangerTotalPA(int nTotal)
     // With "Création" alone, each change is a step of its own, as any other box's.
     const bool bAjustement = mpoJournal && mpoJournal->size() > 1;
     const bool bFusion = bAjustement && Fusionnable(kFusionTotal);
+    const JournalPartage poAvant = mpoJournal;
     EditerJournal(tr("Total PA"), [&](Personnage& oPerso, Journal& oJournal) {
         return Journaux::Ajuster(oPerso, oJournal, nTotal, Aujourdhui(), bFusion);
     }, bAjustement ? kFusionTotal : -1);
+    if (!poAvant || mpoJournal == poAvant)
+        return;
+    const std::string oAjustement = Journaux::DireAjustement(*poAvant, *mpoJournal);
+    if (!oAjustement.empty())
+        emit Annonce(ApresRemarques(*mpoPerso, oAjustement), false);
 }
 
 void DocumentPersonnage::ChangerGrade(int nGrade)
@@ -343,9 +360,15 @@ void DocumentPersonnage::Accorder(const std::string& oDate, int nPA, const std::
 
 void DocumentPersonnage::RetirerAttribution(std::size_t nAttribution)
 {
+    if (!mpoPerso)
+        return;
+    const JournalPartage poAvant = mpoJournal;
+    const std::string oReport = DireRetrait(*poAvant, nAttribution, *mpoEtat);
     EditerJournal(tr("Retrait d'une attribution"), [nAttribution](Personnage& oPerso, Journal& oJournal) {
         return Journaux::Retirer(oPerso, oJournal, nAttribution);
     });
+    if (mpoJournal != poAvant && !oReport.empty())
+        emit Annonce(ApresRemarques(*mpoPerso, oReport), false);
 }
 
 void DocumentPersonnage::ChangerDate(std::size_t nAttribution, const std::string& oDate)

@@ -134,13 +134,6 @@ QStringList Notes(const std::string& oNotes)
     return oParagraphes;
 }
 
-// A correction reads with a true minus sign, which a hyphen would not pass for in print.
-QString PA(int nPA)
-{
-    const QString oSigne = nPA > 0 ? QStringLiteral("+") : nPA < 0 ? QStringLiteral("−") : QString();
-    return oSigne + QString::number(qAbs(static_cast<qint64>(nPA))) + QStringLiteral(" PA");
-}
-
 // Each award bought what changed until the next one, or until now for the last.
 std::vector<AttributionFeuille> Attributions(const Journal& oJournal, const EtatPersonnage& oMaintenant)
 {
@@ -148,11 +141,10 @@ std::vector<AttributionFeuille> Attributions(const Journal& oJournal, const Etat
     for (std::size_t n = 0; n < oJournal.size(); ++n)
     {
         const Attribution& oAttribution = oJournal[n];
-        const EtatPersonnage& oSuite = n + 1 < oJournal.size() ? *oJournal[n + 1].mpoEtat : oMaintenant;
         const QString oDate =
             oAttribution.moDate.empty() ? QStringLiteral("date inconnue") : Texte(oAttribution.moDate);
-        oAttributions.push_back({oDate, PA(oAttribution.mnPA), Texte(oAttribution.moRaison),
-                                 Texte(Resume(Achats(*oAttribution.mpoEtat, oSuite)))});
+        oAttributions.push_back({oDate, Texte(Journaux::PA(oAttribution.mnPA)), Texte(oAttribution.moRaison),
+                                 Texte(ResumeDe(oJournal, n, oMaintenant))});
     }
     return oAttributions;
 }
