@@ -7,6 +7,7 @@
 #include "catalogue/Superieurs.h"
 #include "disque/FichierAtomique.h"
 #include "fichier/FichierPersonnage.h"
+#include "journal/Achats.h"
 #include "model/Personnage.h"
 #include "model/Texte.h"
 
@@ -35,6 +36,16 @@ int EnDemiPoints(double fDifference)
 QString Texte(const std::string& oTexte)
 {
     return QString::fromStdString(oTexte);
+}
+
+// What the journal says of an accepted change, after what the rules said of it.
+QString ApresRemarques(const Personnage& oPerso, const std::string& oJournal)
+{
+    QStringList oTextes;
+    for (const std::string& oRemarque : oPerso.GetRemarques())
+        oTextes << Texte(oRemarque);
+    oTextes << Texte(oJournal);
+    return oTextes.join(QStringLiteral(" ; "));
 }
 
 bool Tient(const std::vector<Niveau>& oTenus, const std::string& oNom)
@@ -112,15 +123,15 @@ bool DocumentPersonnage::EstModifie() const
 
 std::optional<double> DocumentPersonnage::ScoreTalent(const std::string& oNom) const
 {
-    const Talent* poTalent = mpoPerso ? mpoPerso->GetTalent(oNom) : nullptr;
+    const Talent* poTalent = mpoPerso ? mpoPerso->TrouverTalent(oNom) : nullptr;
     if (poTalent == nullptr)
         return std::nullopt;
-    return poTalent->GetNiveau() + mpoPerso->GetBonusCaract(poTalent->GetCaractBase());
+    return mpoPerso->Score(*poTalent);
 }
 
 std::optional<double> DocumentPersonnage::NiveauPouvoir(const std::string& oNom) const
 {
-    const Pouvoir* poPouvoir = mpoPerso ? mpoPerso->GetPouvoir(oNom) : nullptr;
+    const Pouvoir* poPouvoir = mpoPerso ? mpoPerso->TrouverPouvoir(oNom) : nullptr;
     return poPouvoir ? std::optional<double>(poPouvoir->GetNiveau()) : std::nullopt;
 }
 
@@ -276,9 +287,15 @@ void DocumentPersonnage::ChangerTotalPA(int nTotal)
     // With "Création" alone, each change is a step of its own, as any other box's.
     const bool bAjustement = mpoJournal && mpoJournal->size() > 1;
     const bool bFusion = bAjustement && Fusionnable(kFusionTotal);
+    const JournalPartage poAvant = mpoJournal;
     EditerJournal(tr("Total PA"), [&](Personnage& oPerso, Journal& oJournal) {
         return Journaux::Ajuster(oPerso, oJournal, nTotal, Aujourdhui(), bFusion);
     }, bAjustement ? kFusionTotal : -1);
+    if (!poAvant || mpoJournal == poAvant)
+        return;
+    const std::string oAjustement = Journaux::DireAjustement(*poAvant, *mpoJournal);
+    if (!oAjustement.empty())
+        emit Annonce(ApresRemarques(*mpoPerso, oAjustement), false);
 }
 
 void DocumentPersonnage::ChangerGrade(int nGrade)
@@ -347,16 +364,15 @@ void DocumentPersonnage::EnleverPouvoirs(const std::vector<std::string>& oNoms)
 void DocumentPersonnage::ChangerScoreTalent(const std::string& oNom, double fScore)
 {
     Editer(tr("Talents"), [&](Personnage& oPerso) {
-        const Talent* poTalent = oPerso.GetTalent(oNom);
+        const Talent* poTalent = oPerso.TrouverTalent(oNom);
         if (poTalent == nullptr)
             return;
-        // The score shown holds the characteristic's bonus; the rules count the level alone.
-        const double fNiveau = poTalent->GetNiveau();
-        const double x = fScore - oPerso.GetBonusCaract(poTalent->GetCaractBase());
-        if (x < fNiveau)
-            oPerso.DiminuerTalent(oNom, EnDemiPoints(fNiveau - x));
+        // The score shown holds the characteristic's bonus, which moves the level as much as the score.
+        const double fActuel = oPerso.Score(*poTalent);
+        if (fScore < fActuel)
+            oPerso.DiminuerTalent(oNom, EnDemiPoints(fActuel - fScore));
         else
-            oPerso.AugmenterTalent(oNom, EnDemiPoints(x - fNiveau));
+            oPerso.AugmenterTalent(oNom, EnDemiPoints(fScore - fActuel));
     }, Revoir::Toujours);
 }
 
@@ -392,9 +408,15 @@ void DocumentPersonnage::Accorder(const std::string& oDate, int nPA, const std::
 
 void DocumentPersonnage::RetirerAttribution(std::size_t nAttribution)
 {
+    if (!mpoPerso)
+        return;
+    const JournalPartage poAvant = mpoJournal;
+    const std::string oReport = DireRetrait(*poAvant, nAttribution, *mpoEtat);
     EditerJournal(tr("Retrait d'une attribution"), [nAttribution](Personnage& oPerso, Journal& oJournal) {
         return Journaux::Retirer(oPerso, oJournal, nAttribution);
     });
+    if (mpoJournal != poAvant && !oReport.empty())
+        emit Annonce(ApresRemarques(*mpoPerso, oReport), false);
 }
 
 void DocumentPersonnage::ChangerDate(std::size_t nAttribution, const std::string& oDate)

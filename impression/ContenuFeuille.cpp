@@ -42,11 +42,11 @@ QString NomCamp(PERSO eCamp)
 }
 
 // A language is a secondary talent by priority, but a player looks for it among the languages.
-Rubrique RubriqueDe(const Talent& oModele)
+Rubrique RubriqueDe(const Talent& oTalent)
 {
-    if (dynamic_cast<const Langue*>(&oModele) != nullptr)
+    if (dynamic_cast<const Langue*>(&oTalent) != nullptr)
         return Langues;
-    switch (oModele.GetPriorite())
+    switch (oTalent.GetPriorite())
     {
     case PRIMAIRE:
         return Primaires;
@@ -103,10 +103,9 @@ std::array<GroupeFeuille, NombreDeRubriques> Talents(const Personnage& oPerso, c
     }};
     for (const Niveau& oTalent : oEtat.moTalents)
     {
-        const Talent& oModele = *oPerso.GetListeDesTalents()->at(oTalent.moNom);
-        const double fScore = oTalent.mfNiveau + oPerso.GetBonusCaract(oModele.GetCaractBase());
-        oGroupes[RubriqueDe(oModele)].moLignes.push_back(
-            {Texte(oTalent.moNom), QString(), Demis(oTalent.mfNiveau), Demis(fScore)});
+        const Talent& oTenu = *oPerso.TrouverTalent(oTalent.moNom);
+        oGroupes[RubriqueDe(oTenu)].moLignes.push_back(
+            {Texte(oTalent.moNom), QString(), Demis(oTalent.mfNiveau), Demis(oPerso.Score(oTenu))});
     }
     return oGroupes;
 }
@@ -135,13 +134,6 @@ QStringList Notes(const std::string& oNotes)
     return oParagraphes;
 }
 
-// A correction reads with a true minus sign, which a hyphen would not pass for in print.
-QString PA(int nPA)
-{
-    const QString oSigne = nPA > 0 ? QStringLiteral("+") : nPA < 0 ? QStringLiteral("−") : QString();
-    return oSigne + QString::number(qAbs(static_cast<qint64>(nPA))) + QStringLiteral(" PA");
-}
-
 // Each award bought what changed until the next one, or until now for the last.
 std::vector<AttributionFeuille> Attributions(const Journal& oJournal, const EtatPersonnage& oMaintenant)
 {
@@ -149,11 +141,10 @@ std::vector<AttributionFeuille> Attributions(const Journal& oJournal, const Etat
     for (std::size_t n = 0; n < oJournal.size(); ++n)
     {
         const Attribution& oAttribution = oJournal[n];
-        const EtatPersonnage& oSuite = n + 1 < oJournal.size() ? *oJournal[n + 1].mpoEtat : oMaintenant;
         const QString oDate =
             oAttribution.moDate.empty() ? QStringLiteral("date inconnue") : Texte(oAttribution.moDate);
-        oAttributions.push_back({oDate, PA(oAttribution.mnPA), Texte(oAttribution.moRaison),
-                                 Texte(Resume(Achats(*oAttribution.mpoEtat, oSuite)))});
+        oAttributions.push_back({oDate, Texte(Journaux::PA(oAttribution.mnPA)), Texte(oAttribution.moRaison),
+                                 Texte(ResumeDe(oJournal, n, oMaintenant))});
     }
     return oAttributions;
 }

@@ -42,13 +42,33 @@ double NiveauDe(const Niveau* poNiveau)
     return poNiveau ? poNiveau->mfNiveau : 0.0;
 }
 
-// "4 PA", "4 PA rendus", "1 PA secondaire gagné": spent when positive, given back when negative.
-std::string Prix(int nPoints, const char* oSorte, const char* oPluriel, const char* oRetour)
+// How points of one kind are counted, and what those that come back are.
+struct Sorte
 {
-    const int n = nPoints < 0 ? -nPoints : nPoints;
-    const std::string oS = n > 1 ? "s" : "";
-    std::string oTexte = std::to_string(n) + " " + oSorte + (n > 1 ? oPluriel : "");
-    return nPoints > 0 ? oTexte : oTexte + " " + oRetour + oS;
+    const char* moNom;
+    const char* moPluriel;
+    const char* moRetour;
+};
+
+constexpr Sorte kPA{"PA", "", "rendu"};
+constexpr Sorte kSecondaires{"PA secondaire", "s", "gagné"};
+
+// "4 PA dépensés", "1 PA rendu", "2 PA secondaires gagnés": spent when positive, back when negative.
+std::string Montant(long long nPoints, const Sorte& oSorte)
+{
+    const long long n = nPoints < 0 ? -nPoints : nPoints;
+    const bool bPluriel = n > 1;
+    return std::to_string(n) + " " + oSorte.moNom + (bPluriel ? oSorte.moPluriel : "") + " "
+        + (nPoints > 0 ? "dépensé" : oSorte.moRetour) + (bPluriel ? "s" : "");
+}
+
+// Both prices, those of no point left out: "3 PA dépensés, 3 PA secondaires gagnés"; empty when nothing was paid.
+std::string Prix(long long nPA, long long nSecondaires)
+{
+    std::string oTexte = nPA != 0 ? Montant(nPA, kPA) : std::string();
+    if (nSecondaires != 0)
+        oTexte += (oTexte.empty() ? "" : ", ") + Montant(nSecondaires, kSecondaires);
+    return oTexte;
 }
 }
 
@@ -111,14 +131,8 @@ std::string Ligne(const Achat& oAchat)
         oTexte += "enlevé";
     else
         oTexte += oAchat.moAvant + " → " + oAchat.moApres;
-    std::vector<std::string> oPrix;
-    if (oAchat.mnPA != 0)
-        oPrix.push_back(Prix(oAchat.mnPA, "PA", "", "rendu"));
-    if (oAchat.mnPASecondaire != 0)
-        oPrix.push_back(Prix(oAchat.mnPASecondaire, "PA secondaire", "s", "gagné"));
-    for (std::size_t n = 0; n < oPrix.size(); ++n)
-        oTexte += (n == 0 ? " (" : ", ") + oPrix[n] + (n + 1 == oPrix.size() ? ")" : "");
-    return oTexte;
+    const std::string oPrix = Prix(oAchat.mnPA, oAchat.mnPASecondaire);
+    return oPrix.empty() ? oTexte : oTexte + " (" + oPrix + ")";
 }
 
 std::string Resume(const std::vector<Achat>& oAchats)
@@ -126,8 +140,8 @@ std::string Resume(const std::vector<Achat>& oAchats)
     if (oAchats.empty())
         return "rien";
     std::string oTexte;
-    int nPA = 0;
-    int nSecondaires = 0;
+    long long nPA = 0;
+    long long nSecondaires = 0;
     for (const Achat& oAchat : oAchats)
     {
         oTexte += (oTexte.empty() ? "" : ", ") + oAchat.moQuoi + " "
@@ -135,8 +149,41 @@ std::string Resume(const std::vector<Achat>& oAchats)
         nPA += oAchat.mnPA;
         nSecondaires += oAchat.mnPASecondaire;
     }
-    oTexte += " : " + Prix(nPA, "PA", "", "rendu");
-    if (nSecondaires != 0)
-        oTexte += ", " + Prix(nSecondaires, "PA secondaire", "s", "gagné");
-    return oTexte;
+    const std::string oPrix = Prix(nPA, nSecondaires);
+    return oPrix.empty() ? oTexte : oTexte + " : " + oPrix;
+}
+
+std::vector<Achat> AchatsDe(const Journal& oJournal, std::size_t nAttribution, const EtatPersonnage& oMaintenant)
+{
+    const EtatPersonnage& oSuite =
+        nAttribution + 1 < oJournal.size() ? *oJournal[nAttribution + 1].mpoEtat : oMaintenant;
+    return Achats(*oJournal[nAttribution].mpoEtat, oSuite);
+}
+
+bool Reprise(const Journal& oJournal, std::size_t nAttribution)
+{
+    if (nAttribution != 0 || oJournal.empty())
+        return false;
+    const EtatPersonnage& oCreation = *oJournal.front().mpoEtat;
+    EtatPersonnage oNeuf = Modele(oCreation.meCamp).GetEtat();
+    oNeuf.meCamp = oCreation.meCamp;
+    oNeuf.mnPATotal = oCreation.mnPATotal;
+    oNeuf.mnPA = oCreation.mnPATotal;
+    return oCreation != oNeuf;
+}
+
+std::string ResumeDe(const Journal& oJournal, std::size_t nAttribution, const EtatPersonnage& oMaintenant)
+{
+    const std::vector<Achat> oAchats = AchatsDe(oJournal, nAttribution, oMaintenant);
+    if (!Reprise(oJournal, nAttribution))
+        return Resume(oAchats);
+    const std::string oReprise = "repris d'un fichier version 1";
+    return oAchats.empty() ? oReprise : oReprise + " ; " + Resume(oAchats);
+}
+
+std::string DireRetrait(const Journal& oJournal, std::size_t nAttribution, const EtatPersonnage& oMaintenant)
+{
+    if (nAttribution == 0 || nAttribution >= oJournal.size() || AchatsDe(oJournal, nAttribution, oMaintenant).empty())
+        return {};
+    return "Ses achats comptent désormais dans " + Journaux::Nommer(oJournal, nAttribution - 1);
 }

@@ -4,7 +4,6 @@
 #include "model/Raisons.h"
 
 #include <algorithm>
-#include <limits>
 
 bool operator==(const Attribution& oGauche, const Attribution& oDroite)
 {
@@ -17,33 +16,68 @@ namespace Journaux
 namespace
 {
 // The awards from the nth on gain nPA in their pictures, as they would have had they been there from the start; why
-// not when a picture, or the character with its nPAActuels, would then hold fewer than no PA.
-std::string Decaler(Journal& oJournal, std::size_t nDebut, int nPA, int nPAActuels = std::numeric_limits<int>::max())
+// not when a picture's total or PA, or the character's nPAActuels, would leave 0 to PATotalMax. Counted in long long:
+// a correction taken back from a total near the top would pass what an int holds before the rules could refuse it.
+std::string Decaler(Journal& oJournal, std::size_t nDebut, long long nPA, int nPAActuels = Personnage::PATotalMax)
 {
-    int nMoins = nPAActuels;
+    long long nMoinsPA = nPAActuels;
+    long long nMoinsTotal = Personnage::PATotalMax;
+    long long nPlus = 0;
     for (std::size_t n = nDebut; n < oJournal.size(); ++n)
-        nMoins = std::min(nMoins, oJournal[n].mpoEtat->mnPA);
-    if (nMoins + static_cast<long long>(nPA) < 0)
-        return "Il manque " + std::to_string(-(nMoins + static_cast<long long>(nPA))) + " PA";
+    {
+        const EtatPersonnage& oEtat = *oJournal[n].mpoEtat;
+        nMoinsPA = std::min<long long>(nMoinsPA, oEtat.mnPA);
+        nMoinsTotal = std::min<long long>(nMoinsTotal, oEtat.mnPATotal);
+        nPlus = std::max<long long>({nPlus, oEtat.mnPA, oEtat.mnPATotal});
+    }
+    if (nMoinsPA + nPA < 0)
+        return "Il manque " + std::to_string(-(nMoinsPA + nPA)) + " PA";
+    if (nMoinsTotal + nPA < 0)
+        return "Le total de PA ne descend pas sous 0";
+    if (nPlus + nPA > Personnage::PATotalMax)
+        return "Le total de PA ne dépasse pas " + std::to_string(Personnage::PATotalMax);
     for (std::size_t n = nDebut; n < oJournal.size(); ++n)
     {
         EtatPersonnage oEtat = *oJournal[n].mpoEtat;
-        oEtat.mnPATotal += nPA;
-        oEtat.mnPA += nPA;
+        oEtat.mnPATotal = static_cast<int>(oEtat.mnPATotal + nPA);
+        oEtat.mnPA = static_cast<int>(oEtat.mnPA + nPA);
         oJournal[n].mpoEtat = Photo(std::move(oEtat));
     }
     return {};
 }
 
-// The character's total moved by nPA through the rules; why not.
-std::string ChangerTotal(Personnage& oPerso, int nPA)
+// The character's total moved by nPA through the rules; why not. A move no total could make goes as far as a total
+// goes, which the rules refuse whole.
+std::string ChangerTotal(Personnage& oPerso, long long nPA)
 {
+    const int nBorne = static_cast<int>(
+        std::clamp<long long>(nPA, -static_cast<long long>(Personnage::PATotalMax), Personnage::PATotalMax));
     oPerso.OublierRaisons();
-    if (nPA > 0)
-        oPerso.AddPATotal(nPA);
-    else if (nPA < 0)
-        oPerso.RemovePATotal(-nPA);
+    if (nBorne > 0)
+        oPerso.AddPATotal(nBorne);
+    else if (nBorne < 0)
+        oPerso.RemovePATotal(-nBorne);
     return oPerso.GetRaison();
+}
+
+// AAAA-MM-JJ, whether or not the day exists.
+bool FormeDate(const std::string& oDate)
+{
+    if (oDate.size() != 10)
+        return false;
+    for (std::size_t n = 0; n < oDate.size(); ++n)
+    {
+        const bool bTiret = n == 4 || n == 7;
+        if (bTiret != (oDate[n] == '-') || (!bTiret && (oDate[n] < '0' || oDate[n] > '9')))
+            return false;
+    }
+    return true;
+}
+
+// " du 2026-11-02", or " de date inconnue".
+std::string Du(const std::string& oDate)
+{
+    return oDate.empty() ? " de date inconnue" : " du " + oDate;
 }
 }
 
@@ -69,14 +103,8 @@ long long Somme(const Journal& oJournal, std::size_t nJusqua)
 
 bool DateValide(const std::string& oDate)
 {
-    if (oDate.size() != 10)
+    if (!FormeDate(oDate))
         return false;
-    for (std::size_t n = 0; n < oDate.size(); ++n)
-    {
-        const bool bTiret = n == 4 || n == 7;
-        if (bTiret != (oDate[n] == '-') || (!bTiret && (oDate[n] < '0' || oDate[n] > '9')))
-            return false;
-    }
     const int nAnnee = std::stoi(oDate.substr(0, 4));
     const int nMois = std::stoi(oDate.substr(5, 2));
     const int nJour = std::stoi(oDate.substr(8, 2));
@@ -89,8 +117,10 @@ std::string RaisonDate(const Journal& oJournal, std::size_t nPlace, const std::s
 {
     if (oDate.empty())
         return {};
-    if (!DateValide(oDate))
+    if (!FormeDate(oDate))
         return "« " + oDate + " » n'est pas une date AAAA-MM-JJ";
+    if (!DateValide(oDate))
+        return oDate + " n'existe pas";
     // An unknown date takes no side; ISO dates compare as their text does, and the nearest known ones on either side
     // stand for all the others.
     for (std::size_t n = nPlace; n-- > 0;)
@@ -112,6 +142,31 @@ std::string RaisonDate(const Journal& oJournal, std::size_t nPlace, const std::s
     return {};
 }
 
+std::string PA(long long nPA)
+{
+    if (nPA < 0)
+        return "−" + std::to_string(-nPA) + " PA";
+    return (nPA > 0 ? "+" : "") + std::to_string(nPA) + " PA";
+}
+
+std::string Nommer(const Journal& oJournal, std::size_t nAttribution)
+{
+    if (nAttribution == 0)
+        return "la création";
+    const Attribution& oAttribution = oJournal[nAttribution];
+    return "l'attribution" + Du(oAttribution.moDate)
+        + (oAttribution.moRaison.empty() ? std::string() : " (« " + oAttribution.moRaison + " »)");
+}
+
+long long PARestant(const Journal& oJournal, std::size_t nAttribution, int nPAActuels)
+{
+    // The next award's picture holds that award's PA already.
+    if (nAttribution + 1 >= oJournal.size())
+        return nPAActuels;
+    const Attribution& oSuivante = oJournal[nAttribution + 1];
+    return static_cast<long long>(oSuivante.mpoEtat->mnPA) - oSuivante.mnPA;
+}
+
 std::string Accorder(Personnage& oPerso, Journal& oJournal, const std::string& oDate, int nPA,
                      const std::string& oRaison)
 {
@@ -129,7 +184,7 @@ std::string Retirer(Personnage& oPerso, Journal& oJournal, std::size_t nAttribut
 {
     if (nAttribution == 0 || nAttribution >= oJournal.size())
         return "La création reste au journal";
-    const int nPA = oJournal[nAttribution].mnPA;
+    const long long nPA = oJournal[nAttribution].mnPA;
     Journal oSuite = oJournal;
     if (std::string oRefus = Decaler(oSuite, nAttribution + 1, -nPA, oPerso.GetPA()); !oRefus.empty())
         return oRefus;
@@ -161,11 +216,24 @@ std::string Ajuster(Personnage& oPerso, Journal& oJournal, int nTotal, const std
         oPerso.Restaurer(oAvant);
         return oRefus;
     }
+    // Within an int: the picture's total, checked, is the sum up to this award.
     oSuite.back().mnPA += nPA;
     // An adjustment taken back whole is none: only the creation may give no PA.
     if (oSuite.size() > 1 && oSuite.back().mnPA == 0)
         oSuite.pop_back();
     oJournal = std::move(oSuite);
     return {};
+}
+
+std::string DireAjustement(const Journal& oAvant, const Journal& oApres)
+{
+    if (oApres.size() > oAvant.size())
+        return std::string(kAjustement) + " de " + PA(oApres.back().mnPA) + " ajouté au journal";
+    if (oAvant.size() < 2)
+        return {};
+    const std::string oQuel = kAjustement + Du(oAvant.back().moDate);
+    if (oApres.size() < oAvant.size())
+        return oQuel + " revenu à 0 PA : retiré du journal";
+    return oQuel + " porté à " + PA(oApres.back().mnPA);
 }
 }

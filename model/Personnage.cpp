@@ -75,6 +75,18 @@ Pouvoir* Personnage::GetPouvoir(std::string oPouvoir)
     return moPouvoirs[oPouvoir];
 }
 
+const Talent* Personnage::TrouverTalent(const std::string& oTalent) const
+{
+    const auto oTrouve = moTalents.find(oTalent);
+    return oTrouve != moTalents.end() ? oTrouve->second : nullptr;
+}
+
+const Pouvoir* Personnage::TrouverPouvoir(const std::string& oPouvoir) const
+{
+    const auto oTrouve = moPouvoirs.find(oPouvoir);
+    return oTrouve != moPouvoirs.end() ? oTrouve->second : nullptr;
+}
+
 ListePouvoirs::Map* Personnage::GetListeDesPouvoirs()
 {
     return mpoListe ? mpoListe->GetInstancePouvoirs() : nullptr;

@@ -47,6 +47,9 @@ public:
     int GetNumTalents() const { return static_cast<int>(moTalents.size()); }
     Pouvoir* GetPouvoir(std::string oPouvoir);
     int GetNumPouvoirs() const { return static_cast<int>(moPouvoirs.size()); }
+    // The same for what only reads: a name that is not held reads as null and leaves the character as it was.
+    const Talent* TrouverTalent(const std::string& oTalent) const;
+    const Pouvoir* TrouverPouvoir(const std::string& oPouvoir) const;
 
     // Null for a character made without a side, which has no power catalogue.
     virtual ListePouvoirs::Map* GetListeDesPouvoirs();
@@ -78,6 +81,8 @@ public:
     // What a characteristic adds to the score of the talents based on it: half its whole part, at least 1.
     static float Bonus(float fCaract);
     float GetBonusCaract(CARACT eCaract) const { return Bonus(GetCaract(eCaract)); }
+    // A talent's score: its level with the bonus of the characteristic it is based on.
+    float Score(const Talent& oTalent) const { return oTalent.GetNiveau() + GetBonusCaract(oTalent.GetCaractBase()); }
 
     // Derived values, computed on every read.
     int GetPF() const;

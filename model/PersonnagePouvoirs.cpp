@@ -108,12 +108,11 @@ void Personnage::Ajuster()
         const Talent* poTalent = oEntree.second;
         if (poTalent == nullptr)
             continue;
-        const float fBonus = GetBonusCaract(poTalent->GetCaractBase());
-        const float fScore = poTalent->GetNiveau() + fBonus;
+        const float fScore = Score(*poTalent);
         if (fScore > fTalentMax)
             Ramener(oEntree.first + " ramené au score", [&] {
                 DiminuerTalent(oEntree.first, static_cast<int>((fScore - fTalentMax) * 2));
-            }, [&] { return DemiPoints(poTalent->GetNiveau() + fBonus); });
+            }, [&] { return DemiPoints(Score(*poTalent)); });
     }
 
     const float fPouvoirMax = Grade::LimitPouvoirMax(mnGrade);

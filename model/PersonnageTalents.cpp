@@ -63,7 +63,7 @@ void Personnage::AugmenterTalent(std::string oTalent, int rang)
         Refuser(poSpecialite ? Raisons::AuDessusDeSaSpecialite(oTalent, poSpecialite->GetName()) : Raisons::Langue());
         return;
     }
-    const float fScore = poTalent->GetNiveau() + GetBonusCaract(poTalent->GetCaractBase()) + 0.5f * rang;
+    const float fScore = Score(*poTalent) + 0.5f * rang;
     if (fScore > Grade::LimitTalentMax(mnGrade))
     {
         Refuser(Raisons::ScoreMax(mnGrade, oTalent, Grade::LimitTalentMax(mnGrade)));

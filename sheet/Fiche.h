@@ -141,8 +141,9 @@ private:
     void OuvrirNotes();
     // The journal of the awards, in its own window; made the first time the player opens it.
     void OuvrirJournal();
-    // Hands on the number still being typed in a box, as Enter would, and the notes typed since their last pause:
-    // what is typed is what is saved, printed or undone. A number the box cannot take is refused with its reason.
+    // Hands on the number still being typed in a box, as Enter would, the notes typed since their last pause and the
+    // journal's cell being typed: what is typed is what is saved, printed or undone. A number the box cannot take is
+    // refused with its reason.
     void ValiderSaisie();
 
     // A number typed into a box that cannot hold it: the rules say why, or the sheet does.
@@ -168,7 +169,7 @@ private:
     CommandesFichier* mpoCommandes;
     std::array<BoiteCaract, 6> moBoitesCaract;
     FenetreNotes* mpoNotes = nullptr;  // made the first time the player opens the notes
-    FenetreJournal* mpoJournal = nullptr;
+    FenetreJournal* mpoFenetreJournal = nullptr;
     int mnGradeDesAides = -1;  // the grade the boxes' tool tips speak of
     OrdrePartage mpoOrdreMontre;  // the rows' order the columns show
     QRect moPlaceBarre;  // the status line's own place, when its message takes one line

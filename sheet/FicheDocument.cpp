@@ -18,7 +18,7 @@ void Fiche::ConnecterDocument()
     connect(mpoCommandes, &CommandesFichier::Valider, this, &Fiche::ValiderSaisie);
     connect(mpoCommandes, &CommandesFichier::Annonce, this, &Fiche::Annoncer);
     connect(Notes, &QPushButton::clicked, this, &Fiche::OuvrirNotes);
-    connect(Journal, &QPushButton::clicked, this, &Fiche::OuvrirJournal);
+    connect(JournalBouton, &QPushButton::clicked, this, &Fiche::OuvrirJournal);
     connect(mpoDocument, &DocumentPersonnage::PersoRemplace, this, &Fiche::Adopter);
     connect(mpoDocument, &DocumentPersonnage::Change, this, &Fiche::Suivre);
     connect(mpoDocument, &DocumentPersonnage::Annonce, this, &Fiche::Annoncer);
@@ -53,21 +53,23 @@ void Fiche::OuvrirJournal()
 {
     if (!GetPerso())
         return;
-    if (mpoJournal == nullptr)
+    if (mpoFenetreJournal == nullptr)
     {
-        mpoJournal = new FenetreJournal(*mpoDocument, this);
-        mpoJournal->addActions(actions());
+        mpoFenetreJournal = new FenetreJournal(*mpoDocument, this);
+        mpoFenetreJournal->addActions(actions());
         MettreAJourTitre();
     }
-    mpoJournal->show();
-    mpoJournal->raise();
-    mpoJournal->activateWindow();
+    mpoFenetreJournal->show();
+    mpoFenetreJournal->raise();
+    mpoFenetreJournal->activateWindow();
 }
 
 void Fiche::ValiderSaisie()
 {
     if (mpoNotes != nullptr)
         mpoNotes->Valider();
+    if (mpoFenetreJournal != nullptr)
+        mpoFenetreJournal->Valider();
     // The box itself or its line edit holds the focus, whichever Qt gave it.
     QWidget* poFocus = focusWidget();
     auto* poBoite = qobject_cast<QAbstractSpinBox*>(poFocus);
@@ -87,8 +89,8 @@ void Fiche::MettreAJourTitre()
     const QString oFichier = QFileInfo(GetFichier()).fileName();
     if (mpoNotes != nullptr)
         mpoNotes->setWindowTitle(oNom.isEmpty() ? tr("Notes") : tr("Notes : %1").arg(oNom));
-    if (mpoJournal != nullptr)
-        mpoJournal->setWindowTitle(oNom.isEmpty() ? tr("Journal") : tr("Journal : %1").arg(oNom));
+    if (mpoFenetreJournal != nullptr)
+        mpoFenetreJournal->setWindowTitle(oNom.isEmpty() ? tr("Journal") : tr("Journal : %1").arg(oNom));
     const QString oQui = oNom.isEmpty() || oFichier.isEmpty() ? oNom + oFichier : tr("%1 (%2)").arg(oNom, oFichier);
     const bool bModifie = !GetPile()->isClean();
     // The mark goes where Qt shows it, and a new character untouched reads as the program alone.
@@ -108,7 +110,7 @@ void Fiche::closeEvent(QCloseEvent* poEvent)
         poEvent->ignore();
         return;
     }
-    for (QWidget* poFenetre : {static_cast<QWidget*>(mpoNotes), static_cast<QWidget*>(mpoJournal)})
+    for (QWidget* poFenetre : {static_cast<QWidget*>(mpoNotes), static_cast<QWidget*>(mpoFenetreJournal)})
     {
         if (poFenetre != nullptr)
             poFenetre->close();

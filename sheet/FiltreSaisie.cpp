@@ -42,6 +42,16 @@ QLineEdit* LigneDe(const QAbstractSpinBox* poBoite)
     return poBoite->findChild<QLineEdit*>();
 }
 
+// The box shows its value again, as before the player typed.
+void Remettre(QAbstractSpinBox* poBoite)
+{
+    if (auto* poEntiers = qobject_cast<QSpinBox*>(poBoite))
+        poEntiers->setValue(poEntiers->value());
+    else if (auto* poDecimaux = qobject_cast<QDoubleSpinBox*>(poBoite))
+        poDecimaux->setValue(poDecimaux->value());
+    poBoite->selectAll();
+}
+
 // An undo key meant for the character: anywhere but in a box still holding typed text, which keeps its own.
 bool Annulation(const QAbstractSpinBox* poBoite, const QKeyEvent& oTouche)
 {
@@ -151,24 +161,31 @@ bool FiltreSaisie::Taper(QAbstractSpinBox* poBoite, QKeyEvent* poTouche)
     const QString oTexte = Decimale(bColler ? QGuiApplication::clipboard()->text() : poTouche->text(), *poBoite);
     if (!Imprimable(oTexte))
         return false;
-    Essayer(poBoite, poLigne, oTexte);
+    // Cut to the digits the box would keep, the number would be another one than the player's.
+    if (Essayer(poBoite, poLigne, oTexte))
+    {
+        Remettre(poBoite);
+        return true;
+    }
     if (!bColler && oTexte == poTouche->text())
         return false;
     poLigne->insert(oTexte);
     return true;
 }
 
-void FiltreSaisie::Essayer(QAbstractSpinBox* poBoite, QLineEdit* poLigne, const QString& oTexte)
+bool FiltreSaisie::Essayer(QAbstractSpinBox* poBoite, QLineEdit* poLigne, const QString& oTexte)
 {
     QString oEssai = poLigne->text();
     const int nDebut = poLigne->hasSelectedText() ? poLigne->selectionStart() : poLigne->cursorPosition();
     oEssai.replace(nDebut, poLigne->hasSelectedText() ? poLigne->selectedText().size() : 0, oTexte);
     int nCurseur = nDebut + static_cast<int>(oTexte.size());
     if (!oTexte.isEmpty() && poBoite->validate(oEssai, nCurseur) != QValidator::Invalid)
-        return;
+        return false;
     bool bNombre = false;
     const double fValeur = poBoite->locale().toDouble(oEssai.trimmed(), &bNombre);
     const auto [fMinimum, fMaximum] = Bornes(poBoite);
-    if (bNombre && (fValeur < fMinimum || fValeur > fMaximum))
-        emit HorsBornes(poBoite, fValeur);
+    if (!bNombre || (fValeur >= fMinimum && fValeur <= fMaximum))
+        return false;
+    emit HorsBornes(poBoite, fValeur);
+    return true;
 }

@@ -14,8 +14,9 @@ class QWidget;
 
 // Makes the sheet's boxes, lists and buttons take input as a player expects. A wheel turned over a box the player
 // has not clicked into scrolls what holds it instead of spending points; a number takes a decimal comma or point
-// alike; the undo keys undo a step of the character wherever the cursor stands, but in a box still holding
-// typed text; Enter presses a button as Space does.
+// alike, and a number typed or pasted that the box cannot hold is refused whole, the box showing its value again;
+// the undo keys undo a step of the character wherever the cursor stands, but in a box still holding typed text;
+// Enter presses a button as Space does.
 class FiltreSaisie : public QObject
 {
     Q_OBJECT
@@ -40,8 +41,9 @@ protected:
 private:
     using QObject::QObject;
     bool Taper(QAbstractSpinBox* poBoite, QKeyEvent* poTouche);
-    // Tells of the number the box would hold with oTexte typed at its cursor, when the box refuses it.
-    void Essayer(QAbstractSpinBox* poBoite, QLineEdit* poLigne, const QString& oTexte);
+    // Tells of the number the box would hold with oTexte typed at its cursor, when the box refuses it for its range;
+    // true when it did.
+    bool Essayer(QAbstractSpinBox* poBoite, QLineEdit* poLigne, const QString& oTexte);
 };
 
 #endif

@@ -24,6 +24,8 @@ class DocumentPersonnageTest : public QObject
 private slots:
     void EachIntentionIsAtMostOneStepAndOneShowing_data();
     void EachIntentionIsAtMostOneStepAndOneShowing();
+    void TheJournalSaysWhatItDid_data();
+    void TheJournalSaysWhatItDid();
     void UndoAndRedoPutBackTheExactStates();
     void TypingANameIsOneStep();
     void RemovedTogetherSecondaryTalentsGiveBackFirst();
@@ -84,6 +86,16 @@ void DocumentPersonnageTest::EachIntentionIsAtMostOneStepAndOneShowing_data()
         o.ChangerTotalPA(95);
         o.ChangerTotalPA(97);
     }) << 2 << 3 << false;
+    QTest::newRow("adjustment brought back to 0 PA, gone") << I([](auto& o) {
+        o.Accorder("", 10, "Séance 1");
+        o.ChangerTotalPA(95);
+        o.ChangerTotalPA(90);
+    }) << 1 << 3 << false;
+    QTest::newRow("correction kept under a total at the top") << I([](auto& o) {
+        o.Accorder("", -30, "Correction");
+        o.Accorder("", Personnage::PATotalMax - 50, "Trésor");
+        o.RetirerAttribution(1);
+    }) << 2 << 3 << true;
 }
 
 // An intention that changes the character is one step; one that came with a value the character may not have taken
@@ -107,6 +119,48 @@ void DocumentPersonnageTest::EachIntentionIsAtMostOneStepAndOneShowing()
     QCOMPARE(bRefus, refus);
     QVERIFY(*oDocument.GetEtat() == oDocument.GetPerso()->GetEtat());
     QCOMPARE(oDocument.EstModifie(), pas > 0);
+}
+
+void DocumentPersonnageTest::TheJournalSaysWhatItDid_data()
+{
+    QTest::addColumn<Intention>("intention");
+    QTest::addColumn<QString>("annonce");
+
+    const auto I = [](Intention f) { return f; };
+    QTest::newRow("adjustment added") << I([](auto& o) {
+        o.Accorder("", 10, "Séance 1");
+        o.ChangerTotalPA(95);
+    }) << "Ajustement de +5 PA ajouté au journal";
+    QTest::newRow("adjustment changed") << I([](auto& o) {
+        o.Accorder("", 10, "Séance 1");
+        o.ChangerTotalPA(95);
+        o.ChangerTotalPA(87);
+    }) << QStringLiteral("Ajustement du %1 porté à −3 PA").arg(QString::fromStdString(DocumentPersonnage::Aujourdhui()));
+    QTest::newRow("purchases of a removed award") << I([](auto& o) {
+        o.Accorder("2099-01-02", 10, "Séance 1");
+        o.Accorder("2099-01-09", 10, "Séance 2");
+        o.ChangerCaracteristique(FORCE, 3);
+        o.RetirerAttribution(2);
+    }) << "Ses achats comptent désormais dans l'attribution du 2099-01-02 (« Séance 1 »)";
+    QTest::newRow("purchases of the first award removed") << I([](auto& o) {
+        o.Accorder("", 10, "Séance 1");
+        o.ChangerCaracteristique(FORCE, 3);
+        o.RetirerAttribution(1);
+    }) << "Ses achats comptent désormais dans la création";
+}
+
+// An adjustment the total PA box makes or moves, and where the purchases of a removed award now count, are told.
+void DocumentPersonnageTest::TheJournalSaysWhatItDid()
+{
+    QFETCH(Intention, intention);
+    QFETCH(QString, annonce);
+    DocumentPersonnage oDocument;
+    oDocument.Remplacer(new Demon);
+    QSignalSpy oAnnonces(&oDocument, &DocumentPersonnage::Annonce);
+
+    intention(oDocument);
+
+    QCOMPARE(oAnnonces.last().at(0).toString(), annonce);
 }
 
 // What the secondary talents give back pays for the PA secondaire the primary ones take back: no PA is converted

@@ -136,7 +136,8 @@ const Refus kRefus[] = {
     {"AwardOfTheWrongType", [] { return Attribution("pa", "dix"); }, "Attribution 2 du journal : La clé « pa »"},
     {"JournalSumOff", [] { return Attribution("pa", 12); }, "n'est pas la somme du journal (92)"},
     {"DatesGoingBack", [] { return Attribution("date", "2026-09-04"); }, "vient avant l'attribution du 2026-09-05"},
-    {"NoSuchDay", [] { return Attribution("date", "2026-02-29"); }, "« 2026-02-29 » n'est pas une date"},
+    {"NoSuchDay", [] { return Attribution("date", "2026-02-30"); }, "2026-02-30 n'existe pas"},
+    {"NotADate", [] { return Attribution("date", "2026/10/17"); }, "« 2026/10/17 » n'est pas une date AAAA-MM-JJ"},
     {"PictureTheRulesRefuse",
      [] {
          Json oFichier = Modele();

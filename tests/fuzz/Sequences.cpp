@@ -1,6 +1,7 @@
 #include "Sequences.h"
 
 #include "fichier/FichierPersonnage.h"
+#include "journal/Achats.h"
 
 #include <algorithm>
 #include <iterator>
@@ -329,6 +330,30 @@ std::string RetourJournal(const Personnage& oPerso, const Journal& oJournal)
     return {};
 }
 
+// What each award from the nth on bought adds up to the PA and PA secondaire spent between its picture and the next
+// award's, which holds that award's PA already, or the character now for the last one.
+std::string AchatsJustes(const Journal& oJournal, const EtatPersonnage& oMaintenant, std::size_t nDepuis)
+{
+    for (std::size_t n = nDepuis; n < oJournal.size(); ++n)
+    {
+        const bool bDerniere = n + 1 == oJournal.size();
+        const EtatPersonnage& oSuite = bDerniere ? oMaintenant : *oJournal[n + 1].mpoEtat;
+        const long long nAccordes = bDerniere ? 0 : oJournal[n + 1].mnPA;
+        long long nPA = 0;
+        long long nSecondaires = 0;
+        for (const Achat& oAchat : AchatsDe(oJournal, n, oMaintenant))
+        {
+            nPA += oAchat.mnPA;
+            nSecondaires += oAchat.mnPASecondaire;
+        }
+        if (nPA != oJournal[n].mpoEtat->mnPA + nAccordes - oSuite.mnPA)
+            return "an award's purchases do not add up to the PA spent";
+        if (nSecondaires != static_cast<long long>(oJournal[n].mpoEtat->mnPASecondaire) - oSuite.mnPASecondaire)
+            return "an award's purchases do not add up to the PA secondaire spent";
+    }
+    return {};
+}
+
 // Every state taken back in turn, from the last to the first, then forward again: undo and redo.
 std::string DefaireRefaire(Personnage& oPerso, const std::vector<EtatPersonnage>& oEtats)
 {
@@ -362,12 +387,16 @@ Echec Rejouer(const std::vector<Operation>& oOperations, const Catalogue& oCatal
     {
         const Operation& oOperation = oOperations[oEchec.mnOperations++];
         const Geste& oGeste = kGestes[oOperation.mnGeste];
+        const std::size_t nAttributions = oJournal.size();
         const Reponse eIssue = oGeste.mpoJouer(*poPerso, oJournal, oOperation);
         Etat oApres = Lire(*poPerso, oCatalogue);
         oEchec.moRegle = Verifier(*poPerso, oGeste, oOperation, eIssue, oEchec.moEtat, oApres, oCatalogue);
         oEchec.moEtat = std::move(oApres);
-        // A state like the last one was checked with it.
         EtatPersonnage oEtat = poPerso->GetEtat();
+        // Only the last award's purchases move, but when an award comes or goes.
+        if (oEchec.moRegle.empty())
+            oEchec.moRegle = AchatsJustes(oJournal, oEtat, oJournal.size() == nAttributions ? nAttributions - 1 : 0);
+        // A state like the last one was checked with it.
         if (oEtat == oPrecedent)
             continue;
         if (oEchec.moRegle.empty())

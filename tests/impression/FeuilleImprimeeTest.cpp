@@ -169,7 +169,7 @@ void FeuilleImprimeeTest::EveryFigureOfTheCharacterCanBeFoundInReadingOrder()
     QVERIFY2(Suivre(oTexte,
                     {"Notes", "Née à Carcassonne en 1209.", "Craint l'eau bénite.", "Journal",
                      "date inconnue", "+80 PA", "Création", "2026-10-17", "+40 PA", "Séance 3",
-                     "Agilité 3,5, Grade 1, Supérieur Abalam : 6 PA", "2026-10-31", "+85 PA", "Séance 4",
+                     "Agilité 3,5, Grade 1, Supérieur Abalam : 6 PA dépensés", "2026-10-31", "+85 PA", "Séance 4",
                      "2026-11-07", "−5 PA", "Erreur de compte"},
                     nNotes, oManquant) >= 0,
              qPrintable(oManquant + QStringLiteral(" missing or out of order in:\n") + oTexte));

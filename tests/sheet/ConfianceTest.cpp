@@ -19,6 +19,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -127,7 +128,8 @@ void ConfianceTest::SavingAsAsksAboutTheFileReallyWritten()
     QCOMPARE(Lire(oAutre), QByteArray("garde"));
 }
 
-// A number still being typed reaches the character before Ctrl+S writes it, and before the question on closing.
+// A number still being typed reaches the character before Ctrl+S writes it, and before the question on closing; so
+// does a reason still being typed in the journal.
 void ConfianceTest::WhatIsTypedIsWhatIsSaved()
 {
     const QString oChemin = moDossier.filePath(QStringLiteral("tape.vexal"));
@@ -140,6 +142,19 @@ void ConfianceTest::WhatIsTypedIsWhatIsSaved()
 
     std::string oErreur;
     QCOMPARE(FichierPersonnage::Ouvrir(QFile::encodeName(oChemin).constData(), oErreur)->GetCaract(FORCE), 3.0f);
+    QVERIFY(!poFiche->isWindowModified());
+    Joueur::Cliquer(poFiche->JournalBouton);
+    auto* poJournal = poFiche->findChild<QWidget*>(QStringLiteral("FenetreJournal"));
+    poJournal->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), poJournal);
+    auto* poTable = poFiche->findChild<QTableWidget*>(QStringLiteral("JournalTable"));
+    QTest::mouseClick(poTable->viewport(), Qt::LeftButton, {}, poTable->visualItemRect(poTable->item(0, 2)).center());
+    QTest::keyClick(poTable, Qt::Key_F2);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Depart"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
+    Journal oJournal;
+    QVERIFY(FichierPersonnage::Ouvrir(QFile::encodeName(oChemin).constData(), oErreur, &oJournal));
+    QCOMPARE(oJournal.front().moRaison, std::string("Depart"));
     QVERIFY(!poFiche->isWindowModified());
     Joueur::Entamer(poFiche->ForceValue, QStringLiteral("3.5"));
     Dialogues::SetProchainesReponses({QStringLiteral("Annuler")});

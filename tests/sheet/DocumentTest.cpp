@@ -13,6 +13,7 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -65,6 +66,7 @@ private slots:
     void TheCommandLineExportsAFileOrSaysWhyNot();
     void NotesAreOneStepAPauseAndKeptInTheFile();
     void TheJournalListsWhatEachAwardBought();
+    void AnAwardIsWhatIsTypedInTheDialog();
 
 private:
     QTemporaryDir moDossier;
@@ -288,7 +290,7 @@ void DocumentTest::TheJournalListsWhatEachAwardBought()
         Fiche& oFiche = *poDepart->GetFiche();
         Dialogues::SetProchainNom(oChemin);
         Joueur::Cliquer(oFiche.Enregistrer);
-        Joueur::Cliquer(oFiche.Journal);
+        Joueur::Cliquer(oFiche.JournalBouton);
         auto* poJournal = oFiche.findChild<QWidget*>(QStringLiteral("FenetreJournal"));
         QVERIFY(poJournal != nullptr && poJournal->isVisible());
         QTimer::singleShot(0, [] {
@@ -307,7 +309,7 @@ void DocumentTest::TheJournalListsWhatEachAwardBought()
     MyWidget oDepart;
     oDepart.OuvrirFichier(oChemin);
     Fiche& oFiche = *oDepart.GetFiche();
-    Joueur::Cliquer(oFiche.Journal);
+    Joueur::Cliquer(oFiche.JournalBouton);
     auto* poTable = oFiche.findChild<QTableWidget*>(QStringLiteral("JournalTable"));
     auto* poAchats = oFiche.findChild<QListWidget*>(QStringLiteral("JournalAchats"));
     QCOMPARE(poTable->rowCount(), 2);
@@ -321,8 +323,51 @@ void DocumentTest::TheJournalListsWhatEachAwardBought()
             oLignes << poAchats->item(n)->text();
         return oLignes;
     };
-    QCOMPARE(Achats(1), (QStringList{"Force : 2 → 3 (4 PA)", "Vol : ajouté à 0,5 (3 PA)"}));
+    QCOMPARE(Achats(1), (QStringList{"Force : 2 → 3 (4 PA dépensés)", "Vol : ajouté à 0,5 (3 PA dépensés)"}));
     QCOMPARE(Achats(0), QStringList{"Rien n'a encore été acheté avec ces PA."});
+}
+
+// Typed whole, the amount and the date are the award's; an amount no total holds, or a day that does not exist, is
+// refused inside the dialog, which stays open and keeps the amount it had.
+void DocumentTest::AnAwardIsWhatIsTypedInTheDialog()
+{
+    const auto poFiche = OuvrirFiche(new Demon);
+    Joueur::Cliquer(poFiche->JournalBouton);
+    auto* poJournal = poFiche->findChild<QWidget*>(QStringLiteral("FenetreJournal"));
+    const QString oDate = QDate::currentDate().addDays(25).toString(Qt::ISODate);
+    QStringList oRefus;
+    int nGarde = 0;
+    QTimer::singleShot(0, [&] {
+        QWidget* poDialogue = QApplication::activeModalWidget();
+        poDialogue->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), poDialogue);
+        auto* poPA = poDialogue->findChild<QSpinBox*>(QStringLiteral("AttributionPA"));
+        auto* poRefus = poDialogue->findChild<QLabel*>(QStringLiteral("AttributionRefus"));
+        Joueur::Entamer(poPA, QStringLiteral("9999999999"));
+        oRefus << poRefus->text();
+        nGarde = poPA->value();
+        Joueur::Entamer(poPA, QStringLiteral("99999"));
+        QTest::keyClick(poPA, Qt::Key_Tab);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Seance 1"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("2026-02-30"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        oRefus << poRefus->text();
+        QTest::keyClicks(QApplication::focusWidget(), oDate);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    Joueur::Cliquer(poJournal->findChild<QPushButton*>(QStringLiteral("Accorder")));
+
+    QCOMPARE(oRefus.size(), 2);
+    QVERIFY2(oRefus[0].startsWith(QStringLiteral("Les PA accordés vont de -")), qPrintable(oRefus[0]));
+    QCOMPARE(nGarde, 10);
+    QCOMPARE(oRefus[1], QStringLiteral("2026-02-30 n'existe pas"));
+    const Journal& oAttributions = *poFiche->GetDocument().GetJournal();
+    QCOMPARE(oAttributions.size(), std::size_t(2));
+    QCOMPARE(oAttributions[1].mnPA, 99999);
+    QCOMPARE(oAttributions[1].moDate, oDate.toStdString());
+    QCOMPARE(oAttributions[1].moRaison, std::string("Seance 1"));
+    QCOMPARE(poFiche->findChild<QTableWidget*>(QStringLiteral("JournalTable"))->currentRow(), 1);
 }
 
 QTEST_MAIN(DocumentTest)

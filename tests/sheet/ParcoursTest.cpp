@@ -82,6 +82,10 @@ void ParcoursTest::PlayerBuildsADemonAndExportsIt()
     Fiche& oFiche = *poFiche;
     QCOMPARE(oFiche.PArestantValue->text(), QStringLiteral("80"));
 
+    // One digit too many refuses the number whole rather than cutting it to 100.
+    Joueur::Taper(oFiche.spinBoxPATOT, "1000");
+    QCOMPARE(oFiche.spinBoxPATOT->text(), QStringLiteral("80"));
+    QCOMPARE(oFiche.BarreEtat->text(), QStringLiteral("Total PA va de 0 à 999"));
     Joueur::Taper(oFiche.spinBoxPATOT, "100");
     QCOMPARE(oFiche.PArestantValue->text(), QStringLiteral("100"));
     Joueur::Monter(oFiche.spinBoxGRADE);
