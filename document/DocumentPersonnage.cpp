@@ -12,6 +12,7 @@
 #include "model/Texte.h"
 
 #include <QDate>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QStringList>
 #include <QUndoStack>
@@ -169,12 +170,18 @@ QString DocumentPersonnage::Ouvrir(const QString& oNom, std::unique_ptr<QLockFil
     const Empreinte oEmpreinte = EmpreinteDe(oOctets.constData());
     std::string oErreur;
     std::string oTexte;
-    Journal oJournal;
-    std::unique_ptr<Personnage> poPerso = FichierPersonnage::Ouvrir(oOctets.constData(), oErreur, &oJournal, &oTexte);
+    Dossier oDossier;
+    std::unique_ptr<Personnage> poPerso = FichierPersonnage::Ouvrir(oOctets.constData(), oErreur, &oDossier, &oTexte);
     if (!poPerso)
         return Texte(oErreur);
-    Prendre(std::move(poPerso), std::move(oJournal), oFichier, std::move(poVerrou), oEmpreinte,
+    Prendre(std::move(poPerso), std::move(oDossier.moJournal), oFichier, std::move(poVerrou), oEmpreinte,
             VersionDe(oEmpreinte, oTexte));
+    if (oDossier.mnVersionLue < FichierPersonnage::kVersion)
+        emit Annonce(tr("Fichier de version %1 : il sera enregistré en version %2, l'ancien gardé à côté en « %3~ »")
+                         .arg(oDossier.mnVersionLue)
+                         .arg(FichierPersonnage::kVersion)
+                         .arg(QFileInfo(oFichier).fileName()),
+                     false);
     return {};
 }
 

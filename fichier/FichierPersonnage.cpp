@@ -312,6 +312,7 @@ void* EtatDe(void* poFiche)
 std::string ConclureFiche(void* poFiche)
 {
     FicheLue& oFiche = *static_cast<FicheLue*>(poFiche);
+    oFiche.moDossier.mnVersionLue = oFiche.mnVersion;
     if (oFiche.mnVersion < 2)
         oFiche.moDossier.moJournal = Journaux::Commencer(oFiche.moDossier.moEtat, "");
     else if (!oFiche.mbJournal)
@@ -476,7 +477,7 @@ std::unique_ptr<Personnage> Creer(const EtatPersonnage& oEtat, std::string& oErr
     return poPerso;
 }
 
-std::unique_ptr<Personnage> Ouvrir(const char* fileName, std::string& oErreur, Journal* poJournal,
+std::unique_ptr<Personnage> Ouvrir(const char* fileName, std::string& oErreur, Dossier* poDossier,
                                    std::string* poTexte)
 {
     std::optional<std::string> oTexte = LireFichier(fileName, kTailleMax, oErreur);
@@ -492,8 +493,8 @@ std::unique_ptr<Personnage> Ouvrir(const char* fileName, std::string& oErreur, J
     }
     std::optional<Dossier> oDossier = LireDossier(*oTexte, oErreur);
     std::unique_ptr<Personnage> poPerso = oDossier ? Creer(*oDossier, oErreur) : nullptr;
-    if (poPerso && poJournal != nullptr)
-        *poJournal = std::move(oDossier->moJournal);
+    if (poPerso && poDossier != nullptr)
+        *poDossier = std::move(*oDossier);
     if (poPerso && poTexte != nullptr)
         *poTexte = std::move(*oTexte);
     return poPerso;

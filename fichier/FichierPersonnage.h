@@ -16,6 +16,8 @@ struct Dossier
 {
     EtatPersonnage moEtat;
     Journal moJournal;
+    // The version of the file it was read from; 0 for one made here.
+    int mnVersionLue = 0;
 };
 
 // A character file ends in .vexal and holds the character's state as UTF-8 JSON: the format's name and version
@@ -56,10 +58,10 @@ std::string VerifierJournal(const Dossier& oDossier);
 std::unique_ptr<Personnage> Creer(const EtatPersonnage& oEtat, std::string& oErreur);
 std::unique_ptr<Personnage> Creer(const Dossier& oDossier, std::string& oErreur);
 
-// A new character of the file's side, in the file's state, and its journal when poJournal is given; null, with the
-// first problem found, when the file cannot be read (it must be a regular file) or holds no state and journal the
-// rules could reach. The bytes read go to poTexte, when given.
-std::unique_ptr<Personnage> Ouvrir(const char* fileName, std::string& oErreur, Journal* poJournal = nullptr,
+// A new character of the file's side, in the file's state, with what the file holds in poDossier when given; null,
+// with the first problem found, when the file cannot be read (it must be a regular file) or holds no state and
+// journal the rules could reach. The bytes read go to poTexte, when given.
+std::unique_ptr<Personnage> Ouvrir(const char* fileName, std::string& oErreur, Dossier* poDossier = nullptr,
                                    std::string* poTexte = nullptr);
 
 // What a file held at one moment: enough to tell later whether somebody wrote it since, and to say when.

@@ -274,10 +274,10 @@ TEST(LongueCampagne, SavesAndOpensUpToTheLimitAndNotAByteMore)
     ASSERT_TRUE(FichierPersonnage::Enregistrer(oDemon, oJournal, oPerso.c_str(), oRaison)) << oRaison;
     ASSERT_EQ(fs::file_size(oPerso), FichierPersonnage::kTailleMax);
 
-    Journal oRelu;
+    Dossier oRelu;
     const std::unique_ptr<::Personnage> poRelu = FichierPersonnage::Ouvrir(oPerso.c_str(), oRaison, &oRelu);
     ASSERT_TRUE(poRelu) << oRaison;
-    EXPECT_EQ(FichierPersonnage::Ecrire({poRelu->GetEtat(), oRelu}), LireFichier(oPerso));
+    EXPECT_EQ(FichierPersonnage::Ecrire({poRelu->GetEtat(), oRelu.moJournal}), LireFichier(oPerso));
 
     const auto oAvant = EtatDuDossier(oDossier.GetChemin());
     oDemon.SetNotes(oDemon.GetNotes() + "n");

@@ -152,9 +152,9 @@ void ConfianceTest::WhatIsTypedIsWhatIsSaved()
     QTest::keyClick(poTable, Qt::Key_F2);
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Depart"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
-    Journal oJournal;
-    QVERIFY(FichierPersonnage::Ouvrir(QFile::encodeName(oChemin).constData(), oErreur, &oJournal));
-    QCOMPARE(oJournal.front().moRaison, std::string("Depart"));
+    Dossier oDossier;
+    QVERIFY(FichierPersonnage::Ouvrir(QFile::encodeName(oChemin).constData(), oErreur, &oDossier));
+    QCOMPARE(oDossier.moJournal.front().moRaison, std::string("Depart"));
     QVERIFY(!poFiche->isWindowModified());
     Joueur::Entamer(poFiche->ForceValue, QStringLiteral("3.5"));
     Dialogues::SetProchainesReponses({QStringLiteral("Annuler")});

@@ -325,6 +325,18 @@ void DocumentTest::TheJournalListsWhatEachAwardBought()
     };
     QCOMPARE(Achats(1), (QStringList{"Force : 2 → 3 (4 PA dépensés)", "Vol : ajouté à 0,5 (3 PA dépensés)"}));
     QCOMPARE(Achats(0), QStringList{"Rien n'a encore été acheté avec ces PA."});
+
+    // The same character in a file of version 1, which knew no journal: its creation holds what it bought.
+    QFile oFichier(oChemin);
+    QVERIFY(oFichier.open(QIODevice::ReadOnly));
+    QByteArray oTexte = oFichier.readAll();
+    oTexte.truncate(oTexte.indexOf(",\n  \"journal\""));
+    Ecrire(oChemin, oTexte.replace("\"version\": 2", "\"version\": 1") + "\n}\n");
+    Dialogues::SetProchaineReponse(Dialogues::Reponse::NePasEnregistrer);
+    oDepart.OuvrirFichier(oChemin);
+    QVERIFY2(oFiche.BarreEtat->text().contains(QStringLiteral("version 1")), qPrintable(oFiche.BarreEtat->text()));
+    QCOMPARE(poTable->rowCount(), 1);
+    QCOMPARE(poTable->item(0, 3)->text(), QStringLiteral("repris d'un fichier version 1"));
 }
 
 // Typed whole, the amount and the date are the award's; an amount no total holds, or a day that does not exist, is
