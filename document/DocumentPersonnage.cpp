@@ -323,7 +323,7 @@ void DocumentPersonnage::AjouterTalent(const std::string& oNom)
     const auto oRecord = poCatalogue->find(oNom);
     if (oRecord == poCatalogue->end())
         return;
-    if (mpoPerso->GetTalent(oNom) != nullptr)
+    if (mpoPerso->TrouverTalent(oNom) != nullptr)
     {
         emit Annonce(tr("%1 est déjà acquis").arg(Texte(oNom)), true);
         return;

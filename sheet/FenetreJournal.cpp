@@ -122,6 +122,7 @@ public:
         mpoDate->setText(QDate::currentDate().toString(Qt::ISODate));
         mpoRefus->setObjectName(QStringLiteral("AttributionRefus"));
         mpoRefus->setWordWrap(true);
+        mpoRefus->setTextFormat(Qt::PlainText);
         mpoRefus->hide();
         // Made in the order Tab goes through them.
         QToolButton* poCalendrier = Calendrier();
@@ -313,6 +314,7 @@ FenetreJournal::FenetreJournal(DocumentPersonnage& oDocument, QWidget* poFiche)
     mpoAchats->setObjectName(QStringLiteral("JournalAchats"));
     mpoRaison->setObjectName(QStringLiteral("JournalRaison"));
     mpoRaison->setWordWrap(true);
+    mpoRaison->setTextFormat(Qt::PlainText);
     auto* poAccorder = new QPushButton(tr("Accorder des PA…"), this);
     poAccorder->setObjectName(QStringLiteral("Accorder"));
     mpoRetirer->setObjectName(QStringLiteral("Retirer"));

@@ -181,12 +181,12 @@ void Fiche::Suivre(const EtatPersonnage& oAvant)
     if (!bMemesNoms)
     {
         mpoOrdreMontre = mpoDocument->GetOrdre();
-        Personnage& oPerso = *GetPerso();
+        const Personnage& oPerso = *GetPerso();
         const auto Priorite = [&oPerso](const std::string& oNom) {
-            return QString::fromLatin1(Priorite2String(oPerso.GetTalent(oNom)->GetPriorite()));
+            return QString::fromLatin1(Priorite2String(oPerso.TrouverTalent(oNom)->GetPriorite()));
         };
         const auto Prix = [&oPerso](const std::string& oNom) {
-            return QString::fromStdString(oPerso.GetPouvoir(oNom)->GetToolTip());
+            return QString::fromStdString(oPerso.TrouverPouvoir(oNom)->GetToolTip());
         };
         const auto AideTalent = [this](const std::string& oNom) { return AideLigne(true, oNom); };
         const auto AidePouvoir = [this](const std::string& oNom) { return AideLigne(false, oNom); };
@@ -292,5 +292,5 @@ void Fiche::FillComboBoxListes()
 
 bool Fiche::TalentExisteDeja(std::string name)
 {
-    return GetPerso() != nullptr && GetPerso()->GetTalent(name) != nullptr;
+    return GetPerso() != nullptr && GetPerso()->TrouverTalent(name) != nullptr;
 }
