@@ -105,6 +105,10 @@ DocumentPersonnage::DocumentPersonnage(QObject* poParent)
     // The recovery copy follows every step, and goes once the character is back to its file.
     connect(mpoPile, &QUndoStack::indexChanged, this, &DocumentPersonnage::SuivreCopie);
     connect(mpoPile, &QUndoStack::cleanChanged, this, &DocumentPersonnage::SuivreCopie);
+    connect(this, &DocumentPersonnage::Annonce, this, [this](const QString& oTexte, bool bRefus) {
+        moAnnonce = oTexte;
+        mbAnnonceRefus = bRefus;
+    });
     connect(mpoCopie, &CopieRecuperation::Echec, this, [this](const QString& oRaison) {
         emit Annonce(tr("La copie de récupération ne peut pas être écrite : %1 ; enregistrez le personnage").arg(oRaison),
                      true);
@@ -265,6 +269,14 @@ void DocumentPersonnage::Lacher()
 {
     mbLache = true;
     mpoCopie->Retirer();
+}
+
+void DocumentPersonnage::Revenir()
+{
+    if (mpoPile->cleanIndex() < 0)
+        Lacher();
+    else
+        mpoPile->setIndex(mpoPile->cleanIndex());
 }
 
 void DocumentPersonnage::ChangerCaracteristique(CARACT eCaract, double fValeur)

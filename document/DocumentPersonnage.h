@@ -49,6 +49,9 @@ public:
     const CopieRecuperation& GetCopie() const { return *mpoCopie; }
     // Unsaved changes the player has not let go.
     bool EstModifie() const;
+    // What the document last said (see Annonce), for a view that comes to show it.
+    const QString& GetAnnonce() const { return moAnnonce; }
+    bool GetAnnonceRefus() const { return mbAnnonceRefus; }
     // Somebody else wrote the character's file since this document read or wrote it.
     bool ChangeSurDisque() const { return moLien.ChangeSurDisque(); }
     // What the sheet shows of a talent held: its level with its characteristic's bonus; of a power: its level.
@@ -80,6 +83,8 @@ public:
     static QString RaisonSansVerrou(const QString& oRaison);
     // The player let the unsaved changes go: they are not asked about again, and their recovery copy goes.
     void Lacher();
+    // The same, the character going back to what its file holds when its steps know it.
+    void Revenir();
 
     // The player's intentions, in the values the sheet shows: a characteristic, a talent's score and a power's level
     // go by half points, the fraction dropped.
@@ -157,6 +162,8 @@ private:
     LienFichier moLien;
     CopieRecuperation* mpoCopie;
     bool mbLache = false;
+    QString moAnnonce;
+    bool mbAnnonceRefus = false;
 };
 
 #endif

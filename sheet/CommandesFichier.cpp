@@ -1,6 +1,8 @@
 #include "CommandesFichier.h"
 
 #include "Dialogues.h"
+#include "Documents.h"
+#include "Fiche.h"
 #include "DocumentPersonnage.h"
 #include "FeuilleImprimee.h"
 #include "FichierPdf.h"
@@ -11,7 +13,6 @@
 #include "Touches.h"
 #include "disque/FichierAtomique.h"
 #include "model/Personnage.h"
-#include "ui_VEXALFiche.h"
 
 #include <QAction>
 #include <QDir>
@@ -20,6 +21,8 @@
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QUndoStack>
+
+#include <utility>
 
 namespace
 {
@@ -41,27 +44,50 @@ QAction* Action(QWidget& oFenetre, const QString& oTexte, QKeySequence::Standard
     return poAction;
 }
 
-// The button and the action both grey out when the stack has nothing that way, and name the step when it has.
-template <class Signal, class SignalTexte>
-void SuivrePile(QUndoStack* poPile, QAbstractButton* poBouton, QAction* poAction, Signal pPossible,
-                SignalTexte pTexte, const QString& oModele)
+QString Bulle(const QString& oModele, const QString& oPas)
 {
-    poBouton->setEnabled(false);
-    poAction->setEnabled(false);
-    QObject::connect(poPile, pPossible, poBouton, &QWidget::setEnabled);
-    QObject::connect(poPile, pPossible, poAction, &QAction::setEnabled);
-    QObject::connect(poPile, pTexte, poBouton, [poBouton, oModele](const QString& oTexte) {
-        poBouton->setToolTip(oTexte.isEmpty() ? QString() : TextePlain::Bulle(oModele.arg(oTexte)));
-    });
+    return oPas.isEmpty() ? QString() : TextePlain::Bulle(oModele.arg(oPas));
+}
+
+// The button and the action both grey out when the stack has nothing that way, and name the step when it has.
+template <class Possible, class Signal, class Texte, class SignalTexte>
+void SuivrePile(QList<QMetaObject::Connection>& oLiens, QUndoStack* poPile, QAbstractButton* poBouton,
+                QAction* poAction, Possible pPossible, Signal pChange, Texte pTexte, SignalTexte pTexteChange,
+                const QString& oModele)
+{
+    poBouton->setEnabled((poPile->*pPossible)());
+    poAction->setEnabled((poPile->*pPossible)());
+    poBouton->setToolTip(Bulle(oModele, (poPile->*pTexte)()));
+    oLiens << QObject::connect(poPile, pChange, poBouton, &QWidget::setEnabled)
+           << QObject::connect(poPile, pChange, poAction, &QAction::setEnabled)
+           << QObject::connect(poPile, pTexteChange, poBouton, [poBouton, oModele](const QString& oPas) {
+                  poBouton->setToolTip(Bulle(oModele, oPas));
+              });
 }
 }
 
-CommandesFichier::CommandesFichier(QWidget& oFenetre, Ui::VEXALFiche& oForme, DocumentPersonnage& oDocument)
-    : QObject(&oFenetre),
-      moFenetre(oFenetre),
-      moDocument(oDocument)
+CommandesFichier::CommandesFichier(Fiche& oFiche)
+    : QObject(&oFiche),
+      moFenetre(oFiche),
+      moFiche(oFiche)
 {
-    Installer(oForme);
+    Installer(oFiche);
+}
+
+DocumentPersonnage& CommandesFichier::Document() const
+{
+    return moFiche.GetDocument();
+}
+
+void CommandesFichier::Lier(DocumentPersonnage& oDocument)
+{
+    for (const QMetaObject::Connection& oLien : std::exchange(moLiensPile, {}))
+        disconnect(oLien);
+    QUndoStack* poPile = oDocument.GetPile();
+    SuivrePile(moLiensPile, poPile, moFiche.Annuler, mpoAnnuler, &QUndoStack::canUndo, &QUndoStack::canUndoChanged,
+               &QUndoStack::undoText, &QUndoStack::undoTextChanged, tr("Annuler : %1"));
+    SuivrePile(moLiensPile, poPile, moFiche.Retablir, mpoRetablir, &QUndoStack::canRedo, &QUndoStack::canRedoChanged,
+               &QUndoStack::redoText, &QUndoStack::redoTextChanged, tr("Rétablir : %1"));
 }
 
 void CommandesFichier::Installer(Ui::VEXALFiche& oForme)
@@ -69,27 +95,26 @@ void CommandesFichier::Installer(Ui::VEXALFiche& oForme)
     QAction* poOuvrir = Action(moFenetre, oForme.Ouvrir->text(), QKeySequence::Open);
     QAction* poEnregistrer = Action(moFenetre, oForme.Enregistrer->text(), QKeySequence::Save);
     QAction* poEnregistrerSous = Action(moFenetre, tr("Enregistrer sous…"), QKeySequence::SaveAs);
-    QAction* poAnnuler = Action(moFenetre, oForme.Annuler->text(), QKeySequence::Undo);
-    QAction* poRetablir = Action(moFenetre, oForme.Retablir->text(), QKeySequence::Redo);
+    mpoAnnuler = Action(moFenetre, oForme.Annuler->text(), QKeySequence::Undo);
+    mpoRetablir = Action(moFenetre, oForme.Retablir->text(), QKeySequence::Redo);
     QAction* poImprimer = Action(moFenetre, oForme.Imprimer->text(), QKeySequence::Print);
     connect(poOuvrir, &QAction::triggered, this, &CommandesFichier::Ouvrir);
     connect(poEnregistrer, &QAction::triggered, this, &CommandesFichier::Enregistrer);
     connect(poEnregistrerSous, &QAction::triggered, this, &CommandesFichier::EnregistrerSous);
     connect(poImprimer, &QAction::triggered, this, &CommandesFichier::Imprimer);
     // What is being typed is a step of its own, which an undo takes back first.
-    QUndoStack* poPile = moDocument.GetPile();
-    connect(poAnnuler, &QAction::triggered, this, [this, poPile] {
+    connect(mpoAnnuler, &QAction::triggered, this, [this] {
         emit Valider();
-        poPile->undo();
+        Document().GetPile()->undo();
     });
-    connect(poRetablir, &QAction::triggered, this, [this, poPile] {
+    connect(mpoRetablir, &QAction::triggered, this, [this] {
         emit Valider();
-        poPile->redo();
+        Document().GetPile()->redo();
     });
     connect(oForme.Ouvrir, &QToolButton::clicked, poOuvrir, &QAction::trigger);
     connect(oForme.Enregistrer, &QToolButton::clicked, poEnregistrer, &QAction::trigger);
-    connect(oForme.Annuler, &QPushButton::clicked, poAnnuler, &QAction::trigger);
-    connect(oForme.Retablir, &QPushButton::clicked, poRetablir, &QAction::trigger);
+    connect(oForme.Annuler, &QPushButton::clicked, mpoAnnuler, &QAction::trigger);
+    connect(oForme.Retablir, &QPushButton::clicked, mpoRetablir, &QAction::trigger);
     connect(oForme.Imprimer, &QPushButton::clicked, poImprimer, &QAction::trigger);
     connect(oForme.Pdf, &QPushButton::clicked, this, &CommandesFichier::Pdf);
     // The open button's arrow offers the files last opened or saved; the save button's, to save under another name.
@@ -101,15 +126,11 @@ void CommandesFichier::Installer(Ui::VEXALFiche& oForme)
     poAutreNom->addAction(poEnregistrerSous);
     oForme.Enregistrer->setMenu(poAutreNom);
     oForme.Enregistrer->setPopupMode(QToolButton::MenuButtonPopup);
-    SuivrePile(poPile, oForme.Annuler, poAnnuler, &QUndoStack::canUndoChanged, &QUndoStack::undoTextChanged,
-               tr("Annuler : %1"));
-    SuivrePile(poPile, oForme.Retablir, poRetablir, &QUndoStack::canRedoChanged, &QUndoStack::redoTextChanged,
-               tr("Rétablir : %1"));
 }
 
 QString CommandesFichier::NomPropose(const QString& oExtension) const
 {
-    QString oNom = QString::fromStdString(moDocument.GetPerso()->GetNom()).trimmed();
+    QString oNom = QString::fromStdString(Document().GetPerso()->GetNom()).trimmed();
     // Characters a file name may not hold on some system.
     oNom.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("_"));
     if (oNom.isEmpty())
@@ -121,19 +142,19 @@ Remplacement CommandesFichier::HorsDuPersonnage() const
 {
     // An export or a PDF never takes the place of the character's own file, whatever name leads to it.
     Remplacement oOptions;
-    oOptions.moSource = NomFichier::Octets(moDocument.GetFichier()).toStdString();
+    oOptions.moSource = NomFichier::Octets(Document().GetFichier()).toStdString();
     return oOptions;
 }
 
 bool CommandesFichier::PeutAbandonner()
 {
     emit Valider();
-    if (!moDocument.EstModifie())
+    if (!Document().EstModifie())
         return true;
     // The player sees what is at stake.
     moFenetre.show();
     moFenetre.raise();
-    const QString oNom = QString::fromStdString(moDocument.GetPerso()->GetNom());
+    const QString oNom = QString::fromStdString(Document().GetPerso()->GetNom());
     const QString oQui = oNom.isEmpty() ? tr("Le personnage") : tr("« %1 »").arg(oNom);
     switch (Dialogues::DemanderEnregistrer(
         &moFenetre,
@@ -142,7 +163,11 @@ bool CommandesFichier::PeutAbandonner()
     case Dialogues::Reponse::Enregistrer:
         return Enregistrer();
     case Dialogues::Reponse::NePasEnregistrer:
-        moDocument.Lacher();
+        // Another view goes on showing a shared character: it shows it as saved.
+        if (moFiche.DocumentPartage())
+            Document().Revenir();
+        else
+            Document().Lacher();
         return true;
     case Dialogues::Reponse::Annuler:
         break;
@@ -180,18 +205,29 @@ bool CommandesFichier::Ouvrir()
 bool CommandesFichier::OuvrirFichier(const QString& oNom)
 {
     const QString oFichier = NomFichier::Canonique(oNom);
+    Dialogues::Retenir(oFichier);
+    // A character open in another view of this program is that very one, not a second reading of its file; the
+    // sheet's own is read again.
+    std::shared_ptr<DocumentPersonnage> poOuvert = Documents::Pour(oFichier);
+    if (poOuvert && poOuvert.get() != &Document())
+    {
+        moFiche.Lier(std::move(poOuvert));
+        FichiersRecents::Noter(oFichier);
+        return true;
+    }
     std::unique_ptr<QLockFile> poVerrou;
     moSansVerrou.clear();
     if (!Verrouiller(oFichier, poVerrou, false))
         return false;
-    const QString oRaison = moDocument.Ouvrir(oFichier, std::move(poVerrou));
+    std::shared_ptr<DocumentPersonnage> poDocument = poOuvert ? poOuvert : moFiche.DocumentLibre();
+    const QString oRaison = poDocument->Ouvrir(oFichier, std::move(poVerrou));
     if (!oRaison.isEmpty())
     {
         Dialogues::Avertir(&moFenetre, tr("Ouvrir"),
                            tr("Impossible d'ouvrir « %1 ».\n\n%2.").arg(Montre(oFichier), oRaison));
         return false;
     }
-    Dialogues::Retenir(oFichier);
+    moFiche.Lier(std::move(poDocument));
     FichiersRecents::Noter(oFichier);
     if (!moSansVerrou.isEmpty())
         emit Annonce(moSansVerrou, false);
@@ -204,8 +240,13 @@ bool CommandesFichier::Recuperer(CopieOrpheline& oCopie)
         ? NomFichier::DepuisOctets(QByteArray::fromStdString(oCopie.moOrigine.moNom))
         : QString();
     std::unique_ptr<QLockFile> poVerrou;
-    return (oOrigine.isEmpty() || Verrouiller(NomFichier::Canonique(oOrigine), poVerrou, false))
-        && moDocument.Recuperer(oCopie, std::move(poVerrou)).isEmpty();
+    if (!oOrigine.isEmpty() && !Verrouiller(NomFichier::Canonique(oOrigine), poVerrou, false))
+        return false;
+    std::shared_ptr<DocumentPersonnage> poDocument = moFiche.DocumentLibre();
+    if (!poDocument->Recuperer(oCopie, std::move(poVerrou)).isEmpty())
+        return false;
+    moFiche.Lier(std::move(poDocument));
+    return true;
 }
 
 void CommandesFichier::MontrerRecents(QMenu* poMenu)
@@ -236,20 +277,20 @@ void CommandesFichier::MontrerRecents(QMenu* poMenu)
 
 bool CommandesFichier::Enregistrer()
 {
-    if (!moDocument.GetPerso())
+    if (!Document().GetPerso())
         return false;
-    if (moDocument.GetFichier().isEmpty())
+    if (Document().GetFichier().isEmpty())
         return EnregistrerSous();
-    return EnregistrerDans(moDocument.GetFichier());
+    return EnregistrerDans(Document().GetFichier());
 }
 
 bool CommandesFichier::EnregistrerSous()
 {
-    if (!moDocument.GetPerso())
+    if (!Document().GetPerso())
         return false;
     const QString oExtension = DocumentPersonnage::Extension();
     const QString oPropose =
-        moDocument.GetFichier().isEmpty() ? NomPropose(QLatin1Char('.') + oExtension) : moDocument.GetFichier();
+        Document().GetFichier().isEmpty() ? NomPropose(QLatin1Char('.') + oExtension) : Document().GetFichier();
     const QString oFichier =
         Dialogues::NomPourEnregistrer(&moFenetre, tr("Enregistrer le personnage"), oPropose, Filtre(), oExtension);
     return !oFichier.isEmpty() && EnregistrerDans(oFichier);
@@ -262,9 +303,9 @@ bool CommandesFichier::EnregistrerDans(const QString& oNom)
     // A file another VEXAL has open is only replaced if the player says so.
     std::unique_ptr<QLockFile> poVerrou;
     moSansVerrou.clear();
-    if (oFichier != moDocument.GetFichier() && !Verrouiller(oFichier, poVerrou, true))
+    if (oFichier != Document().GetFichier() && !Verrouiller(oFichier, poVerrou, true))
         return false;
-    if (oFichier == moDocument.GetFichier() && moDocument.ChangeSurDisque()
+    if (oFichier == Document().GetFichier() && Document().ChangeSurDisque()
         && Dialogues::Demander(&moFenetre,
                                tr("« %1 » a été modifié sur le disque depuis que vous l'avez ouvert ou enregistré, "
                                   "sans doute par un autre programme.\nL'enregistrer quand même et remplacer ces "
@@ -274,7 +315,7 @@ bool CommandesFichier::EnregistrerDans(const QString& oNom)
                != 0)
         return false;
     QString oAvertissement;
-    const QString oRaison = moDocument.Enregistrer(oFichier, std::move(poVerrou), &oAvertissement);
+    const QString oRaison = Document().Enregistrer(oFichier, std::move(poVerrou), &oAvertissement);
     if (!oRaison.isEmpty())
     {
         Dialogues::Avertir(&moFenetre, tr("Enregistrer"),
@@ -295,7 +336,7 @@ bool CommandesFichier::EnregistrerDans(const QString& oNom)
 
 void CommandesFichier::Exporter()
 {
-    if (!moDocument.GetPerso())
+    if (!Document().GetPerso())
         return;
     emit Valider();
     const QString oNom =
@@ -303,7 +344,7 @@ void CommandesFichier::Exporter()
     if (oNom.isEmpty())
         return;
     std::string oRaison;
-    if (!RemplacerFichier(NomFichier::Octets(oNom).constData(), moDocument.GetPerso()->TexteExport(), &oRaison,
+    if (!RemplacerFichier(NomFichier::Octets(oNom).constData(), Document().GetPerso()->TexteExport(), &oRaison,
                           HorsDuPersonnage()))
     {
         Dialogues::Avertir(&moFenetre, tr("Export"),
@@ -316,7 +357,7 @@ void CommandesFichier::Exporter()
 
 void CommandesFichier::Pdf()
 {
-    if (!moDocument.GetPerso())
+    if (!Document().GetPerso())
         return;
     emit Valider();
     const QString oPropose = NomPropose(QStringLiteral(".pdf"));
@@ -325,7 +366,7 @@ void CommandesFichier::Pdf()
     if (oFichier.isEmpty())
         return;
     QString oRaison;
-    if (!ImprimerPdf(*moDocument.GetPerso(), *moDocument.GetJournal(), NomFichier::Octets(oFichier).constData(),
+    if (!ImprimerPdf(*Document().GetPerso(), *Document().GetJournal(), NomFichier::Octets(oFichier).constData(),
                      oRaison, HorsDuPersonnage()))
     {
         Dialogues::Avertir(&moFenetre, tr("PDF"), oRaison + QStringLiteral("."));
@@ -336,14 +377,14 @@ void CommandesFichier::Pdf()
 
 void CommandesFichier::Imprimer()
 {
-    if (!moDocument.GetPerso())
+    if (!Document().GetPerso())
         return;
     emit Valider();
     QPrinter oImprimante(QPrinter::HighResolution);
-    oImprimante.setDocName(QString::fromStdString(moDocument.GetPerso()->GetNom()));
+    oImprimante.setDocName(QString::fromStdString(Document().GetPerso()->GetNom()));
     if (!Dialogues::ChoisirImprimante(&moFenetre, oImprimante))
         return;
-    if (ImprimerFeuille(*moDocument.GetPerso(), *moDocument.GetJournal(), oImprimante) == 0)
+    if (ImprimerFeuille(*Document().GetPerso(), *Document().GetJournal(), oImprimante) == 0)
     {
         Dialogues::Avertir(&moFenetre, tr("Imprimer"), tr("L'imprimante n'a pas pu être utilisée."));
         return;

@@ -10,6 +10,8 @@
 
 struct CopieOrpheline;
 class DocumentPersonnage;
+class Fiche;
+class QAction;
 class QLockFile;
 class QMenu;
 class QWidget;
@@ -27,7 +29,10 @@ class CommandesFichier : public QObject
     Q_OBJECT
 
 public:
-    CommandesFichier(QWidget& oFenetre, Ui::VEXALFiche& oForme, DocumentPersonnage& oDocument);
+    explicit CommandesFichier(Fiche& oFiche);
+
+    // The undo and redo buttons follow this document's steps from now on.
+    void Lier(DocumentPersonnage& oDocument);
 
     // Whether the character may go: it has nothing unsaved, or the player, asked, saved it or let it go.
     bool PeutAbandonner();
@@ -57,8 +62,14 @@ private:
     QString NomPropose(const QString& oExtension) const;
     Remplacement HorsDuPersonnage() const;
 
+    // The document the sheet shows now.
+    DocumentPersonnage& Document() const;
+
     QWidget& moFenetre;
-    DocumentPersonnage& moDocument;
+    Fiche& moFiche;
+    QAction* mpoAnnuler = nullptr;
+    QAction* mpoRetablir = nullptr;
+    QList<QMetaObject::Connection> moLiensPile;
     QString moSansVerrou;  // why the file last opened or saved to has no lock
 };
 

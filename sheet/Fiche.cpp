@@ -1,5 +1,7 @@
 #include "Fiche.h"
 
+#include "Documents.h"
+#include "FenetreJournal.h"
 #include "FenetreNotes.h"
 #include "FiltreSaisie.h"
 #include "Fond.h"
@@ -56,7 +58,7 @@ void Elargir(QWidget* poWidget, bool bAuDela)
 
 Fiche::Fiche(QWidget*)
     : QWidget(nullptr),
-      mpoDocument(new DocumentPersonnage(this))
+      mpoDocument(Documents::Nouveau())
 {
     setBackgroundRole(QPalette::Midlight);
     // Children take the sheet's font as they are made; set afterwards, it would reach each of them again and
@@ -90,7 +92,7 @@ Fiche::Fiche(QWidget*)
     mpoColonneTalents = new ColonneLignes(vboxLayout1, this, "TalentsArea", QRect(350, 280, 291, 250));
     PouvoirsArea = mpoColonnePouvoirs->Zone();
     TalentsArea = mpoColonneTalents->Zone();
-    mpoListes = new ListesChoix(SuperieurListe, PouvoirsListe, comboBoxTalents, *mpoDocument, this);
+    mpoListes = new ListesChoix(SuperieurListe, PouvoirsListe, comboBoxTalents, this);
 
     moBoitesCaract = {{{ForceValue, FORCE},
                        {AgiliteValue, AGILITE},
@@ -132,6 +134,10 @@ Fiche::~Fiche()
         poBoite->blockSignals(true);
     if (mpoNotes != nullptr)
         mpoNotes->blockSignals(true);
+    // The document may outlive the sheet, and what reads it goes first.
+    delete mpoFenetreJournal;
+    delete mpoListes;
+    delete mpoCommandes;
 }
 
 void Fiche::ConnectAll()

@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 #include <string>
 
 class FenetreJournal;
@@ -42,6 +43,13 @@ public:
     void SetPerso(Personnage* perso) { mpoDocument->Remplacer(perso); }
     Personnage* GetPerso() const { return mpoDocument->GetPerso(); }
     DocumentPersonnage& GetDocument() const { return *mpoDocument; }
+    // The sheet shows this document from now on, which other views may show as well (the table of a campaign): it
+    // holds the character, its steps and its file. The document shown before goes with its last view.
+    void Lier(std::shared_ptr<DocumentPersonnage> poDocument);
+    // A document to take another character in: the sheet's own when no other view shows it, else a new one.
+    std::shared_ptr<DocumentPersonnage> DocumentLibre() const;
+    // Another view shows the document too.
+    bool DocumentPartage() const { return mpoDocument.use_count() > 1; }
     // The file the character was opened from or last saved to; empty for a new character. File names are
     // NomFichier's, bytes kept.
     QString GetFichier() const { return mpoDocument->GetFichier(); }
@@ -131,6 +139,8 @@ private:
     ColonneLignes::Valeur ScoresTalents() const;
     ColonneLignes::Valeur NiveauxPouvoirs() const;
     void ConnecterDocument();
+    // Listens to the document shown, and hands it to the lists and the file commands.
+    void SuivreDocument();
     // The document holds another character: its lists, rows and caps are all new.
     void Adopter();
     // Brings the caps, the columns, the tool tips and the lists in step with the character, which was in oAvant,
@@ -162,7 +172,7 @@ private:
         CARACT meCaract;
     };
 
-    DocumentPersonnage* mpoDocument;
+    std::shared_ptr<DocumentPersonnage> mpoDocument;
     ColonneLignes* mpoColonnePouvoirs;
     ColonneLignes* mpoColonneTalents;
     ListesChoix* mpoListes;

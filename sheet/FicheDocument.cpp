@@ -3,6 +3,7 @@
 #include "ColonneLignes.h"
 #include "CommandesFichier.h"
 #include "DocumentPersonnage.h"
+#include "Documents.h"
 #include "FenetreJournal.h"
 #include "FenetreNotes.h"
 #include "model/Personnage.h"
@@ -12,22 +13,55 @@
 #include <QFileInfo>
 #include <QUndoStack>
 
+#include <utility>
+
 void Fiche::ConnecterDocument()
 {
-    mpoCommandes = new CommandesFichier(*this, *this, *mpoDocument);
+    mpoCommandes = new CommandesFichier(*this);
     connect(mpoCommandes, &CommandesFichier::Valider, this, &Fiche::ValiderSaisie);
     connect(mpoCommandes, &CommandesFichier::Annonce, this, &Fiche::Annoncer);
     connect(Notes, &QPushButton::clicked, this, &Fiche::OuvrirNotes);
     connect(JournalBouton, &QPushButton::clicked, this, &Fiche::OuvrirJournal);
-    connect(mpoDocument, &DocumentPersonnage::PersoRemplace, this, &Fiche::Adopter);
-    connect(mpoDocument, &DocumentPersonnage::Change, this, &Fiche::Suivre);
-    connect(mpoDocument, &DocumentPersonnage::Annonce, this, &Fiche::Annoncer);
-    connect(mpoDocument, &DocumentPersonnage::FichierChange, this, &Fiche::MettreAJourTitre);
-    connect(mpoDocument, &DocumentPersonnage::PropreChange, this, &Fiche::MettreAJourTitre);
-    connect(mpoColonneTalents, &ColonneLignes::LigneChangee, mpoDocument, &DocumentPersonnage::ChangerScoreTalent);
-    connect(mpoColonnePouvoirs, &ColonneLignes::LigneChangee, mpoDocument, &DocumentPersonnage::ChangerNiveauPouvoir);
-    connect(NomValue, &QLineEdit::textEdited, mpoDocument,
+    connect(mpoColonneTalents, &ColonneLignes::LigneChangee, this,
+            [this](const std::string& oNom, double fScore) { mpoDocument->ChangerScoreTalent(oNom, fScore); });
+    connect(mpoColonnePouvoirs, &ColonneLignes::LigneChangee, this,
+            [this](const std::string& oNom, double fNiveau) { mpoDocument->ChangerNiveauPouvoir(oNom, fNiveau); });
+    connect(NomValue, &QLineEdit::textEdited, this,
             [this](const QString& oNom) { mpoDocument->ChangerNom(oNom.toStdString()); });
+    SuivreDocument();
+}
+
+void Fiche::SuivreDocument()
+{
+    DocumentPersonnage* poDocument = mpoDocument.get();
+    connect(poDocument, &DocumentPersonnage::PersoRemplace, this, &Fiche::Adopter);
+    connect(poDocument, &DocumentPersonnage::Change, this, &Fiche::Suivre);
+    connect(poDocument, &DocumentPersonnage::Annonce, this, &Fiche::Annoncer);
+    connect(poDocument, &DocumentPersonnage::FichierChange, this, &Fiche::MettreAJourTitre);
+    connect(poDocument, &DocumentPersonnage::PropreChange, this, &Fiche::MettreAJourTitre);
+    mpoListes->Lier(*poDocument);
+    mpoCommandes->Lier(*poDocument);
+}
+
+void Fiche::Lier(std::shared_ptr<DocumentPersonnage> poDocument)
+{
+    if (!poDocument || poDocument == mpoDocument)
+        return;
+    disconnect(mpoDocument.get(), nullptr, this, nullptr);
+    // The journal's window reads one document for its whole life: the next one is made for the next document.
+    delete std::exchange(mpoFenetreJournal, nullptr);
+    mpoDocument = std::move(poDocument);
+    SuivreDocument();
+    Annoncer(mpoDocument->GetAnnonce(), mpoDocument->GetAnnonceRefus());
+    if (GetPerso() != nullptr)
+        Adopter();
+    if (isVisible())
+        mpoDocument->ReprendreVerrou();
+}
+
+std::shared_ptr<DocumentPersonnage> Fiche::DocumentLibre() const
+{
+    return mpoDocument.use_count() == 1 ? mpoDocument : Documents::Nouveau();
 }
 
 void Fiche::OuvrirNotes()
@@ -39,7 +73,7 @@ void Fiche::OuvrirNotes()
         mpoNotes = new FenetreNotes(this);
         // Saving, undoing and printing are at hand there as on the sheet.
         mpoNotes->addActions(actions());
-        connect(mpoNotes, &FenetreNotes::TexteChange, mpoDocument,
+        connect(mpoNotes, &FenetreNotes::TexteChange, this,
                 [this](const QString& oNotes) { mpoDocument->ChangerNotes(oNotes.toStdString()); });
         mpoNotes->SetTexte(QString::fromStdString(GetPerso()->GetNotes()));
         MettreAJourTitre();

@@ -68,13 +68,11 @@ void GriserListe(QComboBox* poListe, const Catalogue& oCatalogue, const std::vec
 }
 }
 
-ListesChoix::ListesChoix(QComboBox* poSuperieurs, QComboBox* poPouvoirs, QComboBox* poTalents,
-                         const DocumentPersonnage& oDocument, QObject* poParent)
+ListesChoix::ListesChoix(QComboBox* poSuperieurs, QComboBox* poPouvoirs, QComboBox* poTalents, QObject* poParent)
     : QObject(poParent),
       mpoSuperieurs(poSuperieurs),
       mpoPouvoirs(poPouvoirs),
-      mpoTalents(poTalents),
-      moDocument(oDocument)
+      mpoTalents(poTalents)
 {
     for (QComboBox* poListe : {poSuperieurs, poPouvoirs, poTalents})
         FiltreSaisie::Proteger(poListe);
@@ -82,6 +80,12 @@ ListesChoix::ListesChoix(QComboBox* poSuperieurs, QComboBox* poPouvoirs, QComboB
     poSuperieurs->setPlaceholderText(tr("Choisir…"));
     for (QComboBox* poListe : {poPouvoirs, poTalents})
         poListe->installEventFilter(this);
+}
+
+void ListesChoix::Lier(const DocumentPersonnage& oDocument)
+{
+    mpoDocument = &oDocument;
+    mbAJour = false;
 }
 
 std::string ListesChoix::NomChoisi(const QComboBox* poListe)
@@ -96,14 +100,14 @@ void ListesChoix::RemplirSuperieurs(PERSO eCamp)
 
 void ListesChoix::RemplirPouvoirs()
 {
-    if (const Personnage* poPerso = moDocument.GetPerso(); poPerso && poPerso->GetListeDesPouvoirs())
+    if (const Personnage* poPerso = mpoDocument->GetPerso(); poPerso && poPerso->GetListeDesPouvoirs())
         mpoPouvoirs->addItems(NomsDe(*poPerso->GetListeDesPouvoirs()));
     mbAJour = false;
 }
 
 void ListesChoix::RemplirTalents()
 {
-    if (const Personnage* poPerso = moDocument.GetPerso())
+    if (const Personnage* poPerso = mpoDocument->GetPerso())
         mpoTalents->addItems(NomsDe(*poPerso->GetListeDesTalents()));
     mbAJour = false;
 }
@@ -115,8 +119,8 @@ void ListesChoix::MontrerSuperieur(const std::string& oNom)
 
 void ListesChoix::Griser()
 {
-    Personnage& oPerso = *moDocument.GetPerso();
-    const EtatPersonnage& oEtat = *moDocument.GetEtat();
+    Personnage& oPerso = *mpoDocument->GetPerso();
+    const EtatPersonnage& oEtat = *mpoDocument->GetEtat();
     if (const ListePouvoirs::Map* poPouvoirs = oPerso.GetListeDesPouvoirs())
     {
         GriserListe(mpoPouvoirs, *poPouvoirs, oEtat.moPouvoirs, Aides::EntreePouvoir, [&oPerso](Pouvoir& oModele) {
@@ -132,7 +136,7 @@ void ListesChoix::Griser()
 bool ListesChoix::eventFilter(QObject* poObjet, QEvent* poEvent)
 {
     const bool bOuvre = poEvent->type() == QEvent::MouseButtonPress || poEvent->type() == QEvent::KeyPress;
-    if (bOuvre && moDocument.GetPerso() && !mbAJour)
+    if (bOuvre && mpoDocument->GetPerso() && !mbAJour)
     {
         Griser();
         mbAJour = true;

@@ -18,9 +18,10 @@ class ListesChoix : public QObject
     Q_OBJECT
 
 public:
-    ListesChoix(QComboBox* poSuperieurs, QComboBox* poPouvoirs, QComboBox* poTalents,
-                const DocumentPersonnage& oDocument, QObject* poParent);
+    ListesChoix(QComboBox* poSuperieurs, QComboBox* poPouvoirs, QComboBox* poTalents, QObject* poParent);
 
+    // The lists speak of this document's character from now on.
+    void Lier(const DocumentPersonnage& oDocument);
     void RemplirSuperieurs(PERSO eCamp);
     void RemplirPouvoirs();
     void RemplirTalents();
@@ -40,7 +41,7 @@ private:
     QComboBox* mpoSuperieurs;
     QComboBox* mpoPouvoirs;
     QComboBox* mpoTalents;
-    const DocumentPersonnage& moDocument;
+    const DocumentPersonnage* mpoDocument = nullptr;
     bool mbAJour = false;
 };
 
