@@ -464,6 +464,41 @@ std::string DocumentPersonnage::Aujourdhui()
     return QDate::currentDate().toString(Qt::ISODate).toStdString();
 }
 
+std::optional<std::string> DocumentPersonnage::TexteAvecAttribution(const std::string& oDate, int nPA,
+                                                                    const std::string& oRaison, QString& oRefus) const
+{
+    if (!mpoPerso)
+        return std::nullopt;
+    // The award is tried on a copy: the character shown stays as it is until every file is written.
+    std::string oErreur;
+    Dossier oDossier{*mpoEtat, *mpoJournal};
+    std::unique_ptr<Personnage> poCopie = FichierPersonnage::Creer(oDossier, oErreur);
+    if (poCopie)
+        oErreur = Journaux::Accorder(*poCopie, oDossier.moJournal, oDate, nPA, oRaison);
+    oRefus = Texte(oErreur);
+    if (!oErreur.empty())
+        return std::nullopt;
+    return FichierPersonnage::Ecrire(Dossier{poCopie->GetEtat(), oDossier.moJournal});
+}
+
+void DocumentPersonnage::AccorderEnregistre(const std::string& oDate, int nPA, const std::string& oRaison,
+                                            const std::string& oTexte)
+{
+    Accorder(oDate, nPA, oRaison);
+    NoterFichier(oTexte);
+    mpoPile->setClean();
+}
+
+QString DocumentPersonnage::RaisonIndisponible()
+{
+    const Verrou oVerrou = moLien.Reprendre();
+    if (!oVerrou.moQui.isEmpty())
+        return tr("« %1 » est ouvert dans un autre VEXAL : %2").arg(moLien.Nom(), oVerrou.moQui);
+    if (moLien.ChangeSurDisque())
+        return tr("« %1 » a été modifié sur le disque depuis qu'il a été lu").arg(moLien.Nom());
+    return {};
+}
+
 bool DocumentPersonnage::Fusionnable(int nFusion) const
 {
     const int nHaut = mpoPile->index();

@@ -115,6 +115,18 @@ public:
     // Today as the journal writes it.
     static std::string Aujourdhui();
 
+    // For an award given to several characters at once, all or none: what the file would hold once this one is
+    // granted, without granting it; nothing, with why, when the rules refuse it.
+    std::optional<std::string> TexteAvecAttribution(const std::string& oDate, int nPA, const std::string& oRaison,
+                                                    QString& oRefus) const;
+    // The award granted as one step, the file already holding oTexte, which it leads to: the character is saved.
+    void AccorderEnregistre(const std::string& oDate, int nPA, const std::string& oRaison, const std::string& oTexte);
+    // This program wrote oTexte in the character's file: nobody else changed it.
+    void NoterFichier(const std::string& oTexte) { moLien.Noter(oTexte); }
+    // Why the file cannot be written for everyone now: another VEXAL has it open, or somebody wrote it since this
+    // document read or wrote it. Empty when it can; a free lock is taken on the way.
+    QString RaisonIndisponible();
+
 signals:
     // The views show the character again, which stood in oAvant before: after an edit that changed it or that came
     // with a value the character may not have taken, an undo, a redo, an opening or a replacement.

@@ -1,7 +1,6 @@
 #include "fichier/FichierPersonnage.h"
 
 #include "disque/FichierAtomique.h"
-#include "disque/LectureFichier.h"
 #include "fichier/LecteurJson.h"
 #include "model/Ange.h"
 #include "model/Demon.h"
@@ -29,19 +28,12 @@ struct Camp
 };
 constexpr Camp kCamps[] = {{DEMON, "demon"}, {ANGE, "ange"}};
 
-constexpr std::size_t kMio = 1024 * 1024;
+// What a file too large is not.
+constexpr const char* kQuoi = "une fiche de personnage";
 
 std::string Cle(const std::string& oCle)
 {
     return "« " + oCle + " »";
-}
-
-// A size in Mio, to the tenth above: a size over the limit never reads as the limit.
-std::string Mio(std::size_t nOctets)
-{
-    const std::size_t nDixiemes = (nOctets * 10 + kMio - 1) / kMio;
-    const std::string oDixieme = nDixiemes % 10 != 0 ? "," + std::to_string(nDixiemes % 10) : std::string();
-    return std::to_string(nDixiemes / 10) + oDixieme + " Mio";
 }
 
 // A whole number is written without a fraction: 2, not 2.0.
@@ -141,9 +133,7 @@ std::string Ecrire(const EtatPersonnage& oEtat)
 
 std::string RaisonTaille(const std::string& oTexte)
 {
-    if (oTexte.size() <= kTailleMax)
-        return {};
-    return "Le fichier ferait " + Mio(oTexte.size()) + " : une fiche de personnage ne dépasse pas " + Mio(kTailleMax);
+    return Porte::RaisonTaille(oTexte, kTailleMax, kQuoi);
 }
 
 namespace
@@ -282,19 +272,16 @@ const FormatListe kFormatJournal = {
 
 std::string LireFormat(void*, std::string& oFormat)
 {
-    return oFormat == kFormat ? std::string() : "Le fichier est au format " + Cle(oFormat) + ", pas " + Cle(kFormat);
+    return Porte::RaisonFormat(oFormat, kFormat);
 }
 
 // Refused as soon as read: whatever follows may mean something else in a newer version.
 std::string LireVersion(void* poFiche, long long nVersion)
 {
-    if (nVersion > kVersion)
-        return "Le fichier a été créé par une version plus récente de VEXAL (version de fichier "
-            + std::to_string(nVersion) + ") : mettez le programme à jour pour l'ouvrir";
-    if (nVersion < 1)
-        return "La version de fichier " + std::to_string(nVersion) + " n'existe pas";
-    static_cast<FicheLue*>(poFiche)->mnVersion = static_cast<int>(nVersion);
-    return {};
+    std::string oRaison = Porte::RaisonVersion(nVersion, kVersion);
+    if (oRaison.empty())
+        static_cast<FicheLue*>(poFiche)->mnVersion = static_cast<int>(nVersion);
+    return oRaison;
 }
 
 void* CommencerJournal(void* poFiche)
@@ -480,17 +467,9 @@ std::unique_ptr<Personnage> Creer(const EtatPersonnage& oEtat, std::string& oErr
 std::unique_ptr<Personnage> Ouvrir(const char* fileName, std::string& oErreur, Dossier* poDossier,
                                    std::string* poTexte)
 {
-    std::optional<std::string> oTexte = LireFichier(fileName, kTailleMax, oErreur);
+    std::optional<std::string> oTexte = Porte::Lire(fileName, kTailleMax, kQuoi, oErreur);
     if (!oTexte)
-    {
-        oErreur = "Lecture impossible : " + oErreur;
         return nullptr;
-    }
-    if (oTexte->size() > kTailleMax)
-    {
-        oErreur = "Le fichier dépasse " + Mio(kTailleMax) + " : ce n'est pas une fiche de personnage";
-        return nullptr;
-    }
     std::optional<Dossier> oDossier = LireDossier(*oTexte, oErreur);
     std::unique_ptr<Personnage> poPerso = oDossier ? Creer(*oDossier, oErreur) : nullptr;
     if (poPerso && poDossier != nullptr)

@@ -1,5 +1,7 @@
 #include "fichier/LecteurJson.h"
 
+#include "disque/LectureFichier.h"
+
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
@@ -324,4 +326,47 @@ bool LireJson(const std::string& oTexte, const FormatFichier& oFormat, void* poC
     }
     Lecture oLecture(oTexte, oFormat, poCible, oErreur);
     return Json::sax_parse(oTexte, &oLecture);
+}
+
+namespace Porte
+{
+std::string Mio(std::size_t nOctets)
+{
+    constexpr std::size_t kMio = 1024 * 1024;
+    const std::size_t nDixiemes = (nOctets * 10 + kMio - 1) / kMio;
+    const std::string oDixieme = nDixiemes % 10 != 0 ? "," + std::to_string(nDixiemes % 10) : std::string();
+    return std::to_string(nDixiemes / 10) + oDixieme + " Mio";
+}
+
+std::optional<std::string> Lire(const char* fileName, std::size_t nTailleMax, const char* oQuoi, std::string& oErreur)
+{
+    std::optional<std::string> oTexte = LireFichier(fileName, nTailleMax, oErreur);
+    if (!oTexte)
+        oErreur = "Lecture impossible : " + oErreur;
+    else if (oTexte->size() > nTailleMax)
+        oErreur = "Le fichier dépasse " + Mio(nTailleMax) + " : ce n'est pas " + oQuoi;
+    return oErreur.empty() ? std::move(oTexte) : std::nullopt;
+}
+
+std::string RaisonTaille(const std::string& oTexte, std::size_t nTailleMax, const char* oQuoi)
+{
+    if (oTexte.size() <= nTailleMax)
+        return {};
+    return "Le fichier ferait " + Mio(oTexte.size()) + " : " + oQuoi + " ne dépasse pas " + Mio(nTailleMax);
+}
+
+std::string RaisonFormat(const std::string& oLu, const char* oFormat)
+{
+    return oLu == oFormat ? std::string() : "Le fichier est au format « " + oLu + " », pas « " + oFormat + " »";
+}
+
+std::string RaisonVersion(long long nLue, int nVersion)
+{
+    if (nLue > nVersion)
+        return "Le fichier a été créé par une version plus récente de VEXAL (version de fichier "
+            + std::to_string(nLue) + ") : mettez le programme à jour pour l'ouvrir";
+    if (nLue < 1)
+        return "La version de fichier " + std::to_string(nLue) + " n'existe pas";
+    return {};
+}
 }

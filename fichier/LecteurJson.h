@@ -2,6 +2,7 @@
 #define VEXAL_FICHIER_LECTEURJSON_H
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <type_traits>
 #include <utility>
@@ -109,6 +110,21 @@ struct FormatFichier
 // Puts the values of oTexte in poCible, the root's target, or says in oErreur why the text is not of the format: the
 // first problem met, JSON or format.
 bool LireJson(const std::string& oTexte, const FormatFichier& oFormat, void* poCible, std::string& oErreur);
+
+// The door of every file of the program, as a player reads it.
+namespace Porte
+{
+// A size in Mio, to the tenth above: a size over the limit never reads as the limit.
+std::string Mio(std::size_t nOctets);
+// The text of a regular file of at most nTailleMax bytes, or nothing and why: oQuoi names what a larger file is
+// not ("une fiche de personnage").
+std::optional<std::string> Lire(const char* fileName, std::size_t nTailleMax, const char* oQuoi, std::string& oErreur);
+// Why a text to write is too large to be read back; empty when it is not.
+std::string RaisonTaille(const std::string& oTexte, std::size_t nTailleMax, const char* oQuoi);
+// Why a format's name or version read from a file is not the program's; empty when it is.
+std::string RaisonFormat(const std::string& oLu, const char* oFormat);
+std::string RaisonVersion(long long nLue, int nVersion);
+}
 
 // A member of the target, of the kind its type says.
 template <class Membre>
