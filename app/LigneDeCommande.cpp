@@ -1,6 +1,9 @@
 #include "LigneDeCommande.h"
 
+#include "AccordTable.h"
 #include "DocumentPersonnage.h"
+#include "DocumentTable.h"
+#include "Documents.h"
 #include "FichierPdf.h"
 #include "MyWidget.h"
 #include "NomFichier.h"
@@ -45,6 +48,9 @@ struct Option
 constexpr Option kOptions[] = {
     {"export",   true,  true,  Besoin::Texte},
     {"pdf",      true,  true,  Besoin::Pdf},
+    {"accorder", true,  true,  Besoin::Texte},
+    {"raison",   true,  true,  Besoin::Texte},
+    {"date",     true,  true,  Besoin::Texte},
     {"help",     true,  false, Besoin::Texte},
     {"version",  true,  false, Besoin::Texte},
     {"h",        false, false, Besoin::Texte},
@@ -193,6 +199,40 @@ int Exporter(const QString& oSortie, const QString& oFichier)
     });
 }
 
+// The award to every character named, or to none: each file a character, or a table whose characters all get it.
+int Accorder(int nPA, const std::string& oRaison, const std::string& oDate, const QStringList& oFichiers)
+{
+    std::vector<std::unique_ptr<DocumentTable>> oTables;
+    std::vector<PartAttribution> oParts;
+    for (const QString& oNom : oFichiers)
+    {
+        const QString oFichier = NomFichier::Canonique(oNom);
+        if (oFichier.endsWith(QLatin1Char('.') + DocumentTable::Extension()))
+        {
+            auto poTable = std::make_unique<DocumentTable>();
+            if (const QString oErreur = poTable->Ouvrir(oFichier, nullptr); !oErreur.isEmpty())
+                return Refuser(oFichier, oErreur);
+            for (const PersonnageTable& oPersonnage : poTable->GetPersonnages())
+                oParts.push_back({oPersonnage.mpoDocument, oPersonnage.moFichier, oPersonnage.moRaison, nPA});
+            oTables.push_back(std::move(poTable));
+            continue;
+        }
+        std::shared_ptr<DocumentPersonnage> poDocument = Documents::Pour(oFichier);
+        QString oErreur;
+        if (!poDocument)
+        {
+            poDocument = Documents::Nouveau();
+            oErreur = poDocument->Ouvrir(oFichier, std::move(LienFichier::Verrouiller(oFichier).mpoFichier));
+        }
+        oParts.push_back({oErreur.isEmpty() ? poDocument : nullptr, oFichier, oErreur, nPA});
+    }
+    const IssueAttribution oIssue = AccorderATous(oParts, oDate, oRaison);
+    if (oIssue.mbFaite)
+        return 0;
+    std::fprintf(stderr, "vexal: %s\n", qPrintable(oIssue.moMessage));
+    return 1;
+}
+
 int EcrirePdf(const QString& oSortie, const QString& oFichier)
 {
     return EcrireSansFenetre(oSortie, oFichier, [](const Personnage& oPerso, const Journal& oJournal, const char* oNom,
@@ -237,6 +277,19 @@ int Lancer(int& argc, char** argv)
                                   QCoreApplication::translate("Lancer", "Écrit la feuille du personnage en PDF."),
                                   QStringLiteral("SORTIE.pdf"));
     oLigne.addOption(oPdf);
+    const QCommandLineOption oAccorder(
+        QStringLiteral("accorder"),
+        QCoreApplication::translate("Lancer", "Accorde ces PA à chaque personnage nommé, fiche ou table, ou à aucun."),
+        QStringLiteral("PA"));
+    oLigne.addOption(oAccorder);
+    const QCommandLineOption oRaison(QStringLiteral("raison"),
+                                     QCoreApplication::translate("Lancer", "La raison de l'attribution."),
+                                     QStringLiteral("TEXTE"));
+    oLigne.addOption(oRaison);
+    const QCommandLineOption oDate(QStringLiteral("date"),
+                                   QCoreApplication::translate("Lancer", "Sa date (aujourd'hui sans elle)."),
+                                   QStringLiteral("AAAA-MM-JJ"));
+    oLigne.addOption(oDate);
     oLigne.addPositionalArgument(QStringLiteral("FICHIER.vexal"),
                                  QCoreApplication::translate("Lancer", "Le personnage à ouvrir."));
 
@@ -247,16 +300,19 @@ int Lancer(int& argc, char** argv)
     if (!oLigne.parse(oArguments))
         return Mauvais(oLigne, oLigne.errorText());
     const QStringList oFichiers = oLigne.positionalArguments();
-    for (const QCommandLineOption* poOption : {&oExport, &oPdf})
+    for (const QCommandLineOption* poOption : {&oExport, &oPdf, &oAccorder, &oRaison, &oDate})
     {
         if (oLigne.values(*poOption).size() > 1)
             return Mauvais(oLigne, QCoreApplication::translate("Lancer", "l'option --%1 est donnée plus d'une fois")
                                        .arg(poOption->names().first()));
     }
-    const bool bSansFenetre = oLigne.isSet(oExport) || oLigne.isSet(oPdf);
-    if (oLigne.isSet(oExport) && oLigne.isSet(oPdf))
-        return Mauvais(oLigne, QCoreApplication::translate("Lancer", "--export et --pdf ne vont pas ensemble"));
-    if (oFichiers.size() > 1)
+    const bool bAccorder = oLigne.isSet(oAccorder);
+    const bool bSansFenetre = oLigne.isSet(oExport) || oLigne.isSet(oPdf) || bAccorder;
+    if (int(oLigne.isSet(oExport)) + int(oLigne.isSet(oPdf)) + int(bAccorder) > 1)
+        return Mauvais(oLigne, QCoreApplication::translate("Lancer", "--export, --pdf et --accorder ne vont pas ensemble"));
+    if (!bAccorder && (oLigne.isSet(oRaison) || oLigne.isSet(oDate)))
+        return Mauvais(oLigne, QCoreApplication::translate("Lancer", "--raison et --date vont avec --accorder"));
+    if (oFichiers.size() > 1 && !bAccorder)
         return Mauvais(oLigne, QCoreApplication::translate("Lancer", "un seul fichier de personnage à la fois"));
     if (bSansFenetre && oFichiers.isEmpty())
         return Mauvais(oLigne, QCoreApplication::translate("Lancer", "il manque le fichier du personnage"));
@@ -269,6 +325,24 @@ int Lancer(int& argc, char** argv)
     {
         std::printf("vexal %s\n", VEXAL_VERSION);
         return 0;
+    }
+    if (bAccorder)
+    {
+        bool bNombre = false;
+        const int nPA = oLigne.value(oAccorder).toInt(&bNombre);
+        if (!bNombre || nPA == 0)
+            return Mauvais(oLigne, QCoreApplication::translate("Lancer", "--accorder attend un nombre entier de PA, "
+                                                                         "autre que 0 : %1")
+                                       .arg(oLigne.value(oAccorder)));
+        if (!oLigne.isSet(oRaison))
+            return Mauvais(oLigne, QCoreApplication::translate("Lancer", "--accorder attend une --raison"));
+        const std::string oJour =
+            oLigne.isSet(oDate) ? oLigne.value(oDate).toStdString() : DocumentPersonnage::Aujourdhui();
+        if (!Journaux::DateValide(oJour))
+            return Mauvais(oLigne, QCoreApplication::translate("Lancer", "--date attend un jour qui existe, "
+                                                                         "AAAA-MM-JJ : %1")
+                                       .arg(QString::fromStdString(oJour)));
+        return Accorder(nPA, oLigne.value(oRaison).toStdString(), oJour, oFichiers);
     }
     if (oLigne.isSet(oExport))
         return Exporter(oLigne.value(oExport), oFichiers.first());
