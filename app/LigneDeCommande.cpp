@@ -1,6 +1,7 @@
 #include "LigneDeCommande.h"
 
 #include "DocumentPersonnage.h"
+#include "FichierPage.h"
 #include "FichierPdf.h"
 #include "MyWidget.h"
 #include "NomFichier.h"
@@ -45,6 +46,7 @@ struct Option
 constexpr Option kOptions[] = {
     {"export",   true,  true,  Besoin::Texte},
     {"pdf",      true,  true,  Besoin::Pdf},
+    {"html",     true,  true,  Besoin::Texte},
     {"help",     true,  false, Besoin::Texte},
     {"version",  true,  false, Besoin::Texte},
     {"h",        false, false, Besoin::Texte},
@@ -193,11 +195,15 @@ int Exporter(const QString& oSortie, const QString& oFichier)
     });
 }
 
-int EcrirePdf(const QString& oSortie, const QString& oFichier)
+// The printed sheet as a PDF, or the web page: each says itself why it could not be written.
+using Ecriture = bool (*)(const Personnage&, const Journal&, const char*, QString&, const Remplacement&);
+
+int EcrireFeuille(Ecriture pEcrire, const QString& oSortie, const QString& oFichier)
 {
-    return EcrireSansFenetre(oSortie, oFichier, [](const Personnage& oPerso, const Journal& oJournal, const char* oNom,
-                                                   const Remplacement& oOptions, QString& oRaison) {
-        return ImprimerPdf(oPerso, oJournal, oNom, oRaison, oOptions);
+    return EcrireSansFenetre(oSortie, oFichier, [pEcrire](const Personnage& oPerso, const Journal& oJournal,
+                                                          const char* oNom, const Remplacement& oOptions,
+                                                          QString& oRaison) {
+        return pEcrire(oPerso, oJournal, oNom, oRaison, oOptions);
     });
 }
 }
@@ -210,8 +216,8 @@ int Lancer(int& argc, char** argv)
     const Besoin eBesoin = BesoinDe(argc, argv);
     if (eBesoin == Besoin::SansAffichage)
     {
-        std::fputs("vexal: aucun écran où ouvrir une fenêtre (DISPLAY n'est pas défini) ; sans fenêtre, --export et "
-                   "--pdf écrivent la fiche d'un personnage\n",
+        std::fputs("vexal: aucun écran où ouvrir une fenêtre (DISPLAY n'est pas défini) ; sans fenêtre, --export, "
+                   "--pdf et --html écrivent la fiche d'un personnage\n",
                    stderr);
         return 1;
     }
@@ -237,6 +243,10 @@ int Lancer(int& argc, char** argv)
                                   QCoreApplication::translate("Lancer", "Écrit la feuille du personnage en PDF."),
                                   QStringLiteral("SORTIE.pdf"));
     oLigne.addOption(oPdf);
+    const QCommandLineOption oHtml(QStringLiteral("html"),
+                                   QCoreApplication::translate("Lancer", "Écrit la page web du personnage."),
+                                   QStringLiteral("SORTIE.html"));
+    oLigne.addOption(oHtml);
     oLigne.addPositionalArgument(QStringLiteral("FICHIER.vexal"),
                                  QCoreApplication::translate("Lancer", "Le personnage à ouvrir."));
 
@@ -247,15 +257,17 @@ int Lancer(int& argc, char** argv)
     if (!oLigne.parse(oArguments))
         return Mauvais(oLigne, oLigne.errorText());
     const QStringList oFichiers = oLigne.positionalArguments();
-    for (const QCommandLineOption* poOption : {&oExport, &oPdf})
+    for (const QCommandLineOption* poOption : {&oExport, &oPdf, &oHtml})
     {
         if (oLigne.values(*poOption).size() > 1)
             return Mauvais(oLigne, QCoreApplication::translate("Lancer", "l'option --%1 est donnée plus d'une fois")
                                        .arg(poOption->names().first()));
     }
-    const bool bSansFenetre = oLigne.isSet(oExport) || oLigne.isSet(oPdf);
+    const bool bSansFenetre = oLigne.isSet(oExport) || oLigne.isSet(oPdf) || oLigne.isSet(oHtml);
     if (oLigne.isSet(oExport) && oLigne.isSet(oPdf))
         return Mauvais(oLigne, QCoreApplication::translate("Lancer", "--export et --pdf ne vont pas ensemble"));
+    if (oLigne.isSet(oHtml) && (oLigne.isSet(oExport) || oLigne.isSet(oPdf)))
+        return Mauvais(oLigne, QCoreApplication::translate("Lancer", "--html ne va ni avec --export ni avec --pdf"));
     if (oFichiers.size() > 1)
         return Mauvais(oLigne, QCoreApplication::translate("Lancer", "un seul fichier de personnage à la fois"));
     if (bSansFenetre && oFichiers.isEmpty())
@@ -273,7 +285,9 @@ int Lancer(int& argc, char** argv)
     if (oLigne.isSet(oExport))
         return Exporter(oLigne.value(oExport), oFichiers.first());
     if (oLigne.isSet(oPdf))
-        return EcrirePdf(oLigne.value(oPdf), oFichiers.first());
+        return EcrireFeuille(ImprimerPdf, oLigne.value(oPdf), oFichiers.first());
+    if (oLigne.isSet(oHtml))
+        return EcrireFeuille(EcrirePage, oLigne.value(oHtml), oFichiers.first());
 
     MyWidget oFenetre;
     // The window's fixed size wins over the requested one.

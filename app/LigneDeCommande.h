@@ -6,6 +6,8 @@
 //   vexal FICHIER.vexal                     the start window and that character's sheet
 //   vexal --export SORTIE.txt FICHIER.vexal the character's text export, with no window and no display
 //   vexal --pdf SORTIE.pdf FICHIER.vexal    the character's printed sheet as a PDF, likewise
+//   vexal --html SORTIE.html FICHIER.vexal  the character's web page, likewise
+// FICHIER may be a character's web page as well, read as the character file it carries.
 // Without a window, a file that cannot be read or is refused, or an output that cannot be written (or that is the
 // character's own file), ends the program with exit code 1 and the reason on stderr; with a window, the reason is
 // shown and the start window stays. A command line the program cannot follow ends it with exit code 2, the reason
