@@ -42,6 +42,8 @@ main{max-width:none;padding:0}
 h2{margin-top:.8rem;break-after:avoid}
 caption,thead{break-after:avoid}
 tr,tbody,.cases div{break-inside:avoid}
+.groupes{display:block;columns:2;column-gap:8mm;column-fill:auto}
+.groupes table{margin-bottom:4mm}
 footer{display:none}
 }
 )";

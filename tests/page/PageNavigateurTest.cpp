@@ -115,9 +115,8 @@ void PageNavigateurTest::initTestCase()
     QTemporaryDir oDossier;
     QFile oCadre(oDossier.filePath(QStringLiteral("cadres.html")));
     QVERIFY(oCadre.open(QIODevice::WriteOnly));
-    oCadre.write((QStringLiteral("<!DOCTYPE html><html><body style=\"margin:0\">") + oCadres
-                  + QString::fromLatin1(kMesure).arg(oListes)
-                  + QStringLiteral("</body></html>")).toUtf8());
+    oCadre.write((QStringLiteral("<!DOCTYPE html><body style=\"margin:0\">") + oCadres
+                  + QString::fromLatin1(kMesure).arg(oListes)).toUtf8());
     oCadre.close();
     QProcess oNavigateur;
     oNavigateur.start(oChromium, QStringLiteral("--headless --no-sandbox --disable-gpu --disable-quic --no-first-run "
