@@ -4,6 +4,7 @@
 #include "DocumentPersonnage.h"
 #include "DocumentTable.h"
 #include "Documents.h"
+#include "FichierPage.h"
 #include "FichierPdf.h"
 #include "MyWidget.h"
 #include "NomFichier.h"
@@ -51,6 +52,7 @@ constexpr Option kOptions[] = {
     {"accorder", true,  true,  Besoin::Texte},
     {"raison",   true,  true,  Besoin::Texte},
     {"date",     true,  true,  Besoin::Texte},
+    {"html",     true,  true,  Besoin::Texte},
     {"help",     true,  false, Besoin::Texte},
     {"version",  true,  false, Besoin::Texte},
     {"h",        false, false, Besoin::Texte},
@@ -233,11 +235,15 @@ int Accorder(int nPA, const std::string& oRaison, const std::string& oDate, cons
     return 1;
 }
 
-int EcrirePdf(const QString& oSortie, const QString& oFichier)
+// The printed sheet as a PDF, or the web page: each says itself why it could not be written.
+using Ecriture = bool (*)(const Personnage&, const Journal&, const char*, QString&, const Remplacement&);
+
+int EcrireFeuille(Ecriture pEcrire, const QString& oSortie, const QString& oFichier)
 {
-    return EcrireSansFenetre(oSortie, oFichier, [](const Personnage& oPerso, const Journal& oJournal, const char* oNom,
-                                                   const Remplacement& oOptions, QString& oRaison) {
-        return ImprimerPdf(oPerso, oJournal, oNom, oRaison, oOptions);
+    return EcrireSansFenetre(oSortie, oFichier, [pEcrire](const Personnage& oPerso, const Journal& oJournal,
+                                                          const char* oNom, const Remplacement& oOptions,
+                                                          QString& oRaison) {
+        return pEcrire(oPerso, oJournal, oNom, oRaison, oOptions);
     });
 }
 }
@@ -250,8 +256,8 @@ int Lancer(int& argc, char** argv)
     const Besoin eBesoin = BesoinDe(argc, argv);
     if (eBesoin == Besoin::SansAffichage)
     {
-        std::fputs("vexal: aucun écran où ouvrir une fenêtre (DISPLAY n'est pas défini) ; sans fenêtre, --export et "
-                   "--pdf écrivent la fiche d'un personnage\n",
+        std::fputs("vexal: aucun écran où ouvrir une fenêtre (DISPLAY n'est pas défini) ; sans fenêtre, --export, "
+                   "--pdf et --html écrivent la fiche d'un personnage\n",
                    stderr);
         return 1;
     }
@@ -290,6 +296,10 @@ int Lancer(int& argc, char** argv)
                                    QCoreApplication::translate("Lancer", "Sa date (aujourd'hui sans elle)."),
                                    QStringLiteral("AAAA-MM-JJ"));
     oLigne.addOption(oDate);
+    const QCommandLineOption oHtml(QStringLiteral("html"),
+                                   QCoreApplication::translate("Lancer", "Écrit la page web du personnage."),
+                                   QStringLiteral("SORTIE.html"));
+    oLigne.addOption(oHtml);
     oLigne.addPositionalArgument(QStringLiteral("FICHIER.vexal"),
                                  QCoreApplication::translate("Lancer", "Le personnage à ouvrir."));
 
@@ -300,16 +310,17 @@ int Lancer(int& argc, char** argv)
     if (!oLigne.parse(oArguments))
         return Mauvais(oLigne, oLigne.errorText());
     const QStringList oFichiers = oLigne.positionalArguments();
-    for (const QCommandLineOption* poOption : {&oExport, &oPdf, &oAccorder, &oRaison, &oDate})
+    for (const QCommandLineOption* poOption : {&oExport, &oPdf, &oHtml, &oAccorder, &oRaison, &oDate})
     {
         if (oLigne.values(*poOption).size() > 1)
             return Mauvais(oLigne, QCoreApplication::translate("Lancer", "l'option --%1 est donnée plus d'une fois")
                                        .arg(poOption->names().first()));
     }
     const bool bAccorder = oLigne.isSet(oAccorder);
-    const bool bSansFenetre = oLigne.isSet(oExport) || oLigne.isSet(oPdf) || bAccorder;
-    if (int(oLigne.isSet(oExport)) + int(oLigne.isSet(oPdf)) + int(bAccorder) > 1)
-        return Mauvais(oLigne, QCoreApplication::translate("Lancer", "--export, --pdf et --accorder ne vont pas ensemble"));
+    const bool bSansFenetre = oLigne.isSet(oExport) || oLigne.isSet(oPdf) || oLigne.isSet(oHtml) || bAccorder;
+    if (int(oLigne.isSet(oExport)) + int(oLigne.isSet(oPdf)) + int(oLigne.isSet(oHtml)) + int(bAccorder) > 1)
+        return Mauvais(oLigne, QCoreApplication::translate("Lancer", "--export, --pdf, --html et --accorder ne vont pas "
+                                                                     "ensemble"));
     if (!bAccorder && (oLigne.isSet(oRaison) || oLigne.isSet(oDate)))
         return Mauvais(oLigne, QCoreApplication::translate("Lancer", "--raison et --date vont avec --accorder"));
     if (oFichiers.size() > 1 && !bAccorder)
@@ -347,7 +358,9 @@ int Lancer(int& argc, char** argv)
     if (oLigne.isSet(oExport))
         return Exporter(oLigne.value(oExport), oFichiers.first());
     if (oLigne.isSet(oPdf))
-        return EcrirePdf(oLigne.value(oPdf), oFichiers.first());
+        return EcrireFeuille(ImprimerPdf, oLigne.value(oPdf), oFichiers.first());
+    if (oLigne.isSet(oHtml))
+        return EcrireFeuille(EcrirePage, oLigne.value(oHtml), oFichiers.first());
 
     MyWidget oFenetre;
     // The window's fixed size wins over the requested one.

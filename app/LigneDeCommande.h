@@ -9,6 +9,8 @@
 //   vexal --accorder PA --raison TEXTE [--date AAAA-MM-JJ] FICHIER...
 //                                           one award to every character named, each file a character or a table:
 //                                           all of them get it, saved, or none does
+//   vexal --html SORTIE.html FICHIER.vexal  the character's web page, likewise
+// FICHIER may be a character's web page as well, read as the character file it carries.
 // Without a window, a file that cannot be read or is refused, or an output that cannot be written (or that is the
 // character's own file), ends the program with exit code 1 and the reason on stderr; with a window, the reason is
 // shown and the start window stays. A command line the program cannot follow ends it with exit code 2, the reason

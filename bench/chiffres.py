@@ -74,6 +74,8 @@ def main():
           + " ".join(f"{int(n)} rows {c * 1e9:.0f} ns" for n, c in par_ligne))
 
     ratio("save", "BM_Enregistrer", "BM_Exporter", 2, "us", 1e6)
+    ratio("web page", "BM_Page/300", "BM_Pdf/300", 3, "ms", 1e3)
+    ratio("page journal", "BM_Page/300", "BM_Page/30", 12, "ms", 1e3)
 
     pic, plancher = m["BM_Processus/fiche_remplie"]["PicKo"], m["BM_Processus/minimal_lignes"]["PicKo"]
     ligne("memory", pic / plancher, "target <= 1.3", pic / plancher <= 1.3,

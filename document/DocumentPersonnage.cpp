@@ -7,6 +7,7 @@
 #include "catalogue/Superieurs.h"
 #include "disque/FichierAtomique.h"
 #include "fichier/FichierPersonnage.h"
+#include "fichier/PageEmbarquee.h"
 #include "journal/Achats.h"
 #include "model/Personnage.h"
 #include "model/Texte.h"
@@ -178,6 +179,8 @@ QString DocumentPersonnage::Ouvrir(const QString& oNom, std::unique_ptr<QLockFil
     std::unique_ptr<Personnage> poPerso = FichierPersonnage::Ouvrir(oOctets.constData(), oErreur, &oDossier, &oTexte);
     if (!poPerso)
         return Texte(oErreur);
+    if (PageEmbarquee::EstPage(oTexte))
+        return PrendreDePage(std::move(poPerso), std::move(oDossier.moJournal));
     Prendre(std::move(poPerso), std::move(oDossier.moJournal), oFichier, std::move(poVerrou), oEmpreinte,
             VersionDe(oEmpreinte, oTexte));
     if (oDossier.mnVersionLue < FichierPersonnage::kVersion)
@@ -186,6 +189,15 @@ QString DocumentPersonnage::Ouvrir(const QString& oNom, std::unique_ptr<QLockFil
                          .arg(FichierPersonnage::kVersion)
                          .arg(QFileInfo(oFichier).fileName()),
                      false);
+    return {};
+}
+
+QString DocumentPersonnage::PrendreDePage(std::unique_ptr<Personnage> poPerso, Journal oJournal)
+{
+    // Saved in its place, the character would take the page's: it comes without a file, as a new one.
+    Prendre(std::move(poPerso), std::move(oJournal), QString(), nullptr, Empreinte(), std::nullopt);
+    emit Annonce(tr("Personnage repris d'une page web : enregistrez-le sous un nom pour le garder en fiche VEXAL"),
+                 false);
     return {};
 }
 

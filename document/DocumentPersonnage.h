@@ -65,7 +65,8 @@ public:
     // Takes this character, with no file and nothing to undo; the same character given again keeps both.
     void Remplacer(Personnage* poPerso);
     // The character of the file, tied to it with the lock the caller took (none when it could not); or why not, and
-    // then nothing changes. An empty reason means success.
+    // then nothing changes. An empty reason means success. A character's web page gives its character untied, as a
+    // new one, so that saving it never writes over the page.
     QString Ouvrir(const QString& oFichier, std::unique_ptr<QLockFile> poVerrou);
     // Writes the character to the file, which it is tied to from then on, with the lock given for a new file (else
     // one taken when free); or why not, and then the disk and the document are as they were. What went wrong on the
@@ -163,6 +164,7 @@ private:
                  std::unique_ptr<QLockFile> poVerrou, const Empreinte& oEmpreinte,
                  std::optional<FichierPersonnage::VersionFichier> oVersion);
     void AnnoncerRaisons();
+    QString PrendreDePage(std::unique_ptr<Personnage> poPerso, Journal oJournal);
     void SuivreCopie();
 
     std::unique_ptr<Personnage> mpoPerso;

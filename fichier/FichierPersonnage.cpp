@@ -2,6 +2,7 @@
 
 #include "disque/FichierAtomique.h"
 #include "fichier/LecteurJson.h"
+#include "fichier/PageEmbarquee.h"
 #include "model/Ange.h"
 #include "model/Demon.h"
 
@@ -376,12 +377,32 @@ std::unique_ptr<Personnage> Nouveau(PERSO eCamp)
 }
 }
 
-std::optional<Dossier> LireDossier(const std::string& oTexte, std::string& oErreur)
+namespace
+{
+std::optional<Dossier> LireJsonDossier(const std::string& oTexte, std::string& oErreur)
 {
     FicheLue oFiche;
     if (!LireJson(oTexte, kFichier, &oFiche, oErreur))
         return std::nullopt;
     return std::move(oFiche.moDossier);
+}
+
+// A page is read as the file it carries; a page carried in a page is no character.
+std::optional<Dossier> LirePage(const std::string& oPage, std::string& oErreur)
+{
+    const std::optional<std::string> oFichier = PageEmbarquee::Extraire(oPage, oErreur);
+    if (!oFichier)
+        return std::nullopt;
+    std::optional<Dossier> oDossier = LireJsonDossier(*oFichier, oErreur);
+    if (!oDossier)
+        oErreur = "Le personnage de la page web est abîmé : " + oErreur;
+    return oDossier;
+}
+}
+
+std::optional<Dossier> LireDossier(const std::string& oTexte, std::string& oErreur)
+{
+    return PageEmbarquee::EstPage(oTexte) ? LirePage(oTexte, oErreur) : LireJsonDossier(oTexte, oErreur);
 }
 
 std::optional<EtatPersonnage> Lire(const std::string& oTexte, std::string& oErreur)

@@ -44,7 +44,7 @@ std::string RaisonTaille(const std::string& oTexte);
 // The character and journal the text holds, read in one pass, or nothing and why: empty, not JSON, cut short, of
 // another format or of a newer version, a key missing, unknown, given twice or of the wrong type, an unknown side, a
 // name twice, an award after the creation that gives no PA. Whether the rules could have reached them is for Creer to
-// say.
+// say. A web page of a character is read as the file it carries (see PageEmbarquee).
 std::optional<Dossier> LireDossier(const std::string& oTexte, std::string& oErreur);
 std::optional<EtatPersonnage> Lire(const std::string& oTexte, std::string& oErreur);
 

@@ -5,6 +5,7 @@
 #include "disque/Chemins.h"
 #include "disque/LectureFichier.h"
 #include "fichier/FichierPersonnage.h"
+#include "fichier/PageEmbarquee.h"
 #include "model/Personnage.h"
 
 #include <QCoreApplication>
@@ -48,8 +49,12 @@ QString RaisonOrigine(const std::string& oNom)
     if (!EmpreinteDe(oNom.c_str()).mbExiste)
         return {};
     std::string oErreur;
-    if (FichierPersonnage::Ouvrir(oNom.c_str(), oErreur))
-        return {};
+    std::string oTexte;
+    // A page gives its character, but the copy's would be saved over it.
+    if (FichierPersonnage::Ouvrir(oNom.c_str(), oErreur, nullptr, &oTexte))
+        return PageEmbarquee::EstPage(oTexte)
+            ? QCoreApplication::translate("Recuperations", "« %1 » est une page web").arg(oMontre)
+            : QString();
     return QCoreApplication::translate("Recuperations", "« %1 » n'est pas une fiche de personnage : %2")
         .arg(oMontre, QString::fromStdString(oErreur));
 }

@@ -1,10 +1,12 @@
 #include "CommandesFichier.h"
 
 #include "Dialogues.h"
-#include "Documents.h"
-#include "Fiche.h"
 #include "DocumentPersonnage.h"
+#include "Documents.h"
+#include "DossierPartage.h"
 #include "FeuilleImprimee.h"
+#include "Fiche.h"
+#include "FichierPage.h"
 #include "FichierPdf.h"
 #include "FichiersRecents.h"
 #include "NomFichier.h"
@@ -24,11 +26,40 @@
 
 #include <utility>
 
+// A file the sheet is written to: its dialog's title, suffix and filter, the warning's title, what is announced once
+// it is written, and the writer, which says why it could not write.
+struct SortieFeuille
+{
+    QString moTitre;
+    QString moSuffixe;
+    QString moFiltre;
+    QString moQuoi;
+    QString moAnnonce;
+    bool (*mpEcrire)(const Personnage&, const Journal&, const char*, QString&, const Remplacement&);
+};
+
 namespace
 {
 QString Filtre()
 {
     return QObject::tr("Personnages VEXAL (*.%1)").arg(DocumentPersonnage::Extension());
+}
+
+// A character's web page opens as the character it carries.
+QString FiltreOuvrir()
+{
+    return QObject::tr("Personnages VEXAL (*.%1 *.%2)").arg(DocumentPersonnage::Extension(), kExtensionPage);
+}
+
+// The character's name as a file name, with this extension.
+QString NomDeFichier(const Personnage& oPerso, const QString& oExtension)
+{
+    QString oNom = QString::fromStdString(oPerso.GetNom()).trimmed();
+    // Characters a file name may not hold on some system.
+    oNom.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("_"));
+    if (oNom.isEmpty())
+        oNom = QObject::tr("personnage");
+    return oNom + oExtension;
 }
 
 QString Montre(const QString& oFichier)
@@ -117,6 +148,7 @@ void CommandesFichier::Installer(Ui::VEXALFiche& oForme)
     connect(oForme.Retablir, &QPushButton::clicked, mpoRetablir, &QAction::trigger);
     connect(oForme.Imprimer, &QPushButton::clicked, poImprimer, &QAction::trigger);
     connect(oForme.Pdf, &QPushButton::clicked, this, &CommandesFichier::Pdf);
+    connect(oForme.PageWeb, &QPushButton::clicked, this, &CommandesFichier::PageWeb);
     // The open button's arrow offers the files last opened or saved; the save button's, to save under another name.
     auto* poRecents = new QMenu(oForme.Ouvrir);
     connect(poRecents, &QMenu::aboutToShow, this, [this, poRecents] { MontrerRecents(poRecents); });
@@ -124,18 +156,14 @@ void CommandesFichier::Installer(Ui::VEXALFiche& oForme)
     oForme.Ouvrir->setPopupMode(QToolButton::MenuButtonPopup);
     auto* poAutreNom = new QMenu(oForme.Enregistrer);
     poAutreNom->addAction(poEnregistrerSous);
+    poAutreNom->addAction(tr("Dossier de partage…"), this, &CommandesFichier::ChoisirPartage);
     oForme.Enregistrer->setMenu(poAutreNom);
     oForme.Enregistrer->setPopupMode(QToolButton::MenuButtonPopup);
 }
 
 QString CommandesFichier::NomPropose(const QString& oExtension) const
 {
-    QString oNom = QString::fromStdString(Document().GetPerso()->GetNom()).trimmed();
-    // Characters a file name may not hold on some system.
-    oNom.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("_"));
-    if (oNom.isEmpty())
-        oNom = tr("personnage");
-    return QDir(Dialogues::Dossier()).filePath(oNom + oExtension);
+    return QDir(Dialogues::Dossier()).filePath(NomDeFichier(*Document().GetPerso(), oExtension));
 }
 
 Remplacement CommandesFichier::HorsDuPersonnage() const
@@ -198,7 +226,7 @@ bool CommandesFichier::Ouvrir()
     if (!PeutAbandonner())
         return false;
     const QString oFichier =
-        Dialogues::NomPourOuvrir(&moFenetre, tr("Ouvrir un personnage"), Dialogues::Dossier(), Filtre());
+        Dialogues::NomPourOuvrir(&moFenetre, tr("Ouvrir un personnage"), Dialogues::Dossier(), FiltreOuvrir());
     return !oFichier.isEmpty() && OuvrirFichier(oFichier);
 }
 
@@ -325,7 +353,7 @@ bool CommandesFichier::EnregistrerDans(const QString& oNom)
     }
     FichiersRecents::Noter(oFichier);
     QStringList oAnnonce{tr("Personnage enregistré : %1").arg(Montre(oFichier))};
-    for (const QString& oAussi : {oAvertissement, moSansVerrou})
+    for (const QString& oAussi : {oAvertissement, moSansVerrou, Partager()})
     {
         if (!oAussi.isEmpty())
             oAnnonce << oAussi;
@@ -357,22 +385,59 @@ void CommandesFichier::Exporter()
 
 void CommandesFichier::Pdf()
 {
+    EcrireFeuille({tr("Enregistrer la feuille en PDF"), QStringLiteral("pdf"), tr("PDF (*.pdf)"), tr("PDF"),
+                   tr("Feuille enregistrée en PDF : %1"), ImprimerPdf});
+}
+
+void CommandesFichier::PageWeb()
+{
+    EcrireFeuille({tr("Enregistrer la page web"), QLatin1String(kExtensionPage),
+                   tr("Pages web (*.%1)").arg(kExtensionPage), tr("Page web"), tr("Page web enregistrée : %1"),
+                   EcrirePage});
+}
+
+void CommandesFichier::EcrireFeuille(const SortieFeuille& oSortie)
+{
     if (!Document().GetPerso())
         return;
     emit Valider();
-    const QString oPropose = NomPropose(QStringLiteral(".pdf"));
-    const QString oFichier = Dialogues::NomPourEnregistrer(&moFenetre, tr("Enregistrer la feuille en PDF"), oPropose,
-                                                           tr("PDF (*.pdf)"), QStringLiteral("pdf"));
+    const QString oFichier = Dialogues::NomPourEnregistrer(&moFenetre, oSortie.moTitre,
+                                                           NomPropose(QLatin1Char('.') + oSortie.moSuffixe),
+                                                           oSortie.moFiltre, oSortie.moSuffixe);
     if (oFichier.isEmpty())
         return;
     QString oRaison;
-    if (!ImprimerPdf(*Document().GetPerso(), *Document().GetJournal(), NomFichier::Octets(oFichier).constData(),
-                     oRaison, HorsDuPersonnage()))
+    if (!oSortie.mpEcrire(*Document().GetPerso(), *Document().GetJournal(), NomFichier::Octets(oFichier).constData(),
+                          oRaison, HorsDuPersonnage()))
     {
-        Dialogues::Avertir(&moFenetre, tr("PDF"), oRaison + QStringLiteral("."));
+        Dialogues::Avertir(&moFenetre, oSortie.moQuoi, oRaison + QStringLiteral("."));
         return;
     }
-    emit Annonce(tr("Feuille enregistrée en PDF : %1").arg(Montre(oFichier)));
+    emit Annonce(oSortie.moAnnonce.arg(Montre(oFichier)));
+}
+
+void CommandesFichier::ChoisirPartage()
+{
+    const QString oDossier =
+        Dialogues::NomDeDossier(&moFenetre, tr("Dossier de partage des pages web"), DossierPartage::Lire());
+    DossierPartage::Changer(oDossier);
+    emit Annonce(oDossier.isEmpty()
+                     ? tr("Plus de dossier de partage : les enregistrements n'écrivent plus de page web")
+                     : tr("Dossier de partage : %1 ; chaque enregistrement y écrira la page web du personnage")
+                           .arg(Montre(DossierPartage::Lire())));
+}
+
+QString CommandesFichier::Partager() const
+{
+    const QString oDossier = DossierPartage::Lire();
+    if (oDossier.isEmpty())
+        return {};
+    const QString oPage =
+        QDir(oDossier).filePath(NomDeFichier(*Document().GetPerso(), QLatin1Char('.') + QLatin1String(kExtensionPage)));
+    QString oRaison;
+    EcrirePage(*Document().GetPerso(), *Document().GetJournal(), NomFichier::Octets(oPage).constData(), oRaison,
+               HorsDuPersonnage());
+    return oRaison;
 }
 
 void CommandesFichier::Imprimer()

@@ -14,6 +14,7 @@ class Fiche;
 class QAction;
 class QLockFile;
 class QMenu;
+struct SortieFeuille;
 class QWidget;
 
 namespace Ui
@@ -22,8 +23,9 @@ class VEXALFiche;
 }
 
 // The sheet's commands on files, each with its dialogs and questions: open (and the files last used), save, save
-// as, undo and redo, export, PDF and print, with their buttons and shortcuts, and the question before the character
-// goes. The document does the work; what is still being typed is handed on before any of them.
+// as, undo and redo, export, PDF, web page and print, with their buttons and shortcuts, the sharing folder, and the
+// question before the character goes. The document does the work; what is still being typed is handed on before any
+// of them.
 class CommandesFichier : public QObject
 {
     Q_OBJECT
@@ -44,6 +46,9 @@ public:
     bool EnregistrerSous();
     void Exporter();
     void Pdf();
+    void PageWeb();
+    // The folder where each save also writes the character's web page; no folder chosen clears it.
+    void ChoisirPartage();
     void Imprimer();
 
 signals:
@@ -60,6 +65,10 @@ private:
     void MontrerRecents(QMenu* poMenu);
     // The character's name as a file name with this extension, in the folder last used.
     QString NomPropose(const QString& oExtension) const;
+    // The sheet written as a PDF or a web page, to a file the player names.
+    void EcrireFeuille(const SortieFeuille& oSortie);
+    // The character's web page written to the sharing folder, when one is chosen; why not, or empty.
+    QString Partager() const;
     Remplacement HorsDuPersonnage() const;
 
     // The document the sheet shows now.

@@ -69,6 +69,13 @@ QString Dialogues::NomPourOuvrir(QWidget* poParent, const QString& oTitre, const
     return Retenir(QFileDialog::getOpenFileName(poParent, oTitre, oProposition, oFiltre));
 }
 
+QString Dialogues::NomDeDossier(QWidget* poParent, const QString& oTitre, const QString& oDepart)
+{
+    if (std::optional<QString> oNom = Prendre(moProchainNom))
+        return *oNom;
+    return QFileDialog::getExistingDirectory(poParent, oTitre, oDepart);
+}
+
 QString Dialogues::Retenir(const QString& oNom)
 {
     if (!oNom.isEmpty())

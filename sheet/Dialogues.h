@@ -28,6 +28,8 @@ public:
                                       const QString& oFiltre = {}, const QString& oSuffixe = {});
     static QString NomPourOuvrir(QWidget* poParent, const QString& oTitre, const QString& oProposition,
                                  const QString& oFiltre);
+    // A folder picked from oDepart; empty when the player cancels.
+    static QString NomDeDossier(QWidget* poParent, const QString& oTitre, const QString& oDepart);
     static void Avertir(QWidget* poParent, const QString& oTitre, const QString& oTexte);
     // The folder of the file last chosen in a file dialog or opened: the player's documents until one is.
     static QString Dossier();

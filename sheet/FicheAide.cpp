@@ -96,7 +96,8 @@ void Fiche::OrdonnerTabulation()
 {
     // The character first: its name, then its fields from top to bottom and left to right, then its rows. The
     // commands on the right come last.
-    const QList<QWidget*> oCommandes = {Export, Ouvrir, Enregistrer, Annuler, Retablir, Pdf, Imprimer, JournalBouton, Notes};
+    const QList<QWidget*> oCommandes = {Export,   PageWeb, Ouvrir,   Enregistrer,   Annuler,
+                                        Retablir, Pdf,     Imprimer, JournalBouton, Notes};
     QList<QWidget*> oChamps;
     for (QWidget* poWidget : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
     {

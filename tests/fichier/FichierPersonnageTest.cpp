@@ -1,4 +1,5 @@
 #include "fichier/FichierPersonnage.h"
+#include "fichier/PageEmbarquee.h"
 #include "model/Demon.h"
 
 #include <gtest/gtest.h>
@@ -178,6 +179,15 @@ const Refus kRefus[] = {
          return oTexte.replace(oTexte.find("[]"), 2, ObjetsVides());
      },
      "Attribution 1 du journal : La clé « date » manque"},
+    {"PageWithNoCharacter", [] { return std::string("<!DOCTYPE html>\n<p>Azazel</p>"); }, "aucun personnage VEXAL"},
+    {"PageWithTwoCharacters",
+     [] { const std::string o = PageEmbarquee::Embarquer(Texte(Modele())); return "<p>" + o + o; },
+     "La page web contient plus d'un personnage VEXAL"},
+    {"PageWithADamagedOne", [] { return "<p>" + PageEmbarquee::Embarquer(Cle("grade", "zéro")); },
+     "Le personnage de la page web est abîmé : La clé « grade » doit être un nombre entier"},
+    {"PageCutShort",
+     [] { const std::string o = "<p>" + PageEmbarquee::Embarquer(Texte(Modele())); return o.substr(0, o.size() - 20); },
+     "La page web est tronquée"},
 };
 
 struct Lecture

@@ -1,6 +1,7 @@
 #include "Sequences.h"
 
 #include "fichier/FichierPersonnage.h"
+#include "fichier/PageEmbarquee.h"
 #include "journal/Achats.h"
 
 #include <algorithm>
@@ -313,20 +314,26 @@ std::string Retour(const Personnage& oPerso, const EtatPersonnage& oEtat, Person
 }
 
 // The journal's sum is the total, each of its pictures is a state the rules could reach, and the file gives the
-// character and its journal back, byte for byte. A superior of no list, which only a direct call sets, stays out.
+// character and its journal back, byte for byte, and so does its web page, whatever the texts hold. A superior of no
+// list, which only a direct call sets, stays out.
 std::string RetourJournal(const Personnage& oPerso, const Journal& oJournal)
 {
-    const Dossier oDossier{oPerso.GetEtat(), oJournal};
+    Dossier oDossier{oPerso.GetEtat(), oJournal};
     if (SuperieurEtranger(oDossier.moEtat)
         || std::any_of(oJournal.begin(), oJournal.end(), [](const Attribution& o) { return SuperieurEtranger(*o.mpoEtat); }))
         return {};
     if (std::string oRaison = FichierPersonnage::VerifierJournal(oDossier); !oRaison.empty())
         return "the journal breaks a rule: " + oRaison;
+    oDossier.moEtat.moNotes = "</script><b>\"l'ange\" & \\u003c \\\\u003c";
     const std::string oTexte = FichierPersonnage::Ecrire(oDossier);
     std::string oErreur;
     const std::optional<Dossier> oLu = FichierPersonnage::LireDossier(oTexte, oErreur);
     if (!oLu || oLu->moEtat != oDossier.moEtat || oLu->moJournal != oJournal || FichierPersonnage::Ecrire(*oLu) != oTexte)
         return "the file does not give the journal back: " + oErreur;
+    const std::optional<Dossier> oDePage =
+        FichierPersonnage::LireDossier("<!DOCTYPE html>\n<p>" + PageEmbarquee::Embarquer(oTexte) + "</p>\n", oErreur);
+    if (!oDePage || oDePage->moEtat != oLu->moEtat || oDePage->moJournal != oJournal)
+        return "the web page does not give the file back: " + oErreur;
     return {};
 }
 

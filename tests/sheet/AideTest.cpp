@@ -119,7 +119,7 @@ void AideTest::TabFollowsTheSheetThenItsRows()
         for (PouvoirTalentWidget* poLigne : Lignes(poColonne))
             oAttendu << poLigne->findChild<QCheckBox*>() << BoiteDe(poLigne);
     }
-    oAttendu << f.Export << f.Ouvrir << f.Enregistrer << f.Annuler << f.Retablir << f.Pdf << f.Imprimer << f.JournalBouton << f.Notes;
+    oAttendu << f.Export << f.PageWeb << f.Ouvrir << f.Enregistrer << f.Annuler << f.Retablir << f.Pdf << f.Imprimer << f.JournalBouton << f.Notes;
     QCOMPARE(oOrdre, oAttendu);
 }
 

@@ -1,15 +1,18 @@
 #include "Joueur.h"
 
 #include "Dialogues.h"
+#include "DossierPartage.h"
 #include "Fiche.h"
 #include "MyWidget.h"
 #include "fichier/FichierPersonnage.h"
 #include "model/Demon.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDate>
 #include <QFile>
 #include <QListWidget>
+#include <QMenu>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QFileInfo>
@@ -67,6 +70,7 @@ private slots:
     void NotesAreOneStepAPauseAndKeptInTheFile();
     void TheJournalListsWhatEachAwardBought();
     void AnAwardIsWhatIsTypedInTheDialog();
+    void TheWebPageIsWrittenSharedAndOpenedBack();
 
 private:
     QTemporaryDir moDossier;
@@ -243,6 +247,10 @@ void DocumentTest::TheCommandLineExportsAFileOrSaysWhyNot()
     const QString oAutrePdf = moDossier.filePath(QStringLiteral("refuse.pdf"));
     QCOMPARE(Lancer({QStringLiteral("--pdf"), oAutrePdf, oRefuse}).first, 1);
     QVERIFY(!QFile::exists(oAutrePdf));
+    const QString oPage = moDossier.filePath(QStringLiteral("azazel.html"));
+    QCOMPARE(Lancer({QStringLiteral("--html"), oPage, oFichier}).first, 0);
+    QVERIFY(FichierPersonnage::Ouvrir(QFile::encodeName(oPage).constData(), oErreur));
+    QCOMPARE(Lancer({QStringLiteral("--html"), oPage, QStringLiteral("--pdf"), oPdf, oFichier}).first, 2);
     QVERIFY(!QFileInfo::exists(oReglages + QStringLiteral("/vexal")));
     QCOMPARE(Lancer({QStringLiteral("--export"), moDossier.filePath(QStringLiteral("absent/x.txt")), oFichier}).first,
              1);
@@ -380,6 +388,44 @@ void DocumentTest::AnAwardIsWhatIsTypedInTheDialog()
     QCOMPARE(oAttributions[1].moDate, oDate.toStdString());
     QCOMPARE(oAttributions[1].moRaison, std::string("Seance 1"));
     QCOMPARE(poFiche->findChild<QTableWidget*>(QStringLiteral("JournalTable"))->currentRow(), 1);
+}
+
+// "Page web…" writes the page where the player says; a sharing folder gets the page at each save, or the status line
+// says why not while the save stands; the page opens back as the character, tied to no file.
+void DocumentTest::TheWebPageIsWrittenSharedAndOpenedBack()
+{
+    const auto poFiche = OuvrirFiche(Modele().release());
+    QVERIFY(poFiche);
+    Dialogues::SetProchainNom(moDossier.filePath(QStringLiteral("page")));
+    Joueur::Cliquer(poFiche->PageWeb);
+    const QString oPage = moDossier.filePath(QStringLiteral("page.html"));
+    QVERIFY2(poFiche->BarreEtat->text().contains(oPage), qPrintable(poFiche->BarreEtat->text()));
+
+    QAction* poPartage = poFiche->Enregistrer->menu()->actions().value(1);
+    QCOMPARE(poPartage->text(), QStringLiteral("Dossier de partage…"));
+    for (const auto& [oDossier, bEchec] : {std::pair(moDossier.filePath(QStringLiteral("absent")), true),
+                                           std::pair(moDossier.path(), false)})
+    {
+        Dialogues::SetProchainNom(oDossier);
+        poPartage->trigger();
+        Dialogues::SetProchainNom(moDossier.filePath(QStringLiteral("azazel.vexal")));
+        Joueur::Cliquer(poFiche->Enregistrer);
+        QCOMPARE(poFiche->GetFichier(), moDossier.filePath(QStringLiteral("azazel.vexal")));
+        QCOMPARE(poFiche->BarreEtat->text().contains(QStringLiteral("La page web n'a pas pu être écrite")), bEchec);
+    }
+    Dialogues::SetProchainNom(QString());
+    poPartage->trigger();
+    QVERIFY(DossierPartage::Lire().isEmpty());
+    QVERIFY(moAvertissements.isEmpty());
+
+    std::string oErreur;
+    for (const QString& oLue : {oPage, moDossier.filePath(QStringLiteral("Azazel.html"))})
+        QVERIFY(FichierPersonnage::Ouvrir(QFile::encodeName(oLue).constData(), oErreur)->GetEtat()
+                == poFiche->GetPerso()->GetEtat());
+    const auto poAutre = OuvrirFiche(new Demon);
+    QVERIFY(poAutre->OuvrirFichier(oPage));
+    QVERIFY(poAutre->GetPerso()->GetEtat() == poFiche->GetPerso()->GetEtat());
+    QVERIFY(poAutre->GetFichier().isEmpty());
 }
 
 QTEST_MAIN(DocumentTest)

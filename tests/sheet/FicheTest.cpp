@@ -254,7 +254,8 @@ void FicheTest::FormHoldsEveryWidgetAtItsPlace_data()
     QTest::newRow("PASecondaireValue") << "QLabel" << QRect(190, 40, 21, 16) << "0";
     QTest::newRow("PAConvertiValue") << "QLabel" << QRect(300, 40, 21, 16) << "0";
     QTest::newRow("comboBoxTalents") << "QComboBox" << QRect(380, 190, 211, 22) << QString();
-    QTest::newRow("Export") << "QPushButton" << QRect(480, 10, 151, 23) << "Export";
+    QTest::newRow("Export") << "QPushButton" << QRect(480, 10, 64, 23) << "Export";
+    QTest::newRow("PageWeb") << "QPushButton" << QRect(548, 10, 83, 23) << "Page web…";
     QTest::newRow("verticalLayout_2") << "QWidget" << QRect() << QString();
     QTest::newRow("vboxLayout") << "QVBoxLayout" << QRect() << QString();
     QTest::newRow("verticalLayout") << "QWidget" << QRect() << QString();
