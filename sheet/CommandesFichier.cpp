@@ -1,5 +1,6 @@
 #include "CommandesFichier.h"
 
+#include "ChoixFichier.h"
 #include "Dialogues.h"
 #include "Documents.h"
 #include "Fiche.h"
@@ -15,26 +16,16 @@
 #include "model/Personnage.h"
 
 #include <QAction>
-#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QPrinter>
-#include <QRegularExpression>
 #include <QUndoStack>
 
 #include <utility>
 
 namespace
 {
-QString Filtre()
-{
-    return QObject::tr("Personnages VEXAL (*.%1)").arg(DocumentPersonnage::Extension());
-}
-
-QString Montre(const QString& oFichier)
-{
-    return QDir::toNativeSeparators(oFichier);
-}
+using ChoixFichier::Montre;
 
 QAction* Action(QWidget& oFenetre, const QString& oTexte, QKeySequence::StandardKey eTouches)
 {
@@ -130,12 +121,8 @@ void CommandesFichier::Installer(Ui::VEXALFiche& oForme)
 
 QString CommandesFichier::NomPropose(const QString& oExtension) const
 {
-    QString oNom = QString::fromStdString(Document().GetPerso()->GetNom()).trimmed();
-    // Characters a file name may not hold on some system.
-    oNom.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("_"));
-    if (oNom.isEmpty())
-        oNom = tr("personnage");
-    return QDir(Dialogues::Dossier()).filePath(oNom + oExtension);
+    return ChoixFichier::NomPropose(QString::fromStdString(Document().GetPerso()->GetNom()), tr("personnage"),
+                                    oExtension);
 }
 
 Remplacement CommandesFichier::HorsDuPersonnage() const
@@ -177,29 +164,22 @@ bool CommandesFichier::PeutAbandonner()
 
 bool CommandesFichier::Verrouiller(const QString& oFichier, std::unique_ptr<QLockFile>& poVerrou, bool bEnregistrer)
 {
-    Verrou oVerrou = LienFichier::Verrouiller(oFichier);
-    poVerrou = std::move(oVerrou.mpoFichier);
-    if (!oVerrou.moRaison.isEmpty())
-        moSansVerrou = DocumentPersonnage::RaisonSansVerrou(oVerrou.moRaison);
-    if (oVerrou.moQui.isEmpty())
-        return true;
-    const QString oQuestion = bEnregistrer
-        ? tr("« %1 » est ouvert dans un autre VEXAL : %2.\nSi vous l'enregistrez ici, vous remplacez ce que l'autre "
-             "a ouvert, et il pourra effacer à son tour ce que vous enregistrez.")
-        : tr("« %1 » est déjà ouvert dans un autre VEXAL : %2.\nSi vous l'ouvrez ici aussi, chacun pourra effacer ce "
-             "que l'autre enregistre.");
-    const QString oOui = bEnregistrer ? tr("Enregistrer quand même") : tr("Ouvrir quand même");
-    return Dialogues::Demander(&moFenetre, oQuestion.arg(Montre(oFichier), oVerrou.moQui), {oOui, tr("Annuler")}, 1)
-        == 0;
+    return ChoixFichier::Verrouiller(&moFenetre, oFichier, poVerrou, bEnregistrer, moSansVerrou);
 }
 
 bool CommandesFichier::Ouvrir()
 {
-    if (!PeutAbandonner())
-        return false;
-    const QString oFichier =
-        Dialogues::NomPourOuvrir(&moFenetre, tr("Ouvrir un personnage"), Dialogues::Dossier(), Filtre());
-    return !oFichier.isEmpty() && OuvrirFichier(oFichier);
+    const QString oFichier = Dialogues::NomPourOuvrir(&moFenetre, tr("Ouvrir un personnage ou une table"),
+                                                      Dialogues::Dossier(), ChoixFichier::FiltreOuvrir());
+    return !oFichier.isEmpty() && Prendre(oFichier);
+}
+
+bool CommandesFichier::Prendre(const QString& oFichier)
+{
+    if (!ChoixFichier::EstTable(oFichier))
+        return PeutAbandonner() && OuvrirFichier(oFichier);
+    emit TableChoisie(oFichier);
+    return false;
 }
 
 bool CommandesFichier::OuvrirFichier(const QString& oNom)
@@ -264,10 +244,8 @@ void CommandesFichier::MontrerRecents(QMenu* poMenu)
         if (oNoms.count(oNoms[n]) > 1)
             oTexte = tr("%1 (%2)").arg(oTexte, Montre(QFileInfo(oFichier).path()));
         oTexte.replace(QLatin1Char('&'), QStringLiteral("&&"));
-        QAction* poAction = poMenu->addAction(tr("&%1 %2").arg(n + 1).arg(oTexte), this, [this, oFichier] {
-            if (PeutAbandonner())
-                OuvrirFichier(oFichier);
-        });
+        QAction* poAction =
+            poMenu->addAction(tr("&%1 %2").arg(n + 1).arg(oTexte), this, [this, oFichier] { Prendre(oFichier); });
         poAction->setToolTip(TextePlain::Bulle(Montre(oFichier)));
         poAction->setStatusTip(Montre(oFichier));
     }
@@ -292,7 +270,8 @@ bool CommandesFichier::EnregistrerSous()
     const QString oPropose =
         Document().GetFichier().isEmpty() ? NomPropose(QLatin1Char('.') + oExtension) : Document().GetFichier();
     const QString oFichier =
-        Dialogues::NomPourEnregistrer(&moFenetre, tr("Enregistrer le personnage"), oPropose, Filtre(), oExtension);
+        Dialogues::NomPourEnregistrer(&moFenetre, tr("Enregistrer le personnage"), oPropose,
+                                      ChoixFichier::FiltrePersonnages(), oExtension);
     return !oFichier.isEmpty() && EnregistrerDans(oFichier);
 }
 

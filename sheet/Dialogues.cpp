@@ -14,6 +14,7 @@
 
 QString Dialogues::moDossier;
 std::optional<QString> Dialogues::moProchainNom;
+std::optional<QStringList> Dialogues::moProchainsNoms;
 QStringList* Dialogues::mpoTemoin = nullptr;
 QStringList Dialogues::moReponses;
 
@@ -67,6 +68,17 @@ QString Dialogues::NomPourOuvrir(QWidget* poParent, const QString& oTitre, const
     if (std::optional<QString> oNom = Prendre(moProchainNom))
         return Retenir(*oNom);
     return Retenir(QFileDialog::getOpenFileName(poParent, oTitre, oProposition, oFiltre));
+}
+
+QStringList Dialogues::NomsPourOuvrir(QWidget* poParent, const QString& oTitre, const QString& oProposition,
+                                      const QString& oFiltre)
+{
+    std::optional<QStringList> oNoms = Prendre(moProchainsNoms);
+    if (!oNoms)
+        oNoms = QFileDialog::getOpenFileNames(poParent, oTitre, oProposition, oFiltre);
+    if (!oNoms->isEmpty())
+        Retenir(oNoms->first());
+    return *oNoms;
 }
 
 QString Dialogues::Retenir(const QString& oNom)
@@ -144,6 +156,11 @@ bool Dialogues::ChoisirImprimante(QWidget* poParent, QPrinter& oImprimante)
 void Dialogues::SetProchainNom(const QString& oNom)
 {
     moProchainNom = oNom;
+}
+
+void Dialogues::SetProchainsNoms(const QStringList& oNoms)
+{
+    moProchainsNoms = oNoms;
 }
 
 void Dialogues::SetTemoinAvertissements(QStringList* poTemoin)
