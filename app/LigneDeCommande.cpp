@@ -300,8 +300,8 @@ int Lancer(int& argc, char** argv)
                                    QCoreApplication::translate("Lancer", "Écrit la page web du personnage."),
                                    QStringLiteral("SORTIE.html"));
     oLigne.addOption(oHtml);
-    oLigne.addPositionalArgument(QStringLiteral("FICHIER.vexal"),
-                                 QCoreApplication::translate("Lancer", "Le personnage à ouvrir."));
+    oLigne.addPositionalArgument(QStringLiteral("FICHIER"),
+                                 QCoreApplication::translate("Lancer", "Le personnage ou la table de jeu à ouvrir."));
 
     // Names keep the system's bytes: QCoreApplication::arguments() would replace what is not UTF-8.
     QStringList oArguments;

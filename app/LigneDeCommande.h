@@ -4,6 +4,7 @@
 // The program as the command line asks for it:
 //   vexal                                   the start window
 //   vexal FICHIER.vexal                     the start window and that character's sheet
+//   vexal TABLE.vexal-table                 the start window and that table's window
 //   vexal --export SORTIE.txt FICHIER.vexal the character's text export, with no window and no display
 //   vexal --pdf SORTIE.pdf FICHIER.vexal    the character's printed sheet as a PDF, likewise
 //   vexal --accorder PA --raison TEXTE [--date AAAA-MM-JJ] FICHIER...

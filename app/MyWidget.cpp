@@ -1,6 +1,7 @@
 #include "MyWidget.h"
 
 #include "Dialogues.h"
+#include "FenetreTable.h"
 #include "Fiche.h"
 #include "FiltreSaisie.h"
 #include "Fond.h"
@@ -18,9 +19,9 @@
 #include <QPushButton>
 
 MyWidget::MyWidget(QWidget* parent)
-    : QWidget(parent),
-      mpoFiche(std::make_unique<Fiche>())
+    : QWidget(parent)
 {
+    NouvelleFiche();
     // The first sheet has no character and is never shown; the first creation command replaces it.
     mpoFiche->setGeometry(100, 100, 640, 600);
 
@@ -31,8 +32,9 @@ MyWidget::MyWidget(QWidget* parent)
     auto* poDemon = new QPushButton(tr("&Faire un Demon"));
     auto* poAnge = new QPushButton(tr("&Faire un ange"));
     auto* poOuvrir = new QPushButton(tr("&Ouvrir…"));
+    auto* poTable = new QPushButton(tr("&Table de jeu…"));
     auto* poQuitter = new QPushButton(tr("&Quitter"));
-    for (QPushButton* poBouton : {poDemon, poAnge, poOuvrir, poQuitter})
+    for (QPushButton* poBouton : {poDemon, poAnge, poOuvrir, poTable, poQuitter})
     {
         poBouton->setFont(oPolice);
         FiltreSaisie::Proteger(poBouton);
@@ -43,13 +45,15 @@ MyWidget::MyWidget(QWidget* parent)
     connect(poDemon, &QPushButton::clicked, this, &MyWidget::NewDemon);
     connect(poAnge, &QPushButton::clicked, this, &MyWidget::NewAnge);
     connect(poOuvrir, &QPushButton::clicked, this, &MyWidget::Ouvrir);
+    connect(poTable, &QPushButton::clicked, this, &MyWidget::MontrerTable);
     connect(poQuitter, &QPushButton::clicked, this, &MyWidget::Quitter);
 
     auto* poGrille = new QGridLayout;
     poGrille->addWidget(poDemon, 0, 0);
     poGrille->addWidget(poAnge, 1, 0);
     poGrille->addWidget(poOuvrir, 2, 0);
-    poGrille->addWidget(poQuitter, 3, 0);
+    poGrille->addWidget(poTable, 3, 0);
+    poGrille->addWidget(poQuitter, 4, 0);
     setLayout(poGrille);
 }
 
@@ -69,14 +73,50 @@ void MyWidget::NewAnge()
 
 void MyWidget::Ouvrir()
 {
-    // The sheet asks for what it holds and for the file, and keeps its character when either is refused.
+    // The sheet asks for the file and for what it holds, and keeps its character when either is refused; a table file
+    // it hands on.
     if (mpoFiche->OuvrirAction())
         mpoFiche->show();
 }
 
+FenetreTable& MyWidget::Table()
+{
+    if (!mpoTable)
+    {
+        mpoTable = std::make_unique<FenetreTable>();
+        connect(mpoTable.get(), &FenetreTable::PersonnageChoisi, this, &MyWidget::MontrerPersonnage);
+    }
+    return *mpoTable;
+}
+
+void MyWidget::MontrerTable()
+{
+    FenetreTable& oTable = Table();
+    oTable.show();
+    oTable.raise();
+    oTable.activateWindow();
+}
+
+void MyWidget::OuvrirTable(const QString& oFichier)
+{
+    if (Table().PeutAbandonner() && Table().OuvrirFichier(oFichier))
+        MontrerTable();
+}
+
+void MyWidget::MontrerPersonnage(const std::shared_ptr<DocumentPersonnage>& poDocument)
+{
+    // The character the sheet shows already is not asked about.
+    if (&mpoFiche->GetDocument() != poDocument.get() && !mpoFiche->PeutAbandonner())
+        return;
+    mpoFiche->Lier(poDocument);
+    mpoFiche->show();
+    mpoFiche->raise();
+    mpoFiche->activateWindow();
+}
+
 void MyWidget::Quitter()
 {
-    if (mpoFiche->PeutAbandonner())
+    if (mpoFiche->PeutAbandonner() && (!mpoTable || mpoTable->PeutAbandonner()))
         QCoreApplication::quit();
 }
 
@@ -91,7 +131,7 @@ void MyWidget::closeEvent(QCloseEvent* poEvent)
 
 void MyWidget::OuvrirFichier(const QString& oFichier)
 {
-    if (mpoFiche->PeutAbandonner() && mpoFiche->OuvrirFichier(oFichier))
+    if (mpoFiche->PrendreFichier(oFichier))
         mpoFiche->show();
 }
 
@@ -146,8 +186,14 @@ void MyWidget::ProposerRecuperation(CopieOrpheline& oCopie)
 
 void MyWidget::OuvrirFiche(Personnage* poPerso)
 {
-    mpoFiche.reset();
-    mpoFiche = std::make_unique<Fiche>();
+    NouvelleFiche();
     mpoFiche->SetPerso(poPerso);
     mpoFiche->show();
+}
+
+void MyWidget::NouvelleFiche()
+{
+    mpoFiche.reset();
+    mpoFiche = std::make_unique<Fiche>();
+    connect(&mpoFiche->GetCommandes(), &CommandesFichier::TableChoisie, this, &MyWidget::OuvrirTable);
 }

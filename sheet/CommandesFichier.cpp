@@ -1,5 +1,6 @@
 #include "CommandesFichier.h"
 
+#include "ChoixFichier.h"
 #include "Dialogues.h"
 #include "DocumentPersonnage.h"
 #include "Documents.h"
@@ -17,11 +18,9 @@
 #include "model/Personnage.h"
 
 #include <QAction>
-#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QPrinter>
-#include <QRegularExpression>
 #include <QUndoStack>
 
 #include <utility>
@@ -40,32 +39,7 @@ struct SortieFeuille
 
 namespace
 {
-QString Filtre()
-{
-    return QObject::tr("Personnages VEXAL (*.%1)").arg(DocumentPersonnage::Extension());
-}
-
-// A character's web page opens as the character it carries.
-QString FiltreOuvrir()
-{
-    return QObject::tr("Personnages VEXAL (*.%1 *.%2)").arg(DocumentPersonnage::Extension(), kExtensionPage);
-}
-
-// The character's name as a file name, with this extension.
-QString NomDeFichier(const Personnage& oPerso, const QString& oExtension)
-{
-    QString oNom = QString::fromStdString(oPerso.GetNom()).trimmed();
-    // Characters a file name may not hold on some system.
-    oNom.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("_"));
-    if (oNom.isEmpty())
-        oNom = QObject::tr("personnage");
-    return oNom + oExtension;
-}
-
-QString Montre(const QString& oFichier)
-{
-    return QDir::toNativeSeparators(oFichier);
-}
+using ChoixFichier::Montre;
 
 QAction* Action(QWidget& oFenetre, const QString& oTexte, QKeySequence::StandardKey eTouches)
 {
@@ -163,7 +137,8 @@ void CommandesFichier::Installer(Ui::VEXALFiche& oForme)
 
 QString CommandesFichier::NomPropose(const QString& oExtension) const
 {
-    return QDir(Dialogues::Dossier()).filePath(NomDeFichier(*Document().GetPerso(), oExtension));
+    return ChoixFichier::NomPropose(QString::fromStdString(Document().GetPerso()->GetNom()), tr("personnage"),
+                                    oExtension);
 }
 
 Remplacement CommandesFichier::HorsDuPersonnage() const
@@ -205,29 +180,22 @@ bool CommandesFichier::PeutAbandonner()
 
 bool CommandesFichier::Verrouiller(const QString& oFichier, std::unique_ptr<QLockFile>& poVerrou, bool bEnregistrer)
 {
-    Verrou oVerrou = LienFichier::Verrouiller(oFichier);
-    poVerrou = std::move(oVerrou.mpoFichier);
-    if (!oVerrou.moRaison.isEmpty())
-        moSansVerrou = DocumentPersonnage::RaisonSansVerrou(oVerrou.moRaison);
-    if (oVerrou.moQui.isEmpty())
-        return true;
-    const QString oQuestion = bEnregistrer
-        ? tr("« %1 » est ouvert dans un autre VEXAL : %2.\nSi vous l'enregistrez ici, vous remplacez ce que l'autre "
-             "a ouvert, et il pourra effacer à son tour ce que vous enregistrez.")
-        : tr("« %1 » est déjà ouvert dans un autre VEXAL : %2.\nSi vous l'ouvrez ici aussi, chacun pourra effacer ce "
-             "que l'autre enregistre.");
-    const QString oOui = bEnregistrer ? tr("Enregistrer quand même") : tr("Ouvrir quand même");
-    return Dialogues::Demander(&moFenetre, oQuestion.arg(Montre(oFichier), oVerrou.moQui), {oOui, tr("Annuler")}, 1)
-        == 0;
+    return ChoixFichier::Verrouiller(&moFenetre, oFichier, poVerrou, bEnregistrer, moSansVerrou);
 }
 
 bool CommandesFichier::Ouvrir()
 {
-    if (!PeutAbandonner())
-        return false;
-    const QString oFichier =
-        Dialogues::NomPourOuvrir(&moFenetre, tr("Ouvrir un personnage"), Dialogues::Dossier(), FiltreOuvrir());
-    return !oFichier.isEmpty() && OuvrirFichier(oFichier);
+    const QString oFichier = Dialogues::NomPourOuvrir(&moFenetre, tr("Ouvrir un personnage ou une table"),
+                                                      Dialogues::Dossier(), ChoixFichier::FiltreOuvrir());
+    return !oFichier.isEmpty() && Prendre(oFichier);
+}
+
+bool CommandesFichier::Prendre(const QString& oFichier)
+{
+    if (!ChoixFichier::EstTable(oFichier))
+        return PeutAbandonner() && OuvrirFichier(oFichier);
+    emit TableChoisie(oFichier);
+    return false;
 }
 
 bool CommandesFichier::OuvrirFichier(const QString& oNom)
@@ -292,10 +260,8 @@ void CommandesFichier::MontrerRecents(QMenu* poMenu)
         if (oNoms.count(oNoms[n]) > 1)
             oTexte = tr("%1 (%2)").arg(oTexte, Montre(QFileInfo(oFichier).path()));
         oTexte.replace(QLatin1Char('&'), QStringLiteral("&&"));
-        QAction* poAction = poMenu->addAction(tr("&%1 %2").arg(n + 1).arg(oTexte), this, [this, oFichier] {
-            if (PeutAbandonner())
-                OuvrirFichier(oFichier);
-        });
+        QAction* poAction =
+            poMenu->addAction(tr("&%1 %2").arg(n + 1).arg(oTexte), this, [this, oFichier] { Prendre(oFichier); });
         poAction->setToolTip(TextePlain::Bulle(Montre(oFichier)));
         poAction->setStatusTip(Montre(oFichier));
     }
@@ -320,7 +286,8 @@ bool CommandesFichier::EnregistrerSous()
     const QString oPropose =
         Document().GetFichier().isEmpty() ? NomPropose(QLatin1Char('.') + oExtension) : Document().GetFichier();
     const QString oFichier =
-        Dialogues::NomPourEnregistrer(&moFenetre, tr("Enregistrer le personnage"), oPropose, Filtre(), oExtension);
+        Dialogues::NomPourEnregistrer(&moFenetre, tr("Enregistrer le personnage"), oPropose,
+                                      ChoixFichier::FiltrePersonnages(), oExtension);
     return !oFichier.isEmpty() && EnregistrerDans(oFichier);
 }
 
@@ -433,7 +400,8 @@ QString CommandesFichier::Partager() const
     if (oDossier.isEmpty())
         return {};
     const QString oPage =
-        QDir(oDossier).filePath(NomDeFichier(*Document().GetPerso(), QLatin1Char('.') + QLatin1String(kExtensionPage)));
+        QDir(oDossier).filePath(ChoixFichier::NomDeFichier(QString::fromStdString(Document().GetPerso()->GetNom()), tr("personnage"))
+                                + QLatin1Char('.') + QLatin1String(kExtensionPage));
     QString oRaison;
     EcrirePage(*Document().GetPerso(), *Document().GetJournal(), NomFichier::Octets(oPage).constData(), oRaison,
                HorsDuPersonnage());

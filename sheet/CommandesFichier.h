@@ -38,7 +38,10 @@ public:
 
     // Whether the character may go: it has nothing unsaved, or the player, asked, saved it or let it go.
     bool PeutAbandonner();
+    // Asks for a character or a table file, and takes it.
     bool Ouvrir();
+    // A table goes to its own window; a character comes on the sheet, once the one there may go.
+    bool Prendre(const QString& oFichier);
     // A file that another VEXAL has open is only opened if the player says so.
     bool OuvrirFichier(const QString& oFichier);
     bool Recuperer(CopieOrpheline& oCopie);
@@ -55,6 +58,8 @@ signals:
     // Before a command: what is being typed becomes an edit.
     void Valider();
     void Annonce(const QString& oTexte, bool bRefus = false);
+    // The player chose a table file, which the sheet does not show.
+    void TableChoisie(const QString& oFichier);
 
 private:
     void Installer(Ui::VEXALFiche& oForme);

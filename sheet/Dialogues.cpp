@@ -14,6 +14,7 @@
 
 QString Dialogues::moDossier;
 std::optional<QString> Dialogues::moProchainNom;
+std::optional<QStringList> Dialogues::moProchainsNoms;
 QStringList* Dialogues::mpoTemoin = nullptr;
 QStringList Dialogues::moReponses;
 
@@ -74,6 +75,17 @@ QString Dialogues::NomDeDossier(QWidget* poParent, const QString& oTitre, const 
     if (std::optional<QString> oNom = Prendre(moProchainNom))
         return *oNom;
     return QFileDialog::getExistingDirectory(poParent, oTitre, oDepart);
+}
+
+QStringList Dialogues::NomsPourOuvrir(QWidget* poParent, const QString& oTitre, const QString& oProposition,
+                                      const QString& oFiltre)
+{
+    std::optional<QStringList> oNoms = Prendre(moProchainsNoms);
+    if (!oNoms)
+        oNoms = QFileDialog::getOpenFileNames(poParent, oTitre, oProposition, oFiltre);
+    if (!oNoms->isEmpty())
+        Retenir(oNoms->first());
+    return *oNoms;
 }
 
 QString Dialogues::Retenir(const QString& oNom)
@@ -151,6 +163,11 @@ bool Dialogues::ChoisirImprimante(QWidget* poParent, QPrinter& oImprimante)
 void Dialogues::SetProchainNom(const QString& oNom)
 {
     moProchainNom = oNom;
+}
+
+void Dialogues::SetProchainsNoms(const QStringList& oNoms)
+{
+    moProchainsNoms = oNoms;
 }
 
 void Dialogues::SetTemoinAvertissements(QStringList* poTemoin)

@@ -30,6 +30,9 @@ public:
                                  const QString& oFiltre);
     // A folder picked from oDepart; empty when the player cancels.
     static QString NomDeDossier(QWidget* poParent, const QString& oTitre, const QString& oDepart);
+    // Several files to open at once; none when the player cancels.
+    static QStringList NomsPourOuvrir(QWidget* poParent, const QString& oTitre, const QString& oProposition,
+                                      const QString& oFiltre);
     static void Avertir(QWidget* poParent, const QString& oTitre, const QString& oTexte);
     // The folder of the file last chosen in a file dialog or opened: the player's documents until one is.
     static QString Dossier();
@@ -44,6 +47,8 @@ public:
 
     // The next file dialog is not shown and answers this name instead (an empty name cancels).
     static void SetProchainNom(const QString& oNom);
+    // The same for the next dialog that opens several files (none cancels).
+    static void SetProchainsNoms(const QStringList& oNoms);
     // While set, warnings are added to this list instead of being shown; null shows them again.
     static void SetTemoinAvertissements(QStringList* poTemoin);
     // The next questions are not shown and get these answers in turn, each the text of one the question offers;
@@ -58,6 +63,7 @@ public:
 private:
     static QString moDossier;
     static std::optional<QString> moProchainNom;
+    static std::optional<QStringList> moProchainsNoms;
     static QStringList* mpoTemoin;
     static QStringList moReponses;
 };

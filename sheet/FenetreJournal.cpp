@@ -1,33 +1,20 @@
 #include "FenetreJournal.h"
 
+#include "DialogueAttribution.h"
 #include "DocumentPersonnage.h"
-#include "FiltreSaisie.h"
 #include "journal/Achats.h"
 #include "model/Personnage.h"
 
-#include <QCalendarWidget>
-#include <QDate>
-#include <QDialog>
-#include <QDialogButtonBox>
-#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QSpinBox>
-#include <QStyle>
 #include <QStyledItemDelegate>
-#include <QToolButton>
 #include <QVBoxLayout>
-#include <QWidgetAction>
-
-#include <algorithm>
 
 // The view that stands over the frozen columns; the table opens its editors there.
 class VueFigee : public QTableView
@@ -81,9 +68,6 @@ enum Colonne
     kReste
 };
 
-// The window's icon and its buttons to shrink, enlarge and close it, beside the title.
-constexpr int kBoutonsFenetre = 4;
-
 QString Texte(const std::string& oTexte)
 {
     return QString::fromStdString(oTexte);
@@ -97,118 +81,24 @@ QTableWidgetItem* Case(const QString& oTexte, bool bModifiable)
     return poCase;
 }
 
-// The amount, the reason and the date of an award. An amount no total could take is refused as it is typed; the date
-// is left empty when unknown, and one the journal cannot take keeps the dialog open with its reason.
-class DialogueAttribution : public QDialog
+// An award of this character: its date may not go back before the last one.
+class DialogueJournal : public DialogueAttribution
 {
 public:
-    DialogueAttribution(const Journal& oJournal, QWidget* poParent)
-        : QDialog(poParent),
+    DialogueJournal(const Journal& oJournal, QWidget* poParent)
+        : DialogueAttribution(tr("Accorder des PA"), poParent),
           moJournal(oJournal)
     {
-        setObjectName(QStringLiteral("DialogueAttribution"));
-        setWindowTitle(tr("Accorder des PA"));
-        mpoPA->setObjectName(QStringLiteral("AttributionPA"));
-        mpoPA->setRange(-Personnage::PATotalMax, Personnage::PATotalMax);
-        mpoPA->setValue(10);
-        mpoPA->setToolTip(tr("Les PA accordés ; négatifs pour une correction"));
-        mpoPA->setKeyboardTracking(false);
-        FiltreSaisie::Proteger(mpoPA);
-        mpoRaison->setObjectName(QStringLiteral("AttributionRaison"));
-        mpoRaison->setPlaceholderText(tr("Séance 12"));
-        mpoDate->setObjectName(QStringLiteral("AttributionDate"));
-        mpoDate->setPlaceholderText(tr("AAAA-MM-JJ"));
-        mpoDate->setToolTip(tr("La date de l'attribution, AAAA-MM-JJ ; vide quand elle est inconnue"));
-        mpoDate->setText(QDate::currentDate().toString(Qt::ISODate));
-        mpoRefus->setObjectName(QStringLiteral("AttributionRefus"));
-        mpoRefus->setWordWrap(true);
-        mpoRefus->setTextFormat(Qt::PlainText);
-        mpoRefus->hide();
-        // Made in the order Tab goes through them.
-        QToolButton* poCalendrier = Calendrier();
-        auto* poBoutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-        poBoutons->button(QDialogButtonBox::Ok)->setText(tr("Accorder"));
-        poBoutons->button(QDialogButtonBox::Cancel)->setText(tr("Annuler"));
-        connect(poBoutons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-        connect(poBoutons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-        connect(FiltreSaisie::Instance(), &FiltreSaisie::HorsBornes, this, [this](QAbstractSpinBox* poBoite, double) {
-            if (poBoite == mpoPA)
-                Refuser(tr("Les PA accordés vont de %1 à %2")
-                            .arg(locale().toString(mpoPA->minimum()), locale().toString(mpoPA->maximum())));
-        });
-
-        auto* poDate = new QHBoxLayout;
-        poDate->addWidget(mpoDate);
-        poDate->addWidget(poCalendrier);
-        auto* poFormulaire = new QFormLayout(this);
-        poFormulaire->addRow(tr("PA :"), mpoPA);
-        poFormulaire->addRow(tr("Raison :"), mpoRaison);
-        poFormulaire->addRow(tr("Date :"), poDate);
-        poFormulaire->addRow(mpoRefus);
-        poFormulaire->addRow(poBoutons);
-        // The title whole, whatever the form needs: a bold title is the widest a window manager writes it.
-        QFont oTitre = font();
-        oTitre.setBold(true);
-        const int nTitre = QFontMetrics(oTitre).horizontalAdvance(windowTitle())
-            + kBoutonsFenetre * style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
-        setMinimumWidth(std::max(minimumSizeHint().width(), nTitre));
     }
 
-    int PA() const { return mpoPA->value(); }
-    std::string Raison() const { return mpoRaison->text().trimmed().toStdString(); }
-    std::string Date() const { return mpoDate->text().trimmed().toStdString(); }
-
-    void accept() override
+protected:
+    std::string RaisonDate(const std::string& oDate) const override
     {
-        if (const std::string oRaison = Journaux::RaisonDate(moJournal, moJournal.size(), Date()); !oRaison.empty())
-        {
-            Refuser(Texte(oRaison));
-            mpoDate->setFocus(Qt::OtherFocusReason);
-            mpoDate->selectAll();
-            return;
-        }
-        QDialog::accept();
+        return Journaux::RaisonDate(moJournal, moJournal.size(), oDate);
     }
 
 private:
-    // A button beside the date that pops up a calendar; the day clicked is the date.
-    QToolButton* Calendrier()
-    {
-        auto* poBouton = new QToolButton(this);
-        poBouton->setObjectName(QStringLiteral("AttributionCalendrier"));
-        poBouton->setText(tr("Calendrier"));
-        poBouton->setToolTip(tr("Choisir la date dans un calendrier"));
-        poBouton->setPopupMode(QToolButton::InstantPopup);
-        auto* poMenu = new QMenu(poBouton);
-        auto* poCalendrier = new QCalendarWidget(poMenu);
-        auto* poAction = new QWidgetAction(poMenu);
-        poAction->setDefaultWidget(poCalendrier);
-        poMenu->addAction(poAction);
-        poBouton->setMenu(poMenu);
-        connect(poMenu, &QMenu::aboutToShow, poCalendrier, [this, poCalendrier] {
-            const QDate oDate = QDate::fromString(mpoDate->text().trimmed(), Qt::ISODate);
-            poCalendrier->setSelectedDate(oDate.isValid() ? oDate : QDate::currentDate());
-        });
-        const auto Choisir = [this, poMenu](QDate oDate) {
-            mpoDate->setText(oDate.toString(Qt::ISODate));
-            poMenu->close();
-        };
-        connect(poCalendrier, &QCalendarWidget::clicked, poMenu, Choisir);
-        connect(poCalendrier, &QCalendarWidget::activated, poMenu, Choisir);
-        return poBouton;
-    }
-
-    void Refuser(const QString& oRaison)
-    {
-        mpoRefus->setText(oRaison);
-        mpoRefus->show();
-    }
-
     const Journal& moJournal;
-    QSpinBox* mpoPA = new QSpinBox(this);
-    QLineEdit* mpoRaison = new QLineEdit(this);
-    QLineEdit* mpoDate = new QLineEdit(this);
-    QLabel* mpoRefus = new QLabel(this);
 };
 }
 
@@ -421,7 +311,7 @@ void FenetreJournal::Accorder()
     const JournalPartage poAvant = moDocument.GetJournal();
     if (!poAvant)
         return;
-    DialogueAttribution oDialogue(*poAvant, this);
+    DialogueJournal oDialogue(*poAvant, this);
     if (oDialogue.exec() != QDialog::Accepted)
         return;
     moDocument.Accorder(oDialogue.Date(), oDialogue.PA(), oDialogue.Raison());

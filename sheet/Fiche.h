@@ -62,6 +62,10 @@ public:
     // Opens the file in place of the character, or says why not and leaves everything as it was. A file that
     // another VEXAL has open is only opened if the player says so.
     bool OuvrirFichier(const QString& oFichier) { return mpoCommandes->OuvrirFichier(oFichier); }
+    // A character file as OuvrirFichier once the character shown may go; a table file is handed on.
+    bool PrendreFichier(const QString& oFichier) { return mpoCommandes->Prendre(oFichier); }
+    // The commands on files, which hand on the table files the player chooses (CommandesFichier::TableChoisie).
+    CommandesFichier& GetCommandes() const { return *mpoCommandes; }
     // Takes up the character of a recovery copy left by a program that stopped: modified, tied to its own file,
     // and kept in the same copy. False, and the copy left alone, when the player keeps away from its file.
     bool Recuperer(CopieOrpheline& oCopie) { return mpoCommandes->Recuperer(oCopie); }

@@ -20,6 +20,7 @@ namespace
 const QString kDemon = QStringLiteral("&Faire un Demon");
 const QString kAnge = QStringLiteral("&Faire un ange");
 const QString kOuvrir = QStringLiteral("&Ouvrir…");
+const QString kTable = QStringLiteral("&Table de jeu…");
 const QString kQuitter = QStringLiteral("&Quitter");
 
 QList<Fiche*> FichesOuvertes()
@@ -58,8 +59,8 @@ private slots:
     // The window as it opens.
     void StartWindowHasAFixedSizeOf150By200();
     void StartWindowHasNoTitle();
-    void StartWindowOffersFourLargeButtons_data();
-    void StartWindowOffersFourLargeButtons();
+    void StartWindowOffersFiveLargeButtons_data();
+    void StartWindowOffersFiveLargeButtons();
     void ButtonsStandInOneColumnInTheirOrder();
     void StartWindowShowsItsPictureWhenItIsThere_data();
     void StartWindowShowsItsPictureWhenItIsThere();
@@ -101,22 +102,23 @@ void FenetreDepartTest::StartWindowHasNoTitle()
     QCOMPARE(oFenetre.windowTitle(), QString());
 }
 
-void FenetreDepartTest::StartWindowOffersFourLargeButtons_data()
+void FenetreDepartTest::StartWindowOffersFiveLargeButtons_data()
 {
     QTest::addColumn<QString>("texte");
 
     QTest::newRow("make a demon") << kDemon;
     QTest::newRow("make an angel") << kAnge;
     QTest::newRow("open") << kOuvrir;
+    QTest::newRow("game table") << kTable;
     QTest::newRow("quit") << kQuitter;
 }
 
-void FenetreDepartTest::StartWindowOffersFourLargeButtons()
+void FenetreDepartTest::StartWindowOffersFiveLargeButtons()
 {
     QFETCH(QString, texte);
     MyWidget oFenetre;
 
-    QCOMPARE(oFenetre.findChildren<QPushButton*>().size(), 4);
+    QCOMPARE(oFenetre.findChildren<QPushButton*>().size(), 5);
     const QPushButton* poBouton = Bouton(oFenetre, texte);
     QVERIFY(poBouton != nullptr);
     QCOMPARE(poBouton->font().family(), QStringLiteral("Times"));
@@ -132,11 +134,10 @@ void FenetreDepartTest::ButtonsStandInOneColumnInTheirOrder()
     auto* poGrille = qobject_cast<QGridLayout*>(oFenetre.layout());
     QVERIFY(poGrille != nullptr);
     QCOMPARE(poGrille->columnCount(), 1);
-    QCOMPARE(poGrille->rowCount(), 4);
-    QCOMPARE(poGrille->itemAtPosition(0, 0)->widget(), Bouton(oFenetre, kDemon));
-    QCOMPARE(poGrille->itemAtPosition(1, 0)->widget(), Bouton(oFenetre, kAnge));
-    QCOMPARE(poGrille->itemAtPosition(2, 0)->widget(), Bouton(oFenetre, kOuvrir));
-    QCOMPARE(poGrille->itemAtPosition(3, 0)->widget(), Bouton(oFenetre, kQuitter));
+    const QStringList oOrdre{kDemon, kAnge, kOuvrir, kTable, kQuitter};
+    QCOMPARE(poGrille->rowCount(), oOrdre.size());
+    for (int nLigne = 0; nLigne < oOrdre.size(); ++nLigne)
+        QCOMPARE(poGrille->itemAtPosition(nLigne, 0)->widget(), Bouton(oFenetre, oOrdre[nLigne]));
 }
 
 void FenetreDepartTest::StartWindowShowsItsPictureWhenItIsThere_data()
@@ -153,7 +154,7 @@ void FenetreDepartTest::StartWindowShowsItsPictureWhenItIsThere()
     QVERIFY(poFenetre);
 
     QCOMPARE(poFenetre->palette().brush(QPalette::Window).texture().isNull(), !images);
-    QCOMPARE(poFenetre->findChildren<QPushButton*>().size(), 4);
+    QCOMPARE(poFenetre->findChildren<QPushButton*>().size(), 5);
 }
 
 void FenetreDepartTest::FirstSheetIsHiddenAndHoldsNoCharacter()
