@@ -106,6 +106,9 @@ bool CommandesTable::EnregistrerDans(const QString& oNom)
     if (oFichier != Table().GetFichier()
         && !ChoixFichier::Verrouiller(&moFenetre, oFichier, poVerrou, true, oSansVerrou))
         return false;
+    if (oFichier == Table().GetFichier() && Table().ChangeSurDisque()
+        && !ChoixFichier::RemplacerChangement(&moFenetre, oFichier))
+        return false;
     QString oAvertissement;
     if (const QString oRaison = Table().Enregistrer(oFichier, std::move(poVerrou), &oAvertissement); !oRaison.isEmpty())
     {

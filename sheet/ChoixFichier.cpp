@@ -71,4 +71,14 @@ QString Montre(const QString& oFichier)
 {
     return QDir::toNativeSeparators(oFichier);
 }
+
+bool RemplacerChangement(QWidget* poFenetre, const QString& oFichier)
+{
+    const QString oQuestion = QObject::tr("« %1 » a été modifié sur le disque depuis que vous l'avez ouvert ou "
+                                          "enregistré, sans doute par un autre programme.\nL'enregistrer quand même et "
+                                          "remplacer ces modifications ?")
+                                  .arg(Montre(oFichier));
+    return Dialogues::Demander(poFenetre, oQuestion, {QObject::tr("Enregistrer quand même"), QObject::tr("Annuler")}, 1)
+        == 0;
+}
 }

@@ -26,6 +26,8 @@ QString NomPropose(const QString& oNom, const QString& oSinon, const QString& oE
 bool Verrouiller(QWidget* poFenetre, const QString& oFichier, std::unique_ptr<QLockFile>& poVerrou, bool bEnregistrer,
                  QString& oSansVerrou);
 QString Montre(const QString& oFichier);
+// Whether the player, asked, saves over a file somebody else wrote since it was opened or saved here.
+bool RemplacerChangement(QWidget* poFenetre, const QString& oFichier);
 }
 
 #endif

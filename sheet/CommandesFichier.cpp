@@ -18,6 +18,7 @@
 #include "model/Personnage.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QPrinter>
@@ -301,13 +302,7 @@ bool CommandesFichier::EnregistrerDans(const QString& oNom)
     if (oFichier != Document().GetFichier() && !Verrouiller(oFichier, poVerrou, true))
         return false;
     if (oFichier == Document().GetFichier() && Document().ChangeSurDisque()
-        && Dialogues::Demander(&moFenetre,
-                               tr("« %1 » a été modifié sur le disque depuis que vous l'avez ouvert ou enregistré, "
-                                  "sans doute par un autre programme.\nL'enregistrer quand même et remplacer ces "
-                                  "modifications ?")
-                                   .arg(Montre(oFichier)),
-                               {tr("Enregistrer quand même"), tr("Annuler")}, 1)
-               != 0)
+        && !ChoixFichier::RemplacerChangement(&moFenetre, oFichier))
         return false;
     QString oAvertissement;
     const QString oRaison = Document().Enregistrer(oFichier, std::move(poVerrou), &oAvertissement);
@@ -399,9 +394,9 @@ QString CommandesFichier::Partager() const
     const QString oDossier = DossierPartage::Lire();
     if (oDossier.isEmpty())
         return {};
-    const QString oPage =
-        QDir(oDossier).filePath(ChoixFichier::NomDeFichier(QString::fromStdString(Document().GetPerso()->GetNom()), tr("personnage"))
-                                + QLatin1Char('.') + QLatin1String(kExtensionPage));
+    const QString oNom = ChoixFichier::NomDeFichier(QString::fromStdString(Document().GetPerso()->GetNom()),
+                                                    tr("personnage"));
+    const QString oPage = QDir(oDossier).filePath(oNom + QLatin1Char('.') + QLatin1String(kExtensionPage));
     QString oRaison;
     EcrirePage(*Document().GetPerso(), *Document().GetJournal(), NomFichier::Octets(oPage).constData(), oRaison,
                HorsDuPersonnage());

@@ -40,6 +40,8 @@ public:
     // The table file; empty for a table never saved.
     const QString& GetFichier() const { return moLien.Nom(); }
     bool EstModifie() const { return mbModifie; }
+    // Somebody else wrote the table file since this program read or wrote it.
+    bool ChangeSurDisque() const { return moLien.ChangeSurDisque(); }
     // A table file's extension, without its dot.
     static QString Extension();
 

@@ -2,6 +2,7 @@
 
 #include "DocumentPersonnage.h"
 #include "DocumentTable.h"
+#include "TextePlain.h"
 #include "journal/Journal.h"
 #include "model/Personnage.h"
 #include "model/Texte.h"
@@ -72,7 +73,7 @@ QVariant ModeleTable::data(const QModelIndex& oCase, int nRole) const
     case Qt::DisplayRole:
         return Texte(oLigne, oCase.column());
     case Qt::ToolTipRole:
-        return oLigne.meSorte == Sorte::Attribution ? Texte(oLigne, oCase.column()) : QVariant();
+        return oLigne.meSorte == Sorte::Attribution ? TextePlain::Bulle(Texte(oLigne, oCase.column())) : QVariant();
     case kValeur:
         return fValeur ? QVariant(*fValeur) : QVariant();
     case Qt::TextAlignmentRole:
@@ -107,8 +108,9 @@ QVariant ModeleTable::headerData(int nSection, Qt::Orientation eSens, int nRole)
     if (nRole == Qt::DisplayRole)
         return Entete(nSection);
     if (nRole == Qt::ToolTipRole)
-        return oPersonnage.moRaison.isEmpty() ? oPersonnage.moFichier
-                                              : tr("%1\n%2").arg(oPersonnage.moFichier, oPersonnage.moRaison);
+        return TextePlain::Bulle(oPersonnage.moRaison.isEmpty()
+                                     ? oPersonnage.moFichier
+                                     : tr("%1\n%2").arg(oPersonnage.moFichier, oPersonnage.moRaison));
     return {};
 }
 
@@ -243,19 +245,20 @@ void ModeleTable::Meilleurs()
     moMeilleurs.assign(moLignes.size(), std::nullopt);
     for (std::size_t nLigne = 0; nLigne < moLignes.size(); ++nLigne)
     {
-        int nValeurs = 0;
+        std::optional<double> fMoindre;
         for (int nColonne = 0; nColonne < columnCount(); ++nColonne)
         {
             const Personnage* poPerso = PersonnageDe(nColonne);
             const std::optional<double> fValeur = poPerso ? Valeur(moLignes[nLigne], *poPerso) : std::nullopt;
             if (!fValeur)
                 continue;
-            ++nValeurs;
             if (!moMeilleurs[nLigne] || *fValeur > *moMeilleurs[nLigne])
                 moMeilleurs[nLigne] = fValeur;
+            if (!fMoindre || *fValeur < *fMoindre)
+                fMoindre = fValeur;
         }
         // Alone, or all alike, nobody stands out.
-        if (nValeurs < 2)
+        if (moMeilleurs[nLigne] == fMoindre)
             moMeilleurs[nLigne].reset();
     }
 }
