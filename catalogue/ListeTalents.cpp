@@ -8,7 +8,7 @@
 
 namespace
 {
-const std::string kSuffixeSpecialite = "(Spe)";
+const std::string kSuffixeSpecialite = ListeTalents::SuffixeSpecialite;
 
 bool EstSpecialite(const std::string& oNom)
 {

@@ -17,6 +17,8 @@ class ListeTalents
 {
 public:
     using Map = std::map<std::string, Talent*>;
+    // What a speciality's name adds to its general talent's: "Combat(Spe)".
+    static constexpr const char* SuffixeSpecialite = "(Spe)";
 
     ListeTalents();
     ListeTalents(const ListeTalents&) = delete;

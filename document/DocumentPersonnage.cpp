@@ -442,7 +442,7 @@ void DocumentPersonnage::RetirerAttribution(std::size_t nAttribution)
     if (!mpoPerso)
         return;
     const JournalPartage poAvant = mpoJournal;
-    const std::string oReport = DireRetrait(*poAvant, nAttribution, *mpoEtat);
+    const std::string oReport = DireRetrait(*mpoPerso, *poAvant, nAttribution, *mpoEtat);
     EditerJournal(tr("Retrait d'une attribution"), [nAttribution](Personnage& oPerso, Journal& oJournal) {
         return Journaux::Retirer(oPerso, oJournal, nAttribution);
     });

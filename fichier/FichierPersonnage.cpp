@@ -1,10 +1,13 @@
 #include "fichier/FichierPersonnage.h"
 
 #include "disque/FichierAtomique.h"
+#include "extension/Maison.h"
+#include "fichier/FormatMaison.h"
 #include "fichier/LecteurJson.h"
+#include "fichier/MotsFichier.h"
 #include "fichier/PageEmbarquee.h"
-#include "model/Ange.h"
-#include "model/Demon.h"
+#include "fichier/Portees.h"
+#include "model/Personnage.h"
 
 #include <nlohmann/json.hpp>
 
@@ -20,14 +23,14 @@ namespace
 // Keys keep the order they are written in.
 using Json = nlohmann::ordered_json;
 
-constexpr const char* kCaracteristiques[] = {"FORCE", "AGILITE", "PERCEPTION", "PRESENCE", "VOLONTE", "FOI"};
+using MotsFichier::kCaracteristiques;
 
 struct Camp
 {
     PERSO meCamp;
     const char* moNom;
 };
-constexpr Camp kCamps[] = {{DEMON, "demon"}, {ANGE, "ange"}};
+constexpr Camp kCamps[] = {{DEMON, MotsFichier::kCamps[DEMON]}, {ANGE, MotsFichier::kCamps[ANGE]}};
 
 // What a file too large is not.
 constexpr const char* kQuoi = "une fiche de personnage";
@@ -86,10 +89,10 @@ std::string Compact(const Json& oJson)
     return oJson.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
-// Every key but the journal, which comes last.
-Json Tete(const Dossier& oDossier)
+// Every key but the journal and the extensions, which come last.
+Json Tete(const Dossier& oDossier, int nVersion)
 {
-    Json oJson = {{"format", kFormat}, {"version", kVersion}};
+    Json oJson = {{"format", kFormat}, {"version", nVersion}};
     oJson.update(EtatJson(oDossier.moEtat, &oDossier.moEtat.moNom));
     oJson["notes"] = oDossier.moEtat.moNotes;
     return oJson;
@@ -104,16 +107,42 @@ std::string Ligne(const Attribution& oAttribution, const std::string& oPhoto)
     return oLigne + "\"etat\":" + oPhoto + "}";
 }
 
+// The definitions the character carries, indented as the head's keys.
+std::string Extensions(const std::vector<ContenuExtension>& oPortees)
+{
+    Json oExtensions = Json::array();
+    for (const ContenuExtension& oPortee : oPortees)
+        oExtensions.push_back(FormatMaison::Ecrire(oPortee));
+    const std::string oObjet = Json{{"extensions", oExtensions}}.dump(2, ' ', false, Json::error_handler_t::replace);
+    return oObjet.substr(1, oObjet.size() - 3);  // within "{" and "\n}"
+}
+
 // The head's keys indented, then the journal, each award on a line of its own: a long campaign grows by a line an
-// award, not by a page.
-std::string Texte(const Json& oTete, const Journal& oJournal)
+// award, not by a page. The extensions carried come last.
+std::string Texte(const Json& oTete, const Journal& oJournal, const std::vector<ContenuExtension>& oPortees)
 {
     std::string oTexte = oTete.dump(2, ' ', false, Json::error_handler_t::replace);
     oTexte.resize(oTexte.size() - 2);  // its closing "\n}"
     oTexte += ",\n  \"journal\": [";
     for (std::size_t n = 0; n < oJournal.size(); ++n)
         oTexte += (n == 0 ? "\n    " : ",\n    ") + Ligne(oJournal[n], TextePhoto(*oJournal[n].mpoEtat));
-    return oTexte + (oJournal.empty() ? "]\n}\n" : "\n  ]\n}\n");
+    oTexte += oJournal.empty() ? "]" : "\n  ]";
+    if (!oPortees.empty())
+        oTexte += "," + Extensions(oPortees);
+    return oTexte + "\n}\n";
+}
+
+std::vector<ContenuExtension> PorteesDe(const Dossier& oDossier)
+{
+    if (oDossier.mpoMaison == nullptr)
+        return {};
+    return Portees(*oDossier.mpoMaison, oDossier.moEtat, oDossier.moJournal);
+}
+
+// A character that uses no house entry is written as version 2, as a character of the game alone always was.
+int VersionDe(const std::vector<ContenuExtension>& oPortees)
+{
+    return oPortees.empty() ? kVersion : kVersionMaison;
 }
 }
 
@@ -124,7 +153,8 @@ std::string TextePhoto(const EtatPersonnage& oPhoto)
 
 std::string Ecrire(const Dossier& oDossier)
 {
-    return Texte(Tete(oDossier), oDossier.moJournal);
+    const std::vector<ContenuExtension> oPortees = PorteesDe(oDossier);
+    return Texte(Tete(oDossier, VersionDe(oPortees)), oDossier.moJournal, oPortees);
 }
 
 std::string Ecrire(const EtatPersonnage& oEtat)
@@ -155,6 +185,8 @@ struct FicheLue
     int mnVersion = 0;
     bool mbJournal = false;
     AttributionLue moAttribution;
+    bool mbPortees = false;
+    FormatMaison::PorteesLues moPortees;
     std::string moOrigine;  // a recovery copy's, escaped
     std::optional<VersionFichier> moVersionOrigine;
 };
@@ -279,7 +311,7 @@ std::string LireFormat(void*, std::string& oFormat)
 // Refused as soon as read: whatever follows may mean something else in a newer version.
 std::string LireVersion(void* poFiche, long long nVersion)
 {
-    std::string oRaison = Porte::RaisonVersion(nVersion, kVersion);
+    std::string oRaison = Porte::RaisonVersion(nVersion, kVersionMaison);
     if (oRaison.empty())
         static_cast<FicheLue*>(poFiche)->mnVersion = static_cast<int>(nVersion);
     return oRaison;
@@ -296,6 +328,22 @@ void* EtatDe(void* poFiche)
     return &static_cast<FicheLue*>(poFiche)->moDossier.moEtat;
 }
 
+void* CommencerPortees(void* poFiche)
+{
+    static_cast<FicheLue*>(poFiche)->mbPortees = true;
+    return &static_cast<FicheLue*>(poFiche)->moPortees;
+}
+
+// The extensions a character carries come with version 3, which has them.
+std::string ConclurePortees(FicheLue& oFiche)
+{
+    if (oFiche.mbPortees != (oFiche.mnVersion == kVersionMaison))
+        return "La clé " + Cle("extensions") + (oFiche.mbPortees ? " va avec la version " : " manque à la version ")
+            + std::to_string(kVersionMaison);
+    oFiche.moDossier.mpoMaison = std::move(oFiche.moPortees.mpoMaison);
+    return {};
+}
+
 // A file of version 1 has no journal: the character's creation, of unknown date, stands for it.
 std::string ConclureFiche(void* poFiche)
 {
@@ -305,13 +353,14 @@ std::string ConclureFiche(void* poFiche)
         oFiche.moDossier.moJournal = Journaux::Commencer(oFiche.moDossier.moEtat, "");
     else if (!oFiche.mbJournal)
         return "La clé " + Cle("journal") + " manque";
-    return {};
+    return ConclurePortees(oFiche);
 }
 
 const FormatObjet kFormatFiche = {{
     {"format", ValeurJson::Texte(LireFormat)},
     {"version", ValeurJson::Entier(LireVersion)},
     {"journal", ValeurJson::Liste(kFormatJournal, CommencerJournal), false},
+    {"extensions", ValeurJson::Liste(FormatMaison::kPortees, CommencerPortees), false},
 }, ConclureFiche, &kFormatPersonnage, EtatDe};
 
 const FormatObjet kFormatVersionOrigine = {{
@@ -369,16 +418,6 @@ std::string NomLu(const std::string& oEchappe)
 
 namespace
 {
-std::unique_ptr<Personnage> Nouveau(PERSO eCamp)
-{
-    if (eCamp == ANGE)
-        return std::make_unique<Ange>();
-    return std::make_unique<Demon>();
-}
-}
-
-namespace
-{
 std::optional<Dossier> LireJsonDossier(const std::string& oTexte, std::string& oErreur)
 {
     FicheLue oFiche;
@@ -419,14 +458,15 @@ bool operator==(const VersionFichier& oGauche, const VersionFichier& oDroite)
 
 std::string EcrireCopie(const Dossier& oDossier, const OrigineCopie& oOrigine)
 {
-    Json oTete = Tete(oDossier);
+    const std::vector<ContenuExtension> oPortees = PorteesDe(oDossier);
+    Json oTete = Tete(oDossier, VersionDe(oPortees));
     oTete["origine"] = NomEchappe(oOrigine.moNom);
     if (oOrigine.moVersion)
         oTete["versionOrigine"] = {{"taille", oOrigine.moVersion->mnTaille},
                                    {"secondes", oOrigine.moVersion->mnSecondes},
                                    {"nanosecondes", oOrigine.moVersion->mnNanosecondes},
                                    {"sha256", oOrigine.moVersion->moHachage}};
-    return Texte(oTete, oDossier.moJournal);
+    return Texte(oTete, oDossier.moJournal, oPortees);
 }
 
 std::optional<Dossier> LireCopie(const std::string& oTexte, std::string& oErreur, OrigineCopie& oOrigine)
@@ -438,7 +478,10 @@ std::optional<Dossier> LireCopie(const std::string& oTexte, std::string& oErreur
     return std::move(oFiche.moDossier);
 }
 
-std::string VerifierJournal(const Dossier& oDossier)
+namespace
+{
+// Each picture is checked by a character of the same side and house entries: oModele.
+std::string VerifierJournal(const Dossier& oDossier, const Personnage& oModele)
 {
     const Journal& oJournal = oDossier.moJournal;
     if (oJournal.empty())
@@ -447,7 +490,6 @@ std::string VerifierJournal(const Dossier& oDossier)
     if (nSomme != oDossier.moEtat.mnPATotal)
         return "Le total de PA (" + std::to_string(oDossier.moEtat.mnPATotal) + ") n'est pas la somme du journal ("
             + std::to_string(nSomme) + ")";
-    const std::unique_ptr<Personnage> poModele = Nouveau(oDossier.moEtat.meCamp);
     long long nJusquici = 0;
     for (std::size_t n = 0; n < oJournal.size(); ++n)
     {
@@ -461,24 +503,34 @@ std::string VerifierJournal(const Dossier& oDossier)
             oRaison = "son état a " + std::to_string(oEtat.mnPATotal) + " PA au total, le journal en donne "
                 + std::to_string(nJusquici) + " jusque-là";
         if (oRaison.empty())
-            oRaison = poModele->Verifier(oEtat);
+            oRaison = oModele.Verifier(oEtat);
         if (!oRaison.empty())
             return "Attribution " + std::to_string(n + 1) + " du journal : " + oRaison;
     }
     return {};
 }
+}
 
-std::unique_ptr<Personnage> Creer(const Dossier& oDossier, std::string& oErreur)
+std::string VerifierJournal(const Dossier& oDossier)
 {
-    std::unique_ptr<Personnage> poPerso = Creer(oDossier.moEtat, oErreur);
+    return VerifierJournal(oDossier, *Personnage::Nouveau(oDossier.moEtat.meCamp, oDossier.mpoMaison));
+}
+
+// The character checks its own journal: Verifier reads no more of it than its side and catalogues.
+std::unique_ptr<Personnage> Creer(const Dossier& oDossier, std::string& oErreur,
+                                  const std::shared_ptr<const Maison>& poInstallees)
+{
+    std::unique_ptr<Personnage> poPerso =
+        Creer(oDossier.moEtat, oErreur, Maison::Composer(poInstallees, oDossier.mpoMaison));
     if (poPerso)
-        oErreur = VerifierJournal(oDossier);
+        oErreur = VerifierJournal(oDossier, *poPerso);
     return oErreur.empty() ? std::move(poPerso) : nullptr;
 }
 
-std::unique_ptr<Personnage> Creer(const EtatPersonnage& oEtat, std::string& oErreur)
+std::unique_ptr<Personnage> Creer(const EtatPersonnage& oEtat, std::string& oErreur,
+                                  const std::shared_ptr<const Maison>& poInstallees)
 {
-    std::unique_ptr<Personnage> poPerso = Nouveau(oEtat.meCamp);
+    std::unique_ptr<Personnage> poPerso = Personnage::Nouveau(oEtat.meCamp, poInstallees);
     oErreur = poPerso->Restaurer(oEtat);
     if (!oErreur.empty())
         return nullptr;
@@ -486,13 +538,13 @@ std::unique_ptr<Personnage> Creer(const EtatPersonnage& oEtat, std::string& oErr
 }
 
 std::unique_ptr<Personnage> Ouvrir(const char* fileName, std::string& oErreur, Dossier* poDossier,
-                                   std::string* poTexte)
+                                   std::string* poTexte, const std::shared_ptr<const Maison>& poInstallees)
 {
     std::optional<std::string> oTexte = Porte::Lire(fileName, kTailleMax, kQuoi, oErreur);
     if (!oTexte)
         return nullptr;
     std::optional<Dossier> oDossier = LireDossier(*oTexte, oErreur);
-    std::unique_ptr<Personnage> poPerso = oDossier ? Creer(*oDossier, oErreur) : nullptr;
+    std::unique_ptr<Personnage> poPerso = oDossier ? Creer(*oDossier, oErreur, poInstallees) : nullptr;
     if (poPerso && poDossier != nullptr)
         *poDossier = std::move(*oDossier);
     if (poPerso && poTexte != nullptr)
@@ -503,7 +555,7 @@ std::unique_ptr<Personnage> Ouvrir(const char* fileName, std::string& oErreur, D
 bool Enregistrer(const Personnage& oPerso, const Journal& oJournal, const char* fileName, std::string& oErreur,
                  std::string* poTexte, std::string* poAvertissement)
 {
-    std::string oTexte = Ecrire(Dossier{oPerso.GetEtat(), oJournal});
+    std::string oTexte = Ecrire(Dossier{oPerso.GetEtat(), oJournal, 0, oPerso.GetMaison()});
     oErreur = RaisonTaille(oTexte);
     if (!oErreur.empty())
         return false;

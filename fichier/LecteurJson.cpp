@@ -14,8 +14,8 @@ namespace
 using Json = nlohmann::json;
 
 // By SorteJson, in its order.
-constexpr const char* kSortes[] = {"un texte", "un nombre entier", "un nombre entier", "un nombre", "un objet",
-                                   "une liste"};
+constexpr const char* kSortes[] = {"un texte", "un nombre entier", "un nombre entier", "un nombre", "true ou false",
+                                   "un objet", "une liste"};
 
 std::string Cle(const std::string& oCle)
 {
@@ -107,7 +107,13 @@ public:
     }
 
     bool null() { return MauvaiseSorte(Suivante()); }
-    bool boolean(bool) { return MauvaiseSorte(Suivante()); }
+    bool boolean(bool bBooleen)
+    {
+        const Attente oAttente = Suivante();
+        if (oAttente.moValeur.meSorte != SorteJson::Booleen)
+            return MauvaiseSorte(oAttente);
+        return Prendre([&] { return oAttente.moValeur.mpoBooleen(oAttente.mpoCible, bBooleen); });
+    }
     bool binary(Json::binary_t&) { return MauvaiseSorte(Suivante()); }
 
     bool number_integer(Json::number_integer_t nEntier)

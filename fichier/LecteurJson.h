@@ -18,6 +18,7 @@ enum class SorteJson
     Entier,       // an int
     GrandEntier,  // a long long
     Reel,
+    Booleen,
     Objet,
     Liste
 };
@@ -30,6 +31,7 @@ struct FormatListe;
 using RangerTexte = std::string (*)(void* poCible, std::string& oTexte);
 using RangerEntier = std::string (*)(void* poCible, long long nEntier);
 using RangerReel = std::string (*)(void* poCible, double fReel);
+using RangerBooleen = std::string (*)(void* poCible, bool bBooleen);
 // Where an object or a list puts its values, from the target it is found in.
 using Cibler = void* (*)(void* poCible);
 // Said of a target once complete: why it cannot stand, empty when it can.
@@ -47,6 +49,12 @@ struct ValeurJson
     static ValeurJson Entier(RangerEntier pRanger) { return {SorteJson::Entier, nullptr, pRanger, nullptr}; }
     static ValeurJson GrandEntier(RangerEntier pRanger) { return {SorteJson::GrandEntier, nullptr, pRanger, nullptr}; }
     static ValeurJson Reel(RangerReel pRanger) { return {SorteJson::Reel, nullptr, nullptr, pRanger}; }
+    static ValeurJson Booleen(RangerBooleen pRanger)
+    {
+        ValeurJson oValeur{SorteJson::Booleen, nullptr, nullptr, nullptr};
+        oValeur.mpoBooleen = pRanger;
+        return oValeur;
+    }
     static ValeurJson Objet(const FormatObjet& oFormat, Cibler pCibler = Meme)
     {
         return {SorteJson::Objet, nullptr, nullptr, nullptr, pCibler, &oFormat};
@@ -63,6 +71,7 @@ struct ValeurJson
     Cibler mpoCibler = nullptr;
     const FormatObjet* mpoObjet = nullptr;
     const FormatListe* mpoListe = nullptr;
+    RangerBooleen mpoBooleen = nullptr;
 };
 
 struct CleJson
@@ -126,6 +135,13 @@ std::string RaisonFormat(const std::string& oLu, const char* oFormat);
 std::string RaisonVersion(long long nLue, int nVersion);
 }
 
+// What a reason met within an element of the list oListe begins with: "talents[2] : ".
+template <const char* oListe>
+std::string ElementDe(std::size_t nElement)
+{
+    return std::string(oListe) + "[" + std::to_string(nElement) + "] : ";
+}
+
 // A member of the target, of the kind its type says.
 template <class Membre>
 struct MembreJson;
@@ -150,6 +166,11 @@ ValeurJson Membre()
     else if constexpr (std::is_same_v<Valeur, double>)
         return ValeurJson::Reel([](void* poCible, double fReel) {
             static_cast<Cible*>(poCible)->*pMembre = fReel;
+            return std::string();
+        });
+    else if constexpr (std::is_same_v<Valeur, bool>)
+        return ValeurJson::Booleen([](void* poCible, bool bBooleen) {
+            static_cast<Cible*>(poCible)->*pMembre = bBooleen;
             return std::string();
         });
     else

@@ -135,7 +135,8 @@ QStringList Notes(const std::string& oNotes)
 }
 
 // Each award bought what changed until the next one, or until now for the last.
-std::vector<AttributionFeuille> Attributions(const Journal& oJournal, const EtatPersonnage& oMaintenant)
+std::vector<AttributionFeuille> Attributions(const Personnage& oPerso, const Journal& oJournal,
+                                             const EtatPersonnage& oMaintenant)
 {
     std::vector<AttributionFeuille> oAttributions;
     for (std::size_t n = 0; n < oJournal.size(); ++n)
@@ -144,7 +145,7 @@ std::vector<AttributionFeuille> Attributions(const Journal& oJournal, const Etat
         const QString oDate =
             oAttribution.moDate.empty() ? QStringLiteral("date inconnue") : Texte(oAttribution.moDate);
         oAttributions.push_back({oDate, Texte(Journaux::PA(oAttribution.mnPA)), Texte(oAttribution.moRaison),
-                                 Texte(ResumeDe(oJournal, n, oMaintenant))});
+                                 Texte(ResumeDe(oPerso, oJournal, n, oMaintenant))});
     }
     return oAttributions;
 }
@@ -170,6 +171,6 @@ ContenuFeuille ContenuDe(const Personnage& oPerso, const Journal& oJournal)
     if (!oPouvoirs.moLignes.empty())
         oContenu.moGroupes.push_back(std::move(oPouvoirs));
     oContenu.moNotes = Notes(oEtat.moNotes);
-    oContenu.moJournal = Attributions(oJournal, oEtat);
+    oContenu.moJournal = Attributions(oPerso, oJournal, oEtat);
     return oContenu;
 }

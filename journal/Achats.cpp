@@ -1,20 +1,12 @@
 #include "journal/Achats.h"
 
-#include "model/Ange.h"
-#include "model/Demon.h"
+#include "model/Personnage.h"
 #include "model/Texte.h"
 
 #include <map>
 
 namespace
 {
-const Personnage& Modele(PERSO eCamp)
-{
-    static const Demon kDemon;
-    static const Ange kAnge;
-    return eCamp == ANGE ? static_cast<const Personnage&>(kAnge) : kDemon;
-}
-
 int Demis(double fDe, double fA)
 {
     return static_cast<int>((fA - fDe) * 2);
@@ -30,6 +22,24 @@ std::map<std::string, std::pair<const Niveau*, const Niveau*>> Paires(const std:
     for (const Niveau& oNiveau : oApres)
         oPaires[oNiveau.moNom].second = &oNiveau;
     return oPaires;
+}
+
+// A talent's priority and a power's price in the character's catalogues; what they do not hold is paid in PA, for
+// nothing.
+PRIORITE PrioriteDe(const Personnage& oPerso, const std::string& oTalent)
+{
+    const ListeTalents::Map& oTalents = *oPerso.GetListeDesTalents();
+    const auto oTrouve = oTalents.find(oTalent);
+    return oTrouve != oTalents.end() && oTrouve->second ? oTrouve->second->GetPriorite() : EXOTIQUE;
+}
+
+int CoutDe(const Personnage& oPerso, const std::string& oPouvoir)
+{
+    const ListePouvoirs::Map* poPouvoirs = oPerso.GetListeDesPouvoirs();
+    if (poPouvoirs == nullptr)
+        return 0;
+    const auto oTrouve = poPouvoirs->find(oPouvoir);
+    return oTrouve != poPouvoirs->end() && oTrouve->second ? oTrouve->second->GetCout() : 0;
 }
 
 std::string Valeur(const Niveau* poNiveau)
@@ -72,7 +82,7 @@ std::string Prix(long long nPA, long long nSecondaires)
 }
 }
 
-std::vector<Achat> Achats(const EtatPersonnage& oAvant, const EtatPersonnage& oApres)
+std::vector<Achat> Achats(const Personnage& oPerso, const EtatPersonnage& oAvant, const EtatPersonnage& oApres)
 {
     std::vector<Achat> oAchats;
     for (int nCaract = FORCE; nCaract < AUCUNE; ++nCaract)
@@ -91,16 +101,12 @@ std::vector<Achat> Achats(const EtatPersonnage& oAvant, const EtatPersonnage& oA
     if (oAvant.moSuperieur != oApres.moSuperieur)
         oAchats.push_back({"Supérieur", oAvant.moSuperieur, oApres.moSuperieur, 0, 0});
 
-    const Personnage& oModele = Modele(oApres.meCamp);
     for (const auto& [oNom, oNiveaux] : Paires(oAvant.moTalents, oApres.moTalents))
     {
         const int nDemis = Demis(NiveauDe(oNiveaux.first), NiveauDe(oNiveaux.second));
         if (oNiveaux.first && oNiveaux.second && nDemis == 0)
             continue;
-        const auto oTalent = oModele.GetListeDesTalents()->find(oNom);
-        const PRIORITE ePriorite = oTalent != oModele.GetListeDesTalents()->end() && oTalent->second
-            ? oTalent->second->GetPriorite()
-            : EXOTIQUE;
+        const PRIORITE ePriorite = PrioriteDe(oPerso, oNom);
         // A primary talent earns a PA secondaire for each half point it is paid in PA.
         const int nPA = ePriorite == SECONDAIRE ? 0 : nDemis;
         const int nSecondaires = ePriorite == SECONDAIRE ? nDemis : ePriorite == PRIMAIRE ? -nDemis : 0;
@@ -111,10 +117,7 @@ std::vector<Achat> Achats(const EtatPersonnage& oAvant, const EtatPersonnage& oA
         const int nDemis = Demis(NiveauDe(oNiveaux.first), NiveauDe(oNiveaux.second));
         if (oNiveaux.first && oNiveaux.second && nDemis == 0)
             continue;
-        const ListePouvoirs::Map* poPouvoirs = oModele.GetListeDesPouvoirs();
-        const auto oPouvoir = poPouvoirs->find(oNom);
-        const int nCout = oPouvoir != poPouvoirs->end() && oPouvoir->second ? oPouvoir->second->GetCout() : 0;
-        oAchats.push_back({oNom, Valeur(oNiveaux.first), Valeur(oNiveaux.second), nDemis * nCout, 0});
+        oAchats.push_back({oNom, Valeur(oNiveaux.first), Valeur(oNiveaux.second), nDemis * CoutDe(oPerso, oNom), 0});
     }
     if (oApres.mnPAConverti != oAvant.mnPAConverti)
         oAchats.push_back({"PA convertis", std::to_string(oAvant.mnPAConverti), std::to_string(oApres.mnPAConverti),
@@ -153,11 +156,12 @@ std::string Resume(const std::vector<Achat>& oAchats)
     return oPrix.empty() ? oTexte : oTexte + " : " + oPrix;
 }
 
-std::vector<Achat> AchatsDe(const Journal& oJournal, std::size_t nAttribution, const EtatPersonnage& oMaintenant)
+std::vector<Achat> AchatsDe(const Personnage& oPerso, const Journal& oJournal, std::size_t nAttribution,
+                            const EtatPersonnage& oMaintenant)
 {
     const EtatPersonnage& oSuite =
         nAttribution + 1 < oJournal.size() ? *oJournal[nAttribution + 1].mpoEtat : oMaintenant;
-    return Achats(*oJournal[nAttribution].mpoEtat, oSuite);
+    return Achats(oPerso, *oJournal[nAttribution].mpoEtat, oSuite);
 }
 
 bool Reprise(const Journal& oJournal, std::size_t nAttribution)
@@ -165,25 +169,28 @@ bool Reprise(const Journal& oJournal, std::size_t nAttribution)
     if (nAttribution != 0 || oJournal.empty())
         return false;
     const EtatPersonnage& oCreation = *oJournal.front().mpoEtat;
-    EtatPersonnage oNeuf = Modele(oCreation.meCamp).GetEtat();
+    EtatPersonnage oNeuf = Personnage::Nouveau(oCreation.meCamp)->GetEtat();
     oNeuf.meCamp = oCreation.meCamp;
     oNeuf.mnPATotal = oCreation.mnPATotal;
     oNeuf.mnPA = oCreation.mnPATotal;
     return oCreation != oNeuf;
 }
 
-std::string ResumeDe(const Journal& oJournal, std::size_t nAttribution, const EtatPersonnage& oMaintenant)
+std::string ResumeDe(const Personnage& oPerso, const Journal& oJournal, std::size_t nAttribution,
+                     const EtatPersonnage& oMaintenant)
 {
-    const std::vector<Achat> oAchats = AchatsDe(oJournal, nAttribution, oMaintenant);
+    const std::vector<Achat> oAchats = AchatsDe(oPerso, oJournal, nAttribution, oMaintenant);
     if (!Reprise(oJournal, nAttribution))
         return Resume(oAchats);
     const std::string oReprise = "repris d'un fichier version 1";
     return oAchats.empty() ? oReprise : oReprise + " ; " + Resume(oAchats);
 }
 
-std::string DireRetrait(const Journal& oJournal, std::size_t nAttribution, const EtatPersonnage& oMaintenant)
+std::string DireRetrait(const Personnage& oPerso, const Journal& oJournal, std::size_t nAttribution,
+                        const EtatPersonnage& oMaintenant)
 {
-    if (nAttribution == 0 || nAttribution >= oJournal.size() || AchatsDe(oJournal, nAttribution, oMaintenant).empty())
+    if (nAttribution == 0 || nAttribution >= oJournal.size()
+        || AchatsDe(oPerso, oJournal, nAttribution, oMaintenant).empty())
         return {};
     return "Ses achats comptent désormais dans " + Journaux::Nommer(oJournal, nAttribution - 1);
 }

@@ -1,6 +1,8 @@
 #include "model/Ange.h"
 #include "model/Demon.h"
 
+#include <utility>
+
 Ange::Ange()
     : Personnage(100, ANGE)
 {
@@ -23,4 +25,15 @@ Demon::Demon()
 int Demon::GetBL() const
 {
     return static_cast<int>(GetCaract(FORCE)) + 2;
+}
+
+std::unique_ptr<Personnage> Personnage::Nouveau(PERSO eCamp, std::shared_ptr<const Maison> poMaison)
+{
+    std::unique_ptr<Personnage> poPerso;
+    if (eCamp == ANGE)
+        poPerso = std::make_unique<Ange>();
+    else
+        poPerso = std::make_unique<Demon>();
+    poPerso->Meubler(std::move(poMaison));
+    return poPerso;
 }

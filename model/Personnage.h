@@ -10,9 +10,12 @@
 
 #include <limits>
 #include <map>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
+
+class Maison;
 
 // The character being built: its balances, characteristics, grade, superior, holdings and own catalogues.
 // Every operation either applies the edit or refuses it and changes nothing; an amount of 0 changes nothing.
@@ -24,6 +27,16 @@ public:
     Personnage(const Personnage&) = delete;
     Personnage& operator=(const Personnage&) = delete;
     virtual ~Personnage();
+
+    // A new angel, or a demon for any other side, with the house entries given.
+    static std::unique_ptr<Personnage> Nouveau(PERSO eCamp, std::shared_ptr<const Maison> poMaison = nullptr);
+    // Gives a character just made the house entries: its catalogues take the talents and the powers of its side,
+    // its superiors those of its side. Null gives none.
+    void Meubler(std::shared_ptr<const Maison> poMaison);
+    // The house entries the character was given, each with its definition and extension; null for none.
+    const std::shared_ptr<const Maison>& GetMaison() const { return mpoMaison; }
+    // The superiors the character may serve: its side's, the house's after the game's.
+    const std::vector<std::string>& GetSuperieurs() const;
 
     std::string GetSuperieur() const { return moSuperieur; }
     int GetPA() const { return mnPA; }
@@ -157,6 +170,7 @@ protected:
     int mnPP;
     ListePouvoirs* mpoListe;  // owned; null for a character made without a side
     ListeTalents moListeTalents;
+    std::shared_ptr<const Maison> mpoMaison;
     PERSO meCamp;
     std::string moNom;
     std::string moNotes;

@@ -1,6 +1,5 @@
 #include "model/Personnage.h"
 
-#include "catalogue/Superieurs.h"
 #include "model/Grade.h"
 #include "enregistrements/Possession.h"
 #include "model/Raisons.h"
@@ -149,7 +148,7 @@ std::string Personnage::Verifier(const EtatPersonnage& oEtat) const
     if (std::max(oEtat.mnPATotal, oEtat.mnPA) > PATotalMax)
         return "Le total de PA dépasse " + std::to_string(PATotalMax);
 
-    const std::vector<std::string>& oSuperieurs = ListeSuperieurs(meCamp);
+    const std::vector<std::string>& oSuperieurs = GetSuperieurs();
     if (!oEtat.moSuperieur.empty()
         && std::find(oSuperieurs.begin(), oSuperieurs.end(), oEtat.moSuperieur) == oSuperieurs.end())
         return oEtat.moSuperieur + (meCamp == ANGE ? " n'est pas un archange" : " n'est pas un prince démon");

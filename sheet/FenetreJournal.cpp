@@ -251,7 +251,8 @@ void FenetreJournal::Suivre()
     if (!poJournal || !moDocument.GetPerso())
         return;
     const Journal& oJournal = *poJournal;
-    const EtatPersonnage oMaintenant = moDocument.GetPerso()->GetEtat();
+    const Personnage& oPerso = *moDocument.GetPerso();
+    const EtatPersonnage oMaintenant = oPerso.GetEtat();
     const QSignalBlocker oBloque(mpoTable);
     const bool bNouveau = poJournal != mpoMontre;
     if (bNouveau)
@@ -266,7 +267,7 @@ void FenetreJournal::Suivre()
         mpoTable->setItem(nLigne, kDate, Case(Texte(oAttribution.moDate), true));
         mpoTable->setItem(nLigne, kPA, Case(QString::number(oAttribution.mnPA), false));
         mpoTable->setItem(nLigne, kRaison, Case(Texte(oAttribution.moRaison), true));
-        mpoTable->setItem(nLigne, kAchats, Case(Texte(ResumeDe(oJournal, n, oMaintenant)), false));
+        mpoTable->setItem(nLigne, kAchats, Case(Texte(ResumeDe(oPerso, oJournal, n, oMaintenant)), false));
         mpoTable->setItem(nLigne, kReste,
                           Case(QString::number(Journaux::PARestant(oJournal, n, oMaintenant.mnPA)), false));
     }
@@ -287,7 +288,8 @@ void FenetreJournal::MontrerAchats()
     if (Reprise(*poJournal, nAttribution))
         mpoAchats->addItem(tr("Repris d'un fichier version 1 : ce que le personnage avait acheté avant n'y est pas "
                               "détaillé."));
-    for (const Achat& oAchat : AchatsDe(*poJournal, nAttribution, moDocument.GetPerso()->GetEtat()))
+    const Personnage& oPerso = *moDocument.GetPerso();
+    for (const Achat& oAchat : AchatsDe(oPerso, *poJournal, nAttribution, oPerso.GetEtat()))
         mpoAchats->addItem(Texte(Ligne(oAchat)));
     if (mpoAchats->count() == 0)
         mpoAchats->addItem(tr("Rien n'a encore été acheté avec ces PA."));

@@ -1,6 +1,7 @@
 #include "DossierTemporaire.h"
 
 #include "export/ScoreAffiche.h"
+#include "extension/Maison.h"
 #include "model/Ange.h"
 #include "model/Demon.h"
 
@@ -133,18 +134,24 @@ TEST_F(FormatExport, HeaderAndDerivedValuesFollowTheCharacter)
     EXPECT_NE(oTexte.find("\nPP :4\nPF :5\nBL :5\nBG :10\nBF :15\nMS :20\n\n"), std::string::npos) << oTexte;
 }
 
+// An extension's talents and powers as the game's: a language among the secondary talents.
 TEST_F(FormatExport, TalentsAreFiledUnderTheirPriority)
 {
+    ContenuExtension oParis{{"paris", "Paris", 1}, {}, {}, {{"Brume", CampPouvoir::Tous, 2}}};
+    oParis.moTalents = {{"Gouaille", PRIMAIRE, PRESENCE}, {"Argot", SECONDAIRE, AUCUNE, false, true},
+                        {"Rixe", EXOTIQUE, FORCE}};
     Ange oAnge;
-    oAnge.AjouterTalentBase("Jeu", EXOTIQUE, AUCUNE);
-    oAnge.AjouterTalentBase("Acrobatie", SECONDAIRE, AGILITE);
-    oAnge.AjouterTalentBase("Baratin", PRIMAIRE, PRESENCE);
+    oAnge.Meubler(std::make_shared<const Maison>(std::vector<ContenuExtension>{oParis}));
+    for (const char* oTalent : {"Jeu", "Acrobatie", "Baratin", "Gouaille", "Argot", "Rixe"})
+        oAnge.AjouterTalentBase(oTalent, EXOTIQUE, AUCUNE);
+    ASSERT_TRUE(oAnge.AjouterPouvoirBase("Brume"));
 
     const std::string oTexte = Exporter(oAnge);
 
-    EXPECT_EQ(Section(oTexte, kPrimaires), "    Baratin(1)\n");
-    EXPECT_EQ(Section(oTexte, kSecondaires), "    Acrobatie(1)\n");
-    EXPECT_EQ(Section(oTexte, kExotiques), "    Jeu(1)\n");
+    EXPECT_EQ(Section(oTexte, kPrimaires), "    Baratin(1)\n    Gouaille(1)\n");
+    EXPECT_EQ(Section(oTexte, kSecondaires), "    Acrobatie(1)\n    Argot(1)\n");
+    EXPECT_EQ(Section(oTexte, kExotiques), "    Jeu(1)\n    Rixe(1)\n");
+    EXPECT_EQ(Section(oTexte, kPouvoirs), "    Brume(0+)\n");
 }
 
 TEST_F(FormatExport, TalentsComeInByteWiseOrderOfTheirNames)

@@ -1,7 +1,11 @@
+#include "Ombres.h"
+
+#include "extension/Comparaison.h"
 #include "fichier/FichierPersonnage.h"
 #include "fichier/PageEmbarquee.h"
 #include "model/Demon.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -35,6 +39,24 @@ Json Modele()
     oDemon.AugmenterTalent("Combat", 2);
     oDemon.AjouterTalentBase("LangueAnglais", SECONDAIRE, AUCUNE);
     return Json::parse(FichierPersonnage::Ecrire(Dossier{oDemon.GetEtat(), oJournal}));
+}
+
+// A demon of the Paris campaign, granted 10 PA after its creation: the house's general talent with its speciality,
+// its language, its superior with the power reserved to him, and its power of both sides.
+Dossier DossierMaison()
+{
+    const std::unique_ptr<Personnage> poDemon = Personnage::Nouveau(DEMON, MaisonOmbres());
+    Journal oJournal = Journaux::Commencer(poDemon->GetEtat(), "2026-09-05");
+    Journaux::Accorder(*poDemon, oJournal, "2026-10-17", 10, "Séance 1");
+    poDemon->SetSuperieur("Lutece");
+    poDemon->AjouterPouvoirBase("Catacombes");
+    poDemon->AjouterPouvoirBase("Brume");
+    poDemon->AjouterTalentBase("Crochetage", PRIMAIRE, AGILITE);
+    poDemon->AugmenterTalent("Crochetage(Spe)", 2);
+    poDemon->AugmenterTalent("Crochetage", 1);
+    poDemon->AjouterTalentBase("Argot", SECONDAIRE, AUCUNE);
+    poDemon->AugmenterTalent("Argot", 1);
+    return {poDemon->GetEtat(), oJournal, 0, poDemon->GetMaison()};
 }
 
 
@@ -77,6 +99,15 @@ std::string Talent(const char* oNom, double fNiveau)
     return Texte(oFichier);
 }
 
+// The extensions the Paris demon carries, written otherwise.
+template <class Changement>
+std::string Portees(Changement fChanger)
+{
+    Json oFichier = Json::parse(FichierPersonnage::Ecrire(DossierMaison()));
+    fChanger(oFichier["extensions"]);
+    return Texte(oFichier);
+}
+
 // The text, with oAjout written just before the first oAvant.
 std::string Avant(const std::string& oAvant, const std::string& oAjout)
 {
@@ -112,7 +143,7 @@ const Refus kRefus[] = {
     {"NotJson", [] { return std::string("Fiche de Personnage VEXAL"); }, "pas du JSON valide (ligne 1, colonne 1)"},
     {"Truncated", [] { const std::string o = Texte(Modele()); return o.substr(0, o.size() / 2); }, "tronqué"},
     {"AnotherFormat", [] { return Cle("format", "vexal-campagne"); }, "au format « vexal-campagne »"},
-    {"NewerVersion", [] { return Cle("version", 3); }, "créé par une version plus récente"},
+    {"NewerVersion", [] { return Cle("version", 4); }, "créé par une version plus récente"},
     {"KeyMissing", [] { Json o = Modele(); o.erase("paSecondaire"); return Texte(o); }, "« paSecondaire » manque"},
     {"WrongType", [] { return Cle("grade", "zéro"); }, "« grade » doit être un nombre entier"},
     {"UnknownSide", [] { return Cle("camp", "elfe"); }, "Camp inconnu : « elfe »"},
@@ -173,6 +204,21 @@ const Refus kRefus[] = {
     {"ListForAText", [] { return Cle("nom", Json::array()); }, "La clé « nom » doit être un texte"},
     {"FourMillionBrackets", [] { return std::string(4000000, '['); }, "Ce n'est pas une fiche de personnage VEXAL"},
     {"EightMiBOfEmptyObjects", ObjetsVides, "Ce n'est pas une fiche de personnage VEXAL"},
+    {"ExtensionsInVersion2", [] { return Cle("extensions", Json::array()); },
+     "La clé « extensions » va avec la version 3"},
+    {"Version3WithoutExtensions",
+     [] { Json o = Json::parse(FichierPersonnage::Ecrire(DossierMaison())); o.erase("extensions"); return Texte(o); },
+     "La clé « extensions » manque à la version 3"},
+    {"CarriedLanguageWithAPriority",
+     [] { return Portees([](Json& o) { o[0]["talents"][0]["priorite"] = "PRIMAIRE"; }); },
+     "extensions[0] : talents[0] « Argot », priorite : une langue n'a ni priorité ni caractéristique"},
+    {"CarriedPriceOfZero", [] { return Portees([](Json& o) { o[0]["pouvoirs"][1]["prix"] = 0; }); },
+     "extensions[0] : pouvoirs[1] « Catacombes », prix : un prix va de 1 à 99 PA, pas 0"},
+    {"CarriedPowerOfAnUnknownSuperior", [] { return Portees([](Json& o) { o[0]["superieurs"] = Json::array(); }); },
+     "extensions[0] : pouvoirs[1] « Catacombes », superieur : aucun supérieur ne s'appelle « Lutece »"},
+    {"CarriedTwice",
+     [] { return Portees([](Json& o) { o.push_back(o[0]); o[1]["id"] = "autre"; }); },
+     "extensions[1] : superieurs[0] « Lutece », nom : Lutece est déjà un supérieur de « Les ombres de Paris »"},
     {"JournalOfEightMiBOfEmptyObjects",
      [] {
          std::string oTexte = Cle("journal", Json::array());
@@ -267,6 +313,93 @@ TEST(FichierRelu, ACreationOfNoPAOpens)
     EXPECT_EQ(oDossier->moJournal.at(0).mnPA, 0);
     EXPECT_NE(FichierPersonnage::Creer(*oDossier, oErreur), nullptr) << oErreur;
 }
+
+// Each side's catalogues take the house's entries of that side, and no other.
+TEST(FichierMaison, TheCataloguesOfEachSideGrowByTheHousesEntries)
+{
+    for (const PERSO eCamp : {DEMON, ANGE})
+    {
+        const std::unique_ptr<Personnage> poJeu = Personnage::Nouveau(eCamp);
+        const std::unique_ptr<Personnage> poPerso = Personnage::Nouveau(eCamp, MaisonOmbres());
+        const ListeTalents::Map& oTalents = *poPerso->GetListeDesTalents();
+        const ListePouvoirs::Map& oPouvoirs = *poPerso->GetListeDesPouvoirs();
+        const std::size_t nDuCamp = eCamp == DEMON ? 1 : 0;
+        EXPECT_EQ(oTalents.size(), poJeu->GetListeDesTalents()->size() + 3);
+        EXPECT_EQ(oPouvoirs.size(), poJeu->GetListeDesPouvoirs()->size() + 1 + 2 * nDuCamp);
+        EXPECT_EQ(poPerso->GetSuperieurs().size(), poJeu->GetSuperieurs().size() + nDuCamp);
+        EXPECT_EQ(oTalents.at("Crochetage")->GetSpecialite(), oTalents.at("Crochetage(Spe)"));
+        EXPECT_NE(dynamic_cast<const Langue*>(oTalents.at("Argot")), nullptr);
+        EXPECT_EQ(oPouvoirs.at("Brume")->GetCout(), 2);
+        EXPECT_EQ(oPouvoirs.count("Catacombes"), nDuCamp);
+    }
+}
+
+// A character that uses no house entry is written as one of the game alone, byte for byte.
+TEST(FichierMaison, ACharacterUsingNoHouseEntryIsOfVersion2)
+{
+    const std::unique_ptr<Personnage> poPerso = Personnage::Nouveau(DEMON, MaisonOmbres());
+    poPerso->AjouterTalentBase("Combat", PRIMAIRE, AGILITE);
+    const Journal oJournal = Journaux::Commencer(poPerso->GetEtat(), "");
+    const std::string oTexte = FichierPersonnage::Ecrire({poPerso->GetEtat(), oJournal, 0, poPerso->GetMaison()});
+
+    EXPECT_EQ(oTexte, FichierPersonnage::Ecrire({poPerso->GetEtat(), oJournal}));
+    EXPECT_THAT(oTexte, testing::HasSubstr("\"version\": 2,"));
+}
+
+struct Installee
+{
+    const char* moNom;
+    std::shared_ptr<const Maison> (*mpoMaison)();
+    const char* moEcarts;
+};
+
+void PrintTo(const Installee& oInstallee, std::ostream* poFlux)
+{
+    *poFlux << oInstallee.moNom;
+}
+
+const Installee kInstallees[] = {
+    {"TheSame", [] { return MaisonOmbres(); }, ""},
+    {"None", [] { return std::shared_ptr<const Maison>(); },
+     "« Les ombres de Paris » (ombres-de-paris, révision 3) n'est pas installée : le personnage garde les définitions "
+     "qu'il porte"},
+    {"AnotherRevision",
+     [] {
+         Json oRevision = ExtensionOmbres();
+         oRevision["revision"] = 4;
+         oRevision["pouvoirs"][1]["prix"] = 5;
+         return MaisonOmbres(oRevision);
+     },
+     "« Les ombres de Paris » (ombres-de-paris, révision 3) est installée autrement, en révision 4 : le personnage "
+     "garde les définitions qu'il porte"},
+};
+
+class FichierPortant : public ::testing::TestWithParam<Installee>
+{
+};
+
+// The definitions a file carries are the character's: whatever this machine has installed, it opens as it was
+// written, and says what differs.
+TEST_P(FichierPortant, OpensAsWrittenWhateverIsInstalled)
+{
+    const Dossier oDossier = DossierMaison();
+    const std::string oTexte = FichierPersonnage::Ecrire(oDossier);
+    std::string oErreur;
+    const std::optional<Dossier> oLu = FichierPersonnage::LireDossier(oTexte, oErreur);
+    ASSERT_TRUE(oLu) << oErreur;
+    const std::shared_ptr<const Maison> poInstallee = GetParam().mpoMaison();
+
+    const std::unique_ptr<Personnage> poPerso = FichierPersonnage::Creer(*oLu, oErreur, poInstallee);
+
+    ASSERT_TRUE(poPerso) << oErreur;
+    EXPECT_EQ(poPerso->GetEtat(), oDossier.moEtat);
+    EXPECT_EQ(poPerso->GetPouvoir("Catacombes")->GetCout(), 4);
+    EXPECT_EQ(FichierPersonnage::Ecrire({poPerso->GetEtat(), oLu->moJournal, 0, poPerso->GetMaison()}), oTexte);
+    EXPECT_EQ(DireEcarts(Comparer(oLu->mpoMaison->GetContenus(), poInstallee.get())), GetParam().moEcarts);
+}
+
+INSTANTIATE_TEST_SUITE_P(FichierMaison, FichierPortant, ::testing::ValuesIn(kInstallees),
+                         [](const ::testing::TestParamInfo<Installee>& o) { return std::string(o.param.moNom); });
 
 TEST(FichierRelu, TheExampleIsWrittenBackByteForByte)
 {

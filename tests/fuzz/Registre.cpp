@@ -1,10 +1,10 @@
 #include "Registre.h"
 
-#include "catalogue/Superieurs.h"
-#include "model/Ange.h"
-#include "model/Demon.h"
+#include "extension/Installation.h"
+#include "extension/Maison.h"
 
 #include <algorithm>
+#include <random>
 #include <sstream>
 #include <tuple>
 
@@ -33,19 +33,52 @@ const char* NomCaract(CARACT eCaract)
     return kNoms[eCaract];
 }
 
-std::unique_ptr<Personnage> Creer(PERSO eCote)
+std::unique_ptr<Personnage> Creer(PERSO eCote, std::shared_ptr<const Maison> poMaison)
 {
-    if (eCote == DEMON)
-        return std::make_unique<Demon>();
-    return std::make_unique<Ange>();
+    return Personnage::Nouveau(eCote, std::move(poMaison));
 }
 
-Catalogue FaireCatalogue(PERSO eCote)
+std::shared_ptr<const Maison> MaisonAleatoire(std::uint32_t nGraine)
 {
-    Catalogue oCatalogue{eCote, {}, {}, {}};
-    auto poPerso = Creer(eCote);
+    std::mt19937 oMoteur(nGraine);
+    const auto Entier = [&](unsigned nBorne) { return static_cast<int>(oMoteur() % nBorne); };
+    Extension oExtension;
+    ContenuExtension& oContenu = oExtension.moContenu;
+    oContenu.moIdentite = {"aleatoire", "Maison de la graine " + std::to_string(nGraine), 1 + Entier(9)};
+    oContenu.moSuperieurs = {{"Ombrage", DEMON}, {"Aurore", ANGE}};
+    for (int n = 0; n < 10; ++n)
+    {
+        DefinitionTalent& oTalent = oContenu.moTalents.emplace_back();
+        oTalent.moNom = "Savoir" + std::to_string(n);
+        oTalent.mbLangue = Entier(4) == 0;
+        if (oTalent.mbLangue)
+            continue;
+        oTalent.mePriorite = static_cast<PRIORITE>(Entier(EXOTIQUE + 1));
+        oTalent.meCaract = static_cast<CARACT>(Entier(AUCUNE + 1));
+        oTalent.mbSpecialite = Entier(3) == 0;
+    }
+    const std::string kReserveA[][2] = {{"Ombrage", "Baal"}, {"Aurore", "Michel"}};
+    for (int n = 0; n < 10; ++n)
+    {
+        DefinitionPouvoir& oPouvoir = oContenu.moPouvoirs.emplace_back();
+        oPouvoir.moNom = "Don" + std::to_string(n);
+        oPouvoir.meCamp = static_cast<CampPouvoir>(Entier(3));
+        oPouvoir.mnPrix = 1 + (Entier(8) == 0 ? Entier(99) : Entier(6));
+        oPouvoir.mbInvariable = Entier(4) == 0;
+        if (oPouvoir.meCamp != CampPouvoir::Tous && Entier(2) == 0)
+            oPouvoir.moSuperieur = kReserveA[oPouvoir.meCamp == CampPouvoir::Ange][Entier(2)];
+    }
+    return Installer({{"aleatoire.vexal-extension", std::move(oExtension), {}}}).mpoMaison;
+}
+
+Catalogue FaireCatalogue(PERSO eCote, std::shared_ptr<const Maison> poMaison)
+{
+    Catalogue oCatalogue{eCote, {}, {}, {}, poMaison, {}, {}};
+    auto poPerso = Creer(eCote, poMaison);
     for (const auto& [oNom, poTalent] : *poPerso->GetListeDesTalents())
     {
+        if (poMaison && poMaison->TrouverTalent(oNom))
+            oCatalogue.mnTalentsMaison.push_back(static_cast<int>(oCatalogue.moTalents.size()));
         const bool bLangue = dynamic_cast<const Langue*>(poTalent) != nullptr;
         oCatalogue.moTalents.push_back({oNom, true, poTalent->GetPriorite(), poTalent->GetCaractBase(), bLangue, -1});
     }
@@ -64,9 +97,14 @@ Catalogue FaireCatalogue(PERSO eCote)
     }
 
     for (const auto& [oNom, poPouvoir] : *poPerso->GetListeDesPouvoirs())
+    {
+        if (poMaison && poMaison->TrouverPouvoir(oNom))
+            oCatalogue.mnPouvoirsMaison.push_back(static_cast<int>(oCatalogue.moPouvoirs.size()));
         oCatalogue.moPouvoirs.push_back(
             {oNom, true, poPouvoir->GetCout(), poPouvoir->IsInvariable(), poPouvoir->GetSpecialOf()});
-    auto poAutreCote = Creer(eCote == DEMON ? ANGE : DEMON);
+    }
+    // The other side's powers, house ones included.
+    auto poAutreCote = Creer(eCote == DEMON ? ANGE : DEMON, poMaison);
     for (const auto& oEntree : *poAutreCote->GetListeDesPouvoirs())
     {
         if (poPerso->GetListeDesPouvoirs()->count(oEntree.first) == 0)
@@ -78,6 +116,12 @@ Catalogue FaireCatalogue(PERSO eCote)
     std::vector<std::string>& oSuperieurs = oCatalogue.moSuperieurs;
     oSuperieurs.assign(std::begin(kPrinces), std::end(kPrinces));
     oSuperieurs.insert(oSuperieurs.end(), std::begin(kArchanges), std::end(kArchanges));
+    const std::vector<ContenuExtension> oAucun;
+    for (const ContenuExtension& oContenu : poMaison ? poMaison->GetContenus() : oAucun)
+    {
+        for (const DefinitionSuperieur& oSuperieur : oContenu.moSuperieurs)
+            oSuperieurs.push_back(oSuperieur.moNom);
+    }
     oSuperieurs.insert(oSuperieurs.end(), std::begin(kFauxSuperieurs), std::end(kFauxSuperieurs));
     return oCatalogue;
 }
@@ -132,9 +176,9 @@ Etat Lire(Personnage& oPerso, const Catalogue& oCatalogue)
     return oEtat;
 }
 
-bool SuperieurEtranger(const EtatPersonnage& oEtat)
+bool SuperieurEtranger(const Personnage& oPerso, const EtatPersonnage& oEtat)
 {
-    const std::vector<std::string>& oSuperieurs = ListeSuperieurs(oEtat.meCamp);
+    const std::vector<std::string>& oSuperieurs = oPerso.GetSuperieurs();
     return !oEtat.moSuperieur.empty()
         && std::find(oSuperieurs.begin(), oSuperieurs.end(), oEtat.moSuperieur) == oSuperieurs.end();
 }
@@ -143,7 +187,7 @@ std::string Ecart(const Personnage& oPerso, const Etat& oEtat, const Catalogue& 
 {
     EtatPersonnage oValeur = oPerso.GetEtat();
     // No power is reserved to a name of no list, so such a superior opens what no superior opens.
-    if (SuperieurEtranger(oValeur))
+    if (SuperieurEtranger(oPerso, oValeur))
         oValeur.moSuperieur.clear();
     const std::string oRegle = oPerso.Verifier(oValeur);
     if (!oRegle.empty())

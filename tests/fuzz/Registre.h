@@ -4,6 +4,7 @@
 #include "model/Personnage.h"
 
 #include <array>
+#include <cstdint>
 #include <limits>
 #include <memory>
 #include <string>
@@ -30,17 +31,25 @@ struct NomPouvoir
     std::string moSuperieur;
 };
 
-// Every name a test asks for on one side: the side's catalogues, then names from elsewhere.
+// Every name a test asks for on one side: the side's catalogues, the house entries among them, then names from
+// elsewhere.
 struct Catalogue
 {
     PERSO meCote;
     std::vector<NomTalent> moTalents;
     std::vector<NomPouvoir> moPouvoirs;
     std::vector<std::string> moSuperieurs;
+    std::shared_ptr<const Maison> mpoMaison;
+    std::vector<int> mnTalentsMaison;  // indexes of the house's names
+    std::vector<int> mnPouvoirsMaison;
 };
 
-Catalogue FaireCatalogue(PERSO eCote);
-std::unique_ptr<Personnage> Creer(PERSO eCote);
+Catalogue FaireCatalogue(PERSO eCote, std::shared_ptr<const Maison> poMaison = nullptr);
+std::unique_ptr<Personnage> Creer(PERSO eCote, std::shared_ptr<const Maison> poMaison = nullptr);
+// An extension drawn from the seed, installed alone: talents of every priority and characteristic, languages and
+// specialities among them, powers of either side or both at prices up to 99, invariable ones, some reserved to a
+// superior of the game or to one of the two it adds.
+std::shared_ptr<const Maison> MaisonAleatoire(std::uint32_t nGraine);
 
 struct Soldes
 {
@@ -80,7 +89,7 @@ struct Etat
 Etat Lire(Personnage& oPerso, const Catalogue& oCatalogue);
 
 // Only a direct call sets a superior from another side or from nowhere; the character's check refuses it.
-bool SuperieurEtranger(const EtatPersonnage& oEtat);
+bool SuperieurEtranger(const Personnage& oPerso, const EtatPersonnage& oEtat);
 
 // The first rule of the game that the character breaks, empty when it keeps them all: its own check of its state
 // (the point ledger, the ranges and the grade's caps), then what that state leaves out: nothing held outside the

@@ -61,7 +61,7 @@ void Ajouter(std::vector<Niveau>& oNiveaux, int nNom, Niveau fPas)
 // such a character, which only a direct call makes, is left alone.
 Reponse Ajuster(Personnage& oPerso, Journal& oJournal, int nPA)
 {
-    if (SuperieurEtranger(oPerso.GetEtat()))
+    if (SuperieurEtranger(oPerso, oPerso.GetEtat()))
         return Reponse::Muette;
     return Rapport(Journaux::Ajuster(oPerso, oJournal, oPerso.GetPATotal() + nPA, "", true).empty());
 }
@@ -226,29 +226,38 @@ struct Palette
     std::vector<int> mnSuperieurs;
 };
 
+// A talent comes with its speciality; a reserved power is bought only under its own superior, who comes too.
+void AjouterTalent(Palette& oPalette, const Catalogue& oCatalogue, int nTalent)
+{
+    oPalette.mnTalents.push_back(nTalent);
+    if (oCatalogue.moTalents[nTalent].mnSpecialite >= 0)
+        oPalette.mnTalents.push_back(oCatalogue.moTalents[nTalent].mnSpecialite);
+}
+
+void AjouterPouvoir(Palette& oPalette, const Catalogue& oCatalogue, int nPouvoir)
+{
+    const auto& oSuperieurs = oCatalogue.moSuperieurs;
+    oPalette.mnPouvoirs.push_back(nPouvoir);
+    const std::string& oReserveA = oCatalogue.moPouvoirs[nPouvoir].moSuperieur;
+    auto oSuperieur = std::find(oSuperieurs.begin(), oSuperieurs.end(), oReserveA);
+    if (oSuperieur != oSuperieurs.end())
+        oPalette.mnSuperieurs.push_back(static_cast<int>(oSuperieur - oSuperieurs.begin()));
+}
+
+// A house's talent and power always come up, among those the whole catalogue gives.
 Palette Choisir(Hasard& oHasard, const Catalogue& oCatalogue)
 {
     Palette oPalette;
-    const auto& oSuperieurs = oCatalogue.moSuperieurs;
     for (int n = 3 + oHasard.Entier(8); n > 0; --n)
-    {
-        const int nTalent = oHasard.Entier(oCatalogue.moTalents.size());
-        oPalette.mnTalents.push_back(nTalent);
-        if (oCatalogue.moTalents[nTalent].mnSpecialite >= 0)
-            oPalette.mnTalents.push_back(oCatalogue.moTalents[nTalent].mnSpecialite);
-    }
+        AjouterTalent(oPalette, oCatalogue, oHasard.Entier(oCatalogue.moTalents.size()));
     for (int n = 2 + oHasard.Entier(6); n > 0; --n)
-    {
-        const int nPouvoir = oHasard.Entier(oCatalogue.moPouvoirs.size());
-        oPalette.mnPouvoirs.push_back(nPouvoir);
-        // A reserved power is bought only under its own superior, who must then come up too.
-        const std::string& oReserveA = oCatalogue.moPouvoirs[nPouvoir].moSuperieur;
-        auto oSuperieur = std::find(oSuperieurs.begin(), oSuperieurs.end(), oReserveA);
-        if (oSuperieur != oSuperieurs.end())
-            oPalette.mnSuperieurs.push_back(static_cast<int>(oSuperieur - oSuperieurs.begin()));
-    }
+        AjouterPouvoir(oPalette, oCatalogue, oHasard.Entier(oCatalogue.moPouvoirs.size()));
+    if (!oCatalogue.mnTalentsMaison.empty())
+        AjouterTalent(oPalette, oCatalogue, oHasard.Parmi(oCatalogue.mnTalentsMaison));
+    if (!oCatalogue.mnPouvoirsMaison.empty())
+        AjouterPouvoir(oPalette, oCatalogue, oHasard.Parmi(oCatalogue.mnPouvoirsMaison));
     for (int n = 1 + oHasard.Entier(3); n > 0; --n)
-        oPalette.mnSuperieurs.push_back(oHasard.Entier(oSuperieurs.size()));
+        oPalette.mnSuperieurs.push_back(oHasard.Entier(oCatalogue.moSuperieurs.size()));
     return oPalette;
 }
 }
@@ -302,7 +311,7 @@ std::string Retour(const Personnage& oPerso, const EtatPersonnage& oEtat, Person
     if (!oLu || *oLu != oEtat)
         return "the file does not give the state back: " + oErreur;
     const std::string oRefus = oAutre.Restaurer(oEtat);
-    if (SuperieurEtranger(oEtat))
+    if (SuperieurEtranger(oAutre, oEtat))
         return oRefus.empty() ? "a superior of no list was restored" : std::string();
     if (!oRefus.empty())
         return "the state is not restored: " + oRefus;
@@ -314,13 +323,14 @@ std::string Retour(const Personnage& oPerso, const EtatPersonnage& oEtat, Person
 }
 
 // The journal's sum is the total, each of its pictures is a state the rules could reach, and the file gives the
-// character and its journal back, byte for byte, and so does its web page, whatever the texts hold. A superior of no
-// list, which only a direct call sets, stays out.
+// character and its journal back, byte for byte, with the definitions of the house entries they use, and so does its
+// web page, whatever the texts hold. A superior of no list, which only a direct call sets, stays out.
 std::string RetourJournal(const Personnage& oPerso, const Journal& oJournal)
 {
-    Dossier oDossier{oPerso.GetEtat(), oJournal};
-    if (SuperieurEtranger(oDossier.moEtat)
-        || std::any_of(oJournal.begin(), oJournal.end(), [](const Attribution& o) { return SuperieurEtranger(*o.mpoEtat); }))
+    Dossier oDossier{oPerso.GetEtat(), oJournal, 0, oPerso.GetMaison()};
+    const auto Etranger = [&](const EtatPersonnage& oEtat) { return SuperieurEtranger(oPerso, oEtat); };
+    if (Etranger(oDossier.moEtat)
+        || std::any_of(oJournal.begin(), oJournal.end(), [&](const Attribution& o) { return Etranger(*o.mpoEtat); }))
         return {};
     if (std::string oRaison = FichierPersonnage::VerifierJournal(oDossier); !oRaison.empty())
         return "the journal breaks a rule: " + oRaison;
@@ -334,12 +344,18 @@ std::string RetourJournal(const Personnage& oPerso, const Journal& oJournal)
         FichierPersonnage::LireDossier("<!DOCTYPE html>\n<p>" + PageEmbarquee::Embarquer(oTexte) + "</p>\n", oErreur);
     if (!oDePage || oDePage->moEtat != oLu->moEtat || oDePage->moJournal != oJournal)
         return "the web page does not give the file back: " + oErreur;
-    return {};
+    // Where its extension is not installed, a character opens with the definitions its file carries.
+    if (oLu->mpoMaison == nullptr)
+        return {};
+    const std::unique_ptr<Personnage> poRelu = FichierPersonnage::Creer(*oLu, oErreur);
+    return poRelu && poRelu->GetEtat() == oDossier.moEtat ? std::string()
+                                                          : "the file does not open without its extension: " + oErreur;
 }
 
 // What each award from the nth on bought adds up to the PA and PA secondaire spent between its picture and the next
 // award's, which holds that award's PA already, or the character now for the last one.
-std::string AchatsJustes(const Journal& oJournal, const EtatPersonnage& oMaintenant, std::size_t nDepuis)
+std::string AchatsJustes(const Personnage& oPerso, const Journal& oJournal, const EtatPersonnage& oMaintenant,
+                         std::size_t nDepuis)
 {
     for (std::size_t n = nDepuis; n < oJournal.size(); ++n)
     {
@@ -348,7 +364,7 @@ std::string AchatsJustes(const Journal& oJournal, const EtatPersonnage& oMainten
         const long long nAccordes = bDerniere ? 0 : oJournal[n + 1].mnPA;
         long long nPA = 0;
         long long nSecondaires = 0;
-        for (const Achat& oAchat : AchatsDe(oJournal, n, oMaintenant))
+        for (const Achat& oAchat : AchatsDe(oPerso, oJournal, n, oMaintenant))
         {
             nPA += oAchat.mnPA;
             nSecondaires += oAchat.mnPASecondaire;
@@ -383,8 +399,8 @@ std::string DefaireRefaire(Personnage& oPerso, const std::vector<EtatPersonnage>
 
 Echec Rejouer(const std::vector<Operation>& oOperations, const Catalogue& oCatalogue)
 {
-    auto poPerso = Creer(oCatalogue.meCote);
-    auto poMiroir = Creer(oCatalogue.meCote);
+    auto poPerso = Creer(oCatalogue.meCote, oCatalogue.mpoMaison);
+    auto poMiroir = Creer(oCatalogue.meCote, oCatalogue.mpoMaison);
     Echec oEchec{{}, 0, Lire(*poPerso, oCatalogue)};
     oEchec.moRegle = Ecart(*poPerso, oEchec.moEtat, oCatalogue);
     EtatPersonnage oPrecedent = poPerso->GetEtat();
@@ -402,7 +418,8 @@ Echec Rejouer(const std::vector<Operation>& oOperations, const Catalogue& oCatal
         EtatPersonnage oEtat = poPerso->GetEtat();
         // Only the last award's purchases move, but when an award comes or goes.
         if (oEchec.moRegle.empty())
-            oEchec.moRegle = AchatsJustes(oJournal, oEtat, oJournal.size() == nAttributions ? nAttributions - 1 : 0);
+            oEchec.moRegle =
+                AchatsJustes(*poPerso, oJournal, oEtat, oJournal.size() == nAttributions ? nAttributions - 1 : 0);
         // A state like the last one was checked with it.
         if (oEtat == oPrecedent)
             continue;
@@ -410,7 +427,7 @@ Echec Rejouer(const std::vector<Operation>& oOperations, const Catalogue& oCatal
             oEchec.moRegle = Retour(*poPerso, oEtat, *poMiroir);
         if (oEchec.moRegle.empty())
             oEchec.moRegle = RetourJournal(*poPerso, oJournal);
-        if (!SuperieurEtranger(oEtat))
+        if (!SuperieurEtranger(*poPerso, oEtat))
             oEtats.push_back(oEtat);
         oPrecedent = std::move(oEtat);
     }

@@ -18,21 +18,25 @@ class SequencesAleatoires : public testing::TestWithParam<PERSO>
 {
 };
 
+// Each seed draws an extension of its own too, which the character is given: its names come up in every sequence.
 TEST_P(SequencesAleatoires, EveryCallKeepsThePointLedgerAndTheGradeCaps)
 {
-    const Catalogue oCatalogue = FaireCatalogue(GetParam());
     const int nPremiere = Reglage("VEXAL_FUZZ_PREMIERE_GRAINE", 1);
     const int nGraines = Reglage("VEXAL_FUZZ_GRAINES", 500);
     const int nOperations = Reglage("VEXAL_FUZZ_OPERATIONS", 1000);
     for (int nGraine = nPremiere; nGraine < nPremiere + nGraines; ++nGraine)
     {
-        const std::vector<Operation> oOperations = Tirer(static_cast<std::uint32_t>(nGraine), nOperations, oCatalogue);
+        const auto nTirage = static_cast<std::uint32_t>(nGraine);
+        const Catalogue oCatalogue = FaireCatalogue(GetParam(), MaisonAleatoire(nTirage));
+        ASSERT_NE(oCatalogue.mpoMaison, nullptr) << "the extension of seed " << nGraine << " is not loaded";
+        const std::vector<Operation> oOperations = Tirer(nTirage, nOperations, oCatalogue);
         const std::string oRegle = Rejouer(oOperations, oCatalogue).moRegle;
         if (oRegle.empty())
             continue;
         const std::vector<Operation> oCourte = Reduire(oOperations, oCatalogue);
-        FAIL() << "Seed " << nGraine << " breaks the rule \"" << oRegle << "\"; the shortest sequence found:\n"
-               << Decrire(oCourte, oCatalogue) << "leaves " << Decrire(Rejouer(oCourte, oCatalogue).moEtat, oCatalogue);
+        FAIL() << "Seed " << nGraine << " breaks the rule \"" << oRegle << "\"; the shortest sequence found, on a "
+               << "character given MaisonAleatoire(" << nGraine << "):\n" << Decrire(oCourte, oCatalogue) << "leaves "
+               << Decrire(Rejouer(oCourte, oCatalogue).moEtat, oCatalogue);
     }
 }
 
