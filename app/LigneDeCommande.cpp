@@ -7,6 +7,7 @@
 #include "FichierPdf.h"
 #include "MyWidget.h"
 #include "NomFichier.h"
+#include "TableImprimee.h"
 #include "disque/FichierAtomique.h"
 #include "model/Personnage.h"
 
@@ -169,6 +170,20 @@ int Mauvais(const QCommandLineParser& oLigne, const QString& oRaison)
     return 2;
 }
 
+// Writes with fEcrire into oSortie what was made of oFichier, never over that file itself; a failed write ends with
+// the reason on stderr.
+template <class Ecriture>
+int EcrireDepuis(const QString& oSortie, const QString& oFichier, Ecriture fEcrire)
+{
+    Remplacement oOptions;
+    oOptions.moSource = NomFichier::Octets(oFichier).toStdString();
+    QString oRaison;
+    if (fEcrire(NomFichier::Octets(oSortie).constData(), oOptions, oRaison))
+        return 0;
+    std::fprintf(stderr, "vexal: %s\n", qPrintable(oRaison));
+    return 1;
+}
+
 // Writes what fEcrire makes of the file's character into oSortie, with no window, never over the file itself; a
 // refused file or a failed write ends with the reason on stderr.
 template <class Ecriture>
@@ -178,14 +193,9 @@ int EcrireSansFenetre(const QString& oSortie, const QString& oFichier, Ecriture 
     const QString oErreur = oDocument.Ouvrir(oFichier, nullptr);
     if (!oErreur.isEmpty())
         return Refuser(oFichier, oErreur);
-    Remplacement oOptions;
-    oOptions.moSource = NomFichier::Octets(oFichier).toStdString();
-    QString oRaison;
-    if (fEcrire(*oDocument.GetPerso(), *oDocument.GetJournal(), NomFichier::Octets(oSortie).constData(), oOptions,
-                oRaison))
-        return 0;
-    std::fprintf(stderr, "vexal: %s\n", qPrintable(oRaison));
-    return 1;
+    return EcrireDepuis(oSortie, oFichier, [&](const char* oNom, const Remplacement& oOptions, QString& oRaison) {
+        return fEcrire(*oDocument.GetPerso(), *oDocument.GetJournal(), oNom, oOptions, oRaison);
+    });
 }
 
 int Exporter(const QString& oSortie, const QString& oFichier)
@@ -233,8 +243,22 @@ int Accorder(int nPA, const std::string& oRaison, const std::string& oDate, cons
     return 1;
 }
 
+// The table's grid, then each of its characters' sheets, in one PDF.
+int EcrireTablePdf(const QString& oSortie, const QString& oFichier)
+{
+    DocumentTable oTable;
+    if (const QString oErreur = oTable.Ouvrir(oFichier, nullptr); !oErreur.isEmpty())
+        return Refuser(oFichier, oErreur);
+    return EcrireDepuis(oSortie, oFichier, [&](const char* oNom, const Remplacement& oOptions, QString& oRaison) {
+        return ImprimerTablePdf(oTable, oNom, oRaison, oOptions);
+    });
+}
+
 int EcrirePdf(const QString& oSortie, const QString& oFichier)
 {
+    // A table file is told by its extension.
+    if (oFichier.endsWith(QLatin1Char('.') + DocumentTable::Extension()))
+        return EcrireTablePdf(oSortie, oFichier);
     return EcrireSansFenetre(oSortie, oFichier, [](const Personnage& oPerso, const Journal& oJournal, const char* oNom,
                                                    const Remplacement& oOptions, QString& oRaison) {
         return ImprimerPdf(oPerso, oJournal, oNom, oRaison, oOptions);
@@ -273,9 +297,11 @@ int Lancer(int& argc, char** argv)
                                      QCoreApplication::translate("Lancer", "Écrit l'export texte du personnage."),
                                      QStringLiteral("SORTIE.txt"));
     oLigne.addOption(oExport);
-    const QCommandLineOption oPdf(QStringLiteral("pdf"),
-                                  QCoreApplication::translate("Lancer", "Écrit la feuille du personnage en PDF."),
-                                  QStringLiteral("SORTIE.pdf"));
+    const QCommandLineOption oPdf(
+        QStringLiteral("pdf"),
+        QCoreApplication::translate("Lancer", "Écrit en PDF la feuille du personnage, ou la table et chacune de ses "
+                                              "feuilles."),
+        QStringLiteral("SORTIE.pdf"));
     oLigne.addOption(oPdf);
     const QCommandLineOption oAccorder(
         QStringLiteral("accorder"),
