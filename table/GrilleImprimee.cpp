@@ -1,12 +1,14 @@
 #include "GrilleImprimee.h"
 
+#include "Paragraphe.h"
+
 #include <QAbstractItemModel>
-#include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
 
 #include <algorithm>
-#include <limits>
+#include <memory>
+#include <vector>
 
 namespace
 {
@@ -18,7 +20,47 @@ constexpr double kColonneMinMm = 36;
 constexpr double kColonneMaxMm = 50;
 // A reason of any length keeps its row within a few lines: the sheets that follow print it whole.
 constexpr int kLignesMax = 3;
-constexpr int kDrapeaux = Qt::AlignTop | Qt::TextWordWrap;
+
+// A cell's text broken into lines within its width, each of its own lines cut short past a few.
+class TexteCase
+{
+public:
+    TexteCase(const QString& oTexte, const QFont& oPolice, const StyleFeuille& oStyle, double fLargeur,
+              Qt::Alignment eAlignement)
+        : mfInterligne(oStyle.Interligne(oPolice))
+    {
+        for (const QString& oLigne : oTexte.split(QLatin1Char('\n')))
+        {
+            moParagraphes.push_back(std::make_unique<Paragraphe>(
+                oStyle.Raccourci(oPolice, oLigne, kLignesMax * fLargeur), oPolice, oStyle.Appareil(), fLargeur,
+                eAlignement));
+        }
+    }
+
+    double Hauteur() const
+    {
+        int nLignes = 0;
+        for (const auto& poParagraphe : moParagraphes)
+            nLignes += poParagraphe->NombreDeLignes();
+        return nLignes * mfInterligne;
+    }
+
+    void Peindre(QPainter& oPeintre, QPointF oCoin) const
+    {
+        for (const auto& poParagraphe : moParagraphes)
+        {
+            for (int nLigne = 0; nLigne < poParagraphe->NombreDeLignes(); ++nLigne)
+            {
+                poParagraphe->PeindreLigne(oPeintre, nLigne, oCoin);
+                oCoin.ry() += mfInterligne;
+            }
+        }
+    }
+
+private:
+    std::vector<std::unique_ptr<Paragraphe>> moParagraphes;
+    double mfInterligne;
+};
 }
 
 GrilleImprimee::GrilleImprimee(const QAbstractItemModel& oModele, QPainter& oPeintre, QPagedPaintDevice& oAppareil)
@@ -72,31 +114,17 @@ int GrilleImprimee::Peindre(const QString& oTitre, const QStringList& oRemarques
     return mnPage;
 }
 
-QString GrilleImprimee::Borne(const QFont& oPolice, const QString& oTexte, double fLargeur) const
-{
-    QStringList oLignes = oTexte.split(QLatin1Char('\n'));
-    for (QString& oLigne : oLignes)
-        oLigne = moStyle.Raccourci(oPolice, oLigne, kLignesMax * fLargeur);
-    return oLignes.join(QLatin1Char('\n'));
-}
-
 double GrilleImprimee::Hauteur(const QFont& oPolice, const QString& oTexte, double fLargeur) const
 {
-    if (oTexte.isEmpty())
-        return moStyle.Interligne(oPolice);
-    const QRectF oPlace(0, 0, fLargeur, std::numeric_limits<int>::max());
-    const QFontMetricsF oMesure(oPolice, &moAppareil);
-    return oMesure.boundingRect(oPlace, kDrapeaux, Borne(oPolice, oTexte, fLargeur)).height();
+    return TexteCase(oTexte, oPolice, moStyle, fLargeur, Qt::AlignLeft).Hauteur();
 }
 
 void GrilleImprimee::PeindreTexte(const QFont& oPolice, const QRectF& oCase, Qt::Alignment eAlignement,
                                   const QString& oTexte)
 {
     const QRectF oPlace = oCase.adjusted(mfMarge, mfMarge, -mfMarge, -mfMarge);
-    moPeintre.setPen(Qt::black);
-    moPeintre.setFont(oPolice);
-    moPeintre.drawText(oPlace, kDrapeaux | (eAlignement & Qt::AlignHorizontal_Mask),
-                       Borne(oPolice, oTexte, oPlace.width()));
+    TexteCase(oTexte, oPolice, moStyle, oPlace.width(), eAlignement & Qt::AlignHorizontal_Mask)
+        .Peindre(moPeintre, oPlace.topLeft());
 }
 
 // A loose page still says which table it is and where it goes.

@@ -25,8 +25,6 @@ public:
     int Peindre(const QString& oTitre, const QStringList& oRemarques);
 
 private:
-    // A text wrapped within the width, each of its lines cut short past a few lines.
-    QString Borne(const QFont& oPolice, const QString& oTexte, double fLargeur) const;
     double Hauteur(const QFont& oPolice, const QString& oTexte, double fLargeur) const;
     void PeindreTexte(const QFont& oPolice, const QRectF& oCase, Qt::Alignment eAlignement, const QString& oTexte);
     void NouvellePage();
