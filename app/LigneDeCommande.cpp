@@ -1,6 +1,7 @@
 #include "LigneDeCommande.h"
 
 #include "AccordTable.h"
+#include "ChoixFichier.h"
 #include "DocumentPersonnage.h"
 #include "DocumentTable.h"
 #include "Documents.h"
@@ -8,6 +9,7 @@
 #include "FichierPdf.h"
 #include "MyWidget.h"
 #include "NomFichier.h"
+#include "TableImprimee.h"
 #include "disque/FichierAtomique.h"
 #include "model/Personnage.h"
 
@@ -171,6 +173,20 @@ int Mauvais(const QCommandLineParser& oLigne, const QString& oRaison)
     return 2;
 }
 
+// Writes with fEcrire into oSortie what was made of oFichier, never over that file itself; a failed write ends with
+// the reason on stderr.
+template <class Ecriture>
+int EcrireDepuis(const QString& oSortie, const QString& oFichier, Ecriture fEcrire)
+{
+    Remplacement oOptions;
+    oOptions.moSource = NomFichier::Octets(oFichier).toStdString();
+    QString oRaison;
+    if (fEcrire(NomFichier::Octets(oSortie).constData(), oOptions, oRaison))
+        return 0;
+    std::fprintf(stderr, "vexal: %s\n", qPrintable(oRaison));
+    return 1;
+}
+
 // Writes what fEcrire makes of the file's character into oSortie, with no window, never over the file itself; a
 // refused file or a failed write ends with the reason on stderr.
 template <class Ecriture>
@@ -180,14 +196,9 @@ int EcrireSansFenetre(const QString& oSortie, const QString& oFichier, Ecriture 
     const QString oErreur = oDocument.Ouvrir(oFichier, nullptr);
     if (!oErreur.isEmpty())
         return Refuser(oFichier, oErreur);
-    Remplacement oOptions;
-    oOptions.moSource = NomFichier::Octets(oFichier).toStdString();
-    QString oRaison;
-    if (fEcrire(*oDocument.GetPerso(), *oDocument.GetJournal(), NomFichier::Octets(oSortie).constData(), oOptions,
-                oRaison))
-        return 0;
-    std::fprintf(stderr, "vexal: %s\n", qPrintable(oRaison));
-    return 1;
+    return EcrireDepuis(oSortie, oFichier, [&](const char* oNom, const Remplacement& oOptions, QString& oRaison) {
+        return fEcrire(*oDocument.GetPerso(), *oDocument.GetJournal(), oNom, oOptions, oRaison);
+    });
 }
 
 int Exporter(const QString& oSortie, const QString& oFichier)
@@ -209,7 +220,7 @@ int Accorder(int nPA, const std::string& oRaison, const std::string& oDate, cons
     for (const QString& oNom : oFichiers)
     {
         const QString oFichier = NomFichier::Canonique(oNom);
-        if (oFichier.endsWith(QLatin1Char('.') + DocumentTable::Extension()))
+        if (ChoixFichier::EstTable(oFichier))
         {
             auto poTable = std::make_unique<DocumentTable>();
             if (const QString oErreur = poTable->Ouvrir(oFichier, nullptr); !oErreur.isEmpty())
@@ -233,6 +244,17 @@ int Accorder(int nPA, const std::string& oRaison, const std::string& oDate, cons
         return 0;
     std::fprintf(stderr, "vexal: %s\n", qPrintable(oIssue.moMessage));
     return 1;
+}
+
+// The table's grid, then each of its characters' sheets, in one PDF.
+int EcrireTablePdf(const QString& oSortie, const QString& oFichier)
+{
+    DocumentTable oTable;
+    if (const QString oErreur = oTable.Ouvrir(oFichier, nullptr); !oErreur.isEmpty())
+        return Refuser(oFichier, oErreur);
+    return EcrireDepuis(oSortie, oFichier, [&](const char* oNom, const Remplacement& oOptions, QString& oRaison) {
+        return ImprimerTablePdf(oTable, oNom, oRaison, oOptions);
+    });
 }
 
 // The printed sheet as a PDF, or the web page: each says itself why it could not be written.
@@ -279,9 +301,11 @@ int Lancer(int& argc, char** argv)
                                      QCoreApplication::translate("Lancer", "Écrit l'export texte du personnage."),
                                      QStringLiteral("SORTIE.txt"));
     oLigne.addOption(oExport);
-    const QCommandLineOption oPdf(QStringLiteral("pdf"),
-                                  QCoreApplication::translate("Lancer", "Écrit la feuille du personnage en PDF."),
-                                  QStringLiteral("SORTIE.pdf"));
+    const QCommandLineOption oPdf(
+        QStringLiteral("pdf"),
+        QCoreApplication::translate("Lancer", "Écrit en PDF la feuille du personnage, ou la table et chacune de ses "
+                                              "feuilles."),
+        QStringLiteral("SORTIE.pdf"));
     oLigne.addOption(oPdf);
     const QCommandLineOption oAccorder(
         QStringLiteral("accorder"),
@@ -358,7 +382,8 @@ int Lancer(int& argc, char** argv)
     if (oLigne.isSet(oExport))
         return Exporter(oLigne.value(oExport), oFichiers.first());
     if (oLigne.isSet(oPdf))
-        return EcrireFeuille(ImprimerPdf, oLigne.value(oPdf), oFichiers.first());
+        return ChoixFichier::EstTable(oFichiers.first()) ? EcrireTablePdf(oLigne.value(oPdf), oFichiers.first())
+                                                          : EcrireFeuille(ImprimerPdf, oLigne.value(oPdf), oFichiers.first());
     if (oLigne.isSet(oHtml))
         return EcrireFeuille(EcrirePage, oLigne.value(oHtml), oFichiers.first());
 

@@ -7,6 +7,8 @@
 //   vexal TABLE.vexal-table                 the start window and that table's window
 //   vexal --export SORTIE.txt FICHIER.vexal the character's text export, with no window and no display
 //   vexal --pdf SORTIE.pdf FICHIER.vexal    the character's printed sheet as a PDF, likewise
+//   vexal --pdf SORTIE.pdf TABLE.vexal-table
+//                                           the table's grid, then each of its characters' printed sheets, likewise
 //   vexal --accorder PA --raison TEXTE [--date AAAA-MM-JJ] FICHIER...
 //                                           one award to every character named, each file a character or a table:
 //                                           all of them get it, saved, or none does

@@ -76,6 +76,9 @@ def main():
     ratio("save", "BM_Enregistrer", "BM_Exporter", 2, "us", 1e6)
     ratio("web page", "BM_Page/300", "BM_Pdf/300", 3, "ms", 1e3)
     ratio("page journal", "BM_Page/300", "BM_Page/30", 12, "ms", 1e3)
+    ratio("open table", "BM_OuvrirTable", "BM_OuvrirPersonnage", 7, "ms", 1e3)
+    ratio("grant table", "BM_AccorderATous", "BM_EnregistrerPersonnage", 7, "ms", 1e3)
+    ratio("refresh table", "BM_RafraichirTable", "BM_OuvrirPersonnage", 2, "ms", 1e3)
 
     pic, plancher = m["BM_Processus/fiche_remplie"]["PicKo"], m["BM_Processus/minimal_lignes"]["PicKo"]
     ligne("memory", pic / plancher, "target <= 1.3", pic / plancher <= 1.3,

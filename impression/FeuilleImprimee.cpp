@@ -135,6 +135,15 @@ int Derouler(const ContenuFeuille& oContenu, Sortie& oSortie, std::function<bool
     return oPage.Numero();
 }
 
+// Every page of the sheet, in A4 portrait. A page already open on the device keeps its own size.
+int ImprimerTout(const Personnage& oPerso, const Journal& oJournal, Sortie& oSortie)
+{
+    oSortie.Appareil().setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, kMargesMm, QPageLayout::Millimeter));
+    Derouler(ContenuDe(oPerso, oJournal), oSortie, [](int) { return true; });
+    return oSortie.Terminer();
+}
+
 // The sheet's pages in the order the printer takes them, with the copies it does not make itself. A selection or
 // the current page mean the whole sheet, which has neither.
 std::vector<int> Suite(const QPrinter& oImprimante, int nPages)
@@ -165,11 +174,17 @@ std::vector<int> Suite(const QPrinter& oImprimante, int nPages)
 
 int ImprimerFeuille(const Personnage& oPerso, const Journal& oJournal, QPagedPaintDevice& oAppareil)
 {
-    oAppareil.setPageLayout(
-        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, kMargesMm, QPageLayout::Millimeter));
     Sortie oSortie(oAppareil);
-    Derouler(ContenuDe(oPerso, oJournal), oSortie, [](int) { return true; });
-    return oSortie.Terminer();
+    return ImprimerTout(oPerso, oJournal, oSortie);
+}
+
+int ImprimerFeuille(const Personnage& oPerso, const Journal& oJournal, QPainter& oPeintre)
+{
+    auto* poAppareil = dynamic_cast<QPagedPaintDevice*>(oPeintre.device());
+    if (!oPeintre.isActive() || poAppareil == nullptr)
+        return 0;
+    Sortie oSortie(oPeintre, *poAppareil);
+    return ImprimerTout(oPerso, oJournal, oSortie);
 }
 
 int ImprimerFeuille(const Personnage& oPerso, const Journal& oJournal, QPrinter& oImprimante)

@@ -8,8 +8,8 @@
 #include <QFile>
 #include <QPdfWriter>
 
-bool ImprimerPdf(const Personnage& oPerso, const Journal& oJournal, const char* fileName, QString& oRaison,
-                 const Remplacement& oOptions)
+bool EcrirePagesPdf(const QString& oTitre, const std::function<QString(QPdfWriter&)>& fPeindre, const char* fileName,
+                    QString& oRaison, const Remplacement& oOptions)
 {
     const QString oPrefixe = QStringLiteral("Le PDF n'a pas pu être écrit dans %1 : ")
                                  .arg(QDir::toNativeSeparators(QFile::decodeName(fileName != nullptr ? fileName : "")));
@@ -19,11 +19,11 @@ bool ImprimerPdf(const Personnage& oPerso, const Journal& oJournal, const char* 
     oPages.open(QIODevice::WriteOnly);
     {
         QPdfWriter oPdf(&oPages);
-        oPdf.setTitle(oPerso.GetNom().empty() ? QStringLiteral("Personnage VEXAL") : QString::fromStdString(oPerso.GetNom()));
+        oPdf.setTitle(oTitre);
         oPdf.setCreator(QStringLiteral("VEXAL"));
-        if (ImprimerFeuille(oPerso, oJournal, oPdf) == 0)
+        if (const QString oEchec = fPeindre(oPdf); !oEchec.isEmpty())
         {
-            oRaison = oPrefixe + QStringLiteral("la feuille n'a pas pu être dessinée");
+            oRaison = oPrefixe + oEchec;
             return false;
         }
     }
@@ -35,4 +35,18 @@ bool ImprimerPdf(const Personnage& oPerso, const Journal& oJournal, const char* 
     }
     oRaison.clear();
     return true;
+}
+
+bool ImprimerPdf(const Personnage& oPerso, const Journal& oJournal, const char* fileName, QString& oRaison,
+                 const Remplacement& oOptions)
+{
+    const QString oTitre =
+        oPerso.GetNom().empty() ? QStringLiteral("Personnage VEXAL") : QString::fromStdString(oPerso.GetNom());
+    return EcrirePagesPdf(
+        oTitre,
+        [&](QPdfWriter& oPdf) {
+            const bool bPeinte = ImprimerFeuille(oPerso, oJournal, oPdf) > 0;
+            return bPeinte ? QString() : QStringLiteral("la feuille n'a pas pu être dessinée");
+        },
+        fileName, oRaison, oOptions);
 }

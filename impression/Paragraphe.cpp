@@ -47,11 +47,12 @@ int FinDuMot(const std::vector<int>& oFins, int nDebut)
 }
 }
 
-Paragraphe::Paragraphe(const QString& oTexte, const QFont& oPolice, const QPaintDevice& oAppareil, double fLargeur)
+Paragraphe::Paragraphe(const QString& oTexte, const QFont& oPolice, const QPaintDevice& oAppareil, double fLargeur,
+                       Qt::Alignment eAlignement)
     : moMiseEnPage(oTexte, oPolice, &oAppareil)
 {
     const std::vector<int> oFins = FinsDeMots(oTexte);
-    QTextOption oOption;
+    QTextOption oOption(eAlignement);
     const auto Remplir = [&](QTextLine& oLigne, QTextOption::WrapMode eMode) {
         oOption.setWrapMode(eMode);
         moMiseEnPage.setTextOption(oOption);

@@ -10,11 +10,13 @@ class QPointF;
 class QString;
 
 // A text broken into lines of a given width: between words, or inside a word too long for a line. Each line is
-// painted on its own, in black, so that a long text may go on over the next page between two lines.
+// painted on its own, in black, so that a long text may go on over the next page between two lines; placed within
+// the width as eAlignement says.
 class Paragraphe
 {
 public:
-    Paragraphe(const QString& oTexte, const QFont& oPolice, const QPaintDevice& oAppareil, double fLargeur);
+    Paragraphe(const QString& oTexte, const QFont& oPolice, const QPaintDevice& oAppareil, double fLargeur,
+               Qt::Alignment eAlignement = Qt::AlignLeft);
     Paragraphe(const Paragraphe&) = delete;
     Paragraphe& operator=(const Paragraphe&) = delete;
 

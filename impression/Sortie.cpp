@@ -4,6 +4,16 @@
 
 Sortie::Sortie(QPagedPaintDevice& oAppareil)
     : moAppareil(oAppareil),
+      moPeintre(moPropre),
+      moRebut(1, 1, QImage::Format_RGB32),
+      moPeintreRebut(&moRebut)
+{
+}
+
+Sortie::Sortie(QPainter& oPeintre, QPagedPaintDevice& oAppareil)
+    : moAppareil(oAppareil),
+      moPeintre(oPeintre),
+      mbPrete(true),
       moRebut(1, 1, QImage::Format_RGB32),
       moPeintreRebut(&moRebut)
 {
@@ -13,6 +23,8 @@ QPainter& Sortie::Ouvrir(bool bImprimee)
 {
     if (!bImprimee || mbEchec)
         return moPeintreRebut;
+    if (mbPrete && mnPages == 0)
+        moPeintre.save();
     if (moPeintre.isActive())
         moAppareil.newPage();
     else if (!moPeintre.begin(&moAppareil))
@@ -26,7 +38,9 @@ QPainter& Sortie::Ouvrir(bool bImprimee)
 
 int Sortie::Terminer()
 {
-    if (moPeintre.isActive())
+    if (mbPrete && mnPages > 0)
+        moPeintre.restore();
+    else if (!mbPrete && moPeintre.isActive())
         moPeintre.end();
     return mbEchec ? 0 : mnPages;
 }

@@ -12,6 +12,9 @@ class Sortie
 {
 public:
     explicit Sortie(QPagedPaintDevice& oAppareil);
+    // After the pages another painter already put on its device: every page is a new one, and the painter is left
+    // open, as it was found, for what comes next.
+    Sortie(QPainter& oPeintre, QPagedPaintDevice& oAppareil);
     Sortie(const Sortie&) = delete;
     Sortie& operator=(const Sortie&) = delete;
 
@@ -23,7 +26,9 @@ public:
 
 private:
     QPagedPaintDevice& moAppareil;
-    QPainter moPeintre;
+    QPainter moPropre;
+    QPainter& moPeintre;
+    bool mbPrete = false;
     // One pixel, outside which all that is drawn falls.
     QImage moRebut;
     QPainter moPeintreRebut;
