@@ -7,7 +7,9 @@
 #include "DocumentTable.h"
 #include "FiltreSaisie.h"
 #include "ModeleTable.h"
+#include "NomFichier.h"
 #include "NomsPersonnages.h"
+#include "TableImprimee.h"
 #include "TextePlain.h"
 #include "Touches.h"
 
@@ -83,6 +85,7 @@ FenetreTable::FenetreTable(QWidget* poParent)
     QPushButton* poAjouter = Bouton(tr("Ajouter des personnages…"), poBoutons);
     QPushButton* poRetirer = Bouton(tr("Retirer"), poBoutons);
     QPushButton* poAccorder = Bouton(tr("Accorder à la table…"), poBoutons);
+    QPushButton* poPdf = Bouton(tr("PDF…"), poBoutons);
     poBoutons->addStretch();
     auto* poColonne = new QVBoxLayout(this);
     poColonne->addLayout(poNom);
@@ -102,6 +105,7 @@ FenetreTable::FenetreTable(QWidget* poParent)
     connect(poAjouter, &QPushButton::clicked, this, &FenetreTable::Ajouter);
     connect(poRetirer, &QPushButton::clicked, this, &FenetreTable::Retirer);
     connect(poAccorder, &QPushButton::clicked, this, &FenetreTable::Accorder);
+    connect(poPdf, &QPushButton::clicked, this, &FenetreTable::Pdf);
     connect(mpoCommandes, &CommandesTable::Annonce, this, &FenetreTable::Annoncer);
     connect(poFiltreTexte, &QLineEdit::textChanged, mpoFiltre, &FiltreTable::SetTexte);
     connect(mpoNom, &QLineEdit::textEdited, this, [this](const QString& oNom) {
@@ -180,6 +184,26 @@ void FenetreTable::Accorder()
     Annoncer(oIssue.moMessage);
     if (!oIssue.mbFaite)
         Dialogues::Avertir(this, tr("Accorder à la table"), oIssue.moMessage);
+}
+
+void FenetreTable::Pdf()
+{
+    const QString oFichier = Dialogues::NomPourEnregistrer(
+        this, tr("Enregistrer la table en PDF"), ChoixFichier::NomPropose(GetTable().GetNom(), tr("table"), ".pdf"),
+        tr("PDF (*.pdf)"), QStringLiteral("pdf"));
+    if (oFichier.isEmpty())
+        return;
+    QString oRaison;
+    Remplacement oOptions;
+    // Never in the place of the table's own file.
+    oOptions.moSource = NomFichier::Octets(GetTable().GetFichier()).toStdString();
+    if (!ImprimerTablePdf(GetTable(), NomFichier::Octets(oFichier).constData(), oRaison, oOptions))
+    {
+        Dialogues::Avertir(this, tr("PDF"), oRaison + QLatin1Char('.'));
+        Annoncer(oRaison);
+        return;
+    }
+    Annoncer(tr("Table enregistrée en PDF : %1").arg(ChoixFichier::Montre(oFichier)));
 }
 
 void FenetreTable::Montrer(int nColonne)

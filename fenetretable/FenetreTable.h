@@ -45,6 +45,8 @@ private:
     // The character of the current column leaves the table.
     void Retirer();
     void Accorder();
+    // The grid, then each character's sheet, in one PDF.
+    void Pdf();
     void Montrer(int nColonne);
     // The status line: what the last command did, or why it did nothing.
     void Annoncer(const QString& oTexte);

@@ -297,6 +297,12 @@ void ParcoursTest::GameMasterKeepsATableOfThreeAndGrantsThemOneAward()
     QVERIFY(!Dialogues::ProchaineReponse());
     QCOMPARE(oFiche.NomValue->text(), QStringLiteral("Azazel"));
     QCOMPARE(Rangee(*poVue, 0), QStringList({"146", "106", "88"}));
+
+    // Printed: the grid, then the three sheets.
+    const QString oPdf = oDossier.filePath("campagne.pdf");
+    Dialogues::SetProchainNom(oPdf);
+    Joueur::Cliquer(Bouton(*poTable, "PDF…"));
+    QVERIFY(Lire(oPdf).startsWith("%PDF-"));
     QVERIFY(oAvertissements.isEmpty());
 }
 
